@@ -1,0 +1,27 @@
+#!/bin/sh
+# Installs the Debian packages that building, testing and running need.
+# As root it installs what is missing with apt-get; otherwise it prints the
+# exact command to run and stops.
+set -eu
+
+packages="cmake g++ make qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev \
+fonts-liberation xvfb xauth appstream dpkg-dev file $*"
+
+missing=""
+for p in $packages; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing="$missing $p"
+  fi
+done
+[ -z "$missing" ] && exit 0
+
+if [ "$(id -u)" -ne 0 ]; then
+  echo "Missing packages. Install them with:"
+  echo "  sudo apt-get update && sudo apt-get install -y$missing"
+  exit 1
+fi
+echo "Installing:$missing"
+export DEBIAN_FRONTEND=noninteractive
+apt-get update -qq
+# shellcheck disable=SC2086
+apt-get install -y -qq --no-install-recommends $missing
