@@ -1,0 +1,246 @@
+#include "core/keypad.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "core/messages.h"
+#include "core/power_keys.h"
+#include "keypad_script.h"
+#include "support/fake_panel.h"
+
+namespace vardel {
+namespace {
+
+using testing::FakePanel;
+using testing::keys;
+
+class Keypad : public ::testing::Test {
+ protected:
+  Keypad() { Form_Load(calculator); }
+
+  // Runs the script and returns the display.
+  std::string after(std::string_view script) {
+    keys(calculator, script);
+    EXPECT_EQ(panel.display, calculator.display()) << "window and state disagree";
+    return calculator.display();
+  }
+  FakePanel::Message lastMessage() const {
+    return panel.messages.empty() ? FakePanel::Message{} : panel.messages.back();
+  }
+
+  FakePanel panel;
+  Calculator calculator{panel};
+  const CalculatorState& s = calculator.state;
+};
+
+struct Chain {
+  const char* script;
+  const char* display;
+};
+
+// Each row starts from a freshly loaded calculator.
+TEST_F(Keypad, ChainsEvaluateLeftToRight) {
+  const Chain chains[] = {
+      {"2 + 3", " 3"},
+      {"2 + 3 *", " 5"},
+      {"2 + 3 * 4 =", " 20"},
+      {"5 + =", " 10"},
+      {"1 / 3 =", " .333333333333333"},
+      {"10 - 15 =", "-5"},
+      {". 5", " .5"},
+      {".5 +", " .5"},
+      {"007", " 7"},
+      {"0.0", " 0.0"},
+      {"0.05", " 0.05"},
+      {"+", " 0"},  // the brand text reads as 0
+      {"9 - * 2 =", " 18"},  // a second operator only replaces the pending one
+      {"6 = 2", " 2"},     // a digit after = starts afresh
+      {"6 = + 2 =", " 8"},  // an operator after = carries the result on
+      {"7 = =", " 7"},
+      {"16 SQRT", "4"},
+      {"16 SQRT 2", "42"},  // the keypad fields are untouched by the root
+      {"3 SQR", "9"},
+      {"1.5 SQR", "2.25"},
+      {"200 + 10 PCT", "220"},
+      {"200 + 10 PCT =", " 420"},
+      {"200 - 10 PCT", "180"},
+      {"200 * 10 PCT", "20"},
+      {"200 / 10 PCT", "2000"},
+      {"50 PCT", "0.5"},
+      {"200 + 10 = PCT", " 210"},  // after = the percent key does nothing
+      {"12 NEG", "-12"},
+      {"12 NEG 3", "-123"},
+      {"0 NEG", "0"},  // never "-0"
+      {"2 SQRT", "1.4142135623731"},
+      {"2 NEG SQR", "4"},
+      {"5 + 3 c", " 0"},
+      {"5 + 3 c 4 =", " 4"},
+      {"5 + d", " 0"},
+      {"5 + d 3 =", " 8"},
+      {"12 AC 5", " 5"},
+      {"12 CLR", "0"},
+      {"12 CLR 3", "03"},
+      {"12 + CLR 3", " 3"},
+      {"1.5 CLR .5", "0.5"},  // the cleared number's point is gone with it
+      {"1.5 d .5", " 0.5"},
+      {"0.1 + 0.2 =", " .3"},
+  };
+  for (const Chain& chain : chains) {
+    FakePanel freshPanel;
+    Calculator fresh{freshPanel};
+    Form_Load(fresh);
+    keys(fresh, chain.script);
+    EXPECT_EQ(fresh.display(), chain.display) << chain.script;
+    EXPECT_TRUE(freshPanel.messages.empty()) << chain.script;
+  }
+}
+
+TEST_F(Keypad, DivideByZeroChangesNothing) {
+  after("8 / 0");
+  const CalculatorState before = s;
+  EXPECT_EQ(after("="), " 0");
+  EXPECT_EQ(lastMessage(), (FakePanel::Message{messages::kDivideByZero, ""}));
+  EXPECT_EQ(s, before);
+  EXPECT_EQ(after("5 ="), " 1.6");  // the lone zero is replaced
+}
+
+TEST_F(Keypad, SecondPointIsRefused) {
+  after("1.5");
+  const CalculatorState before = s;
+  EXPECT_EQ(after("."), " 1.5");
+  EXPECT_EQ(lastMessage(), (FakePanel::Message{messages::kSecondPoint, ""}));
+  EXPECT_EQ(s, before);
+  EXPECT_EQ(after("+ 2.5 ="), " 4");  // an operator key allows a point again
+}
+
+TEST_F(Keypad, NegativeRootIsRefused) {
+  after("9 NEG");
+  EXPECT_EQ(after("SQRT"), "-9");
+  EXPECT_EQ(lastMessage(), (FakePanel::Message{messages::kNegativeRoot, "Error"}));
+}
+
+// Results beyond the range of a double are refused with a message: the
+// display never shows "inf" and the state stays as it was.
+TEST_F(Keypad, OverflowIsRefused) {
+  const std::string big(200, '9');
+  after(big + " * " + big);
+  const CalculatorState before = s;
+  EXPECT_EQ(after("="), " " + big);
+  EXPECT_EQ(lastMessage(), (FakePanel::Message{messages::kOverflow, ""}));
+  EXPECT_EQ(s, before);
+
+  EXPECT_EQ(after("SQR"), " " + big);
+  EXPECT_EQ(panel.messages.size(), 2u);
+
+  FakePanel otherPanel;
+  Calculator other{otherPanel};
+  keys(other, std::string(400, '9') + " +");  // the keyed number itself is too large
+  EXPECT_EQ(otherPanel.messages.size(), 1u);
+  EXPECT_EQ(other.state.intOperatorKeyed, 0);
+  EXPECT_EQ(other.state.dblAccumulator, 0);
+}
+
+TEST_F(Keypad, PercentOfZeroUnderDivideIsADivideByZero) {
+  after("5 / 0");
+  const CalculatorState before = s;
+  EXPECT_EQ(after("PCT"), " 0");
+  EXPECT_EQ(lastMessage(), (FakePanel::Message{messages::kDivideByZero, ""}));
+  EXPECT_EQ(s, before);
+}
+
+// The transform keys leave a display that is not one number as it is.
+TEST_F(Keypad, TransformKeysIgnoreTextsThatAreNotNumbers) {
+  for (const char* display : {"VORNA", " ", " .", "Nozzle PSI", "3 X 2.5", "ERROR"}) {
+    for (const char* key : {"SQRT", "SQR", "PCT", "NEG"}) {
+      calculator.show(display);
+      const CalculatorState before = s;
+      keys(calculator, key);
+      EXPECT_EQ(s, before) << key << " on " << display;
+    }
+  }
+  EXPECT_TRUE(panel.messages.empty());
+}
+
+TEST_F(Keypad, SignChangeInsideACalculationTakesTheNumberAfterTheWord) {
+  calculator.state.bolCalculation = kTrue;
+  calculator.show("GPM 185");
+  EXPECT_EQ(after("NEG"), "-185");
+  EXPECT_EQ(after("NEG"), "185");
+  calculator.show(" 50");
+  EXPECT_EQ(after("NEG"), "-50");
+  EXPECT_EQ(after("NEG"), "50");
+}
+
+TEST_F(Keypad, DigitsReplaceAPromptAndResetThePoint) {
+  calculator.show("TIP in");
+  calculator.state.bolPromptShown = kTrue;
+  calculator.state.intDecimalPoint = 1;  // the last value held a point
+  EXPECT_EQ(after("1.125"), " 1.125");
+  EXPECT_EQ(s.bolPromptShown, kFalse);
+
+  calculator.show("Rated PSI");
+  calculator.state.bolPromptShown = kTrue;
+  EXPECT_EQ(after(".5"), " .5");
+  EXPECT_EQ(panel.messages.size(), 0u);
+}
+
+// The keypad's states and the fields that tell them apart.
+struct KeypadFields {
+  std::int16_t entryStarted, operatorKeyed, pendingOperator;
+};
+
+void expectFields(const CalculatorState& s, KeypadFields f, const char* where) {
+  EXPECT_EQ(s.intEntryStarted, f.entryStarted) << where;
+  EXPECT_EQ(s.intOperatorKeyed, f.operatorKeyed) << where;
+  EXPECT_EQ(s.intOperator, f.pendingOperator) << where;
+}
+
+TEST_F(Keypad, StateTable) {
+  constexpr KeypadFields resting{0, 0, 0};
+  struct Transition {
+    const char* script;  // from a fresh start
+    KeypadFields fields;
+    double accumulator;
+  };
+  const Transition transitions[] = {
+      {"", resting, 0},
+      {"4", {1, 0, 0}, 0},                   // Resting -> Keying
+      {"+", {0, 1, 0}, 0},                   // Resting -> Operator
+      {"=", {0, 1, 4}, 0},                   // Resting -> Equals
+      {"4 5", {1, 0, 0}, 0},                 // Keying -> Keying
+      {"4 *", {0, 1, 3}, 4},                 // Keying -> Operator
+      {"4 =", {0, 1, 4}, 4},                 // Keying -> Equals
+      {"4 * 2", {1, 0, 3}, 4},               // Operator -> Keying
+      {"4 * -", {0, 1, 1}, 4},               // Operator -> Operator
+      {"4 * =", {0, 1, 4}, 16},              // Operator -> Equals
+      {"4 = 2", {1, 0, 0}, 0},               // Equals -> Keying, a new chain
+      {"4 = /", {0, 1, 2}, 4},               // Equals -> Operator
+      {"4 = =", {0, 1, 4}, 4},               // Equals -> Equals
+      {"4 c", resting, 0},                   // "C" from Keying
+      {"4 * c", resting, 0},                 // "C" from Operator
+      {"4 = c", resting, 0},                 // "C" from Equals
+      {"4 * 2 AC", resting, 0},              // ALL CLEAR from anywhere
+      {"4 * 2 SQRT SQR PCT NEG", {1, 0, 3}, 4},  // transforms cause no transition
+  };
+  for (const Transition& t : transitions) {
+    FakePanel freshPanel;
+    Calculator fresh{freshPanel};
+    Form_Load(fresh);
+    keys(fresh, t.script);
+    expectFields(fresh.state, t.fields, t.script);
+    EXPECT_EQ(fresh.state.dblAccumulator, t.accumulator) << t.script;
+  }
+}
+
+TEST_F(Keypad, KeysMoveTheFocusToEnter) {
+  after("1 + 2");
+  EXPECT_EQ(panel.enterFocused, 3);
+  after("SQRT SQR PCT NEG");
+  EXPECT_EQ(panel.enterFocused, 3);  // the transform keys leave the focus
+  after("/ 0 =");                    // refused: the focus stays
+  EXPECT_EQ(panel.enterFocused, 5);
+}
+
+}  // namespace
+}  // namespace vardel

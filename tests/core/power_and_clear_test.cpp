@@ -1,0 +1,152 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "core/clear_keys.h"
+#include "core/power_keys.h"
+#include "core/unit_switch.h"
+#include "keypad_script.h"
+#include "support/fake_panel.h"
+
+namespace vardel {
+namespace {
+
+using testing::FakePanel;
+using testing::keys;
+
+// A state with every field away from its resting value.
+CalculatorState busyState() {
+  CalculatorState s;
+  s.bolCalculation = s.bolEnginePressure = s.bolFrictionLoss = kTrue;
+  s.bolFRStraightTip = s.bolFRFogNozzle = s.bolRFStraightTip = kTrue;
+  s.bolRFFogNozzle = s.bolAppRate = s.bolReview = s.bolMeasurementChange = kTrue;
+  s.intDecimalPoint = s.intOperatorKeyed = s.intEntryStarted = 1;
+  s.intOperator = 3;
+  s.dblAccumulator = 42;
+  s.strEorM = "M";
+  s.txtEorM = "M";
+  s.dblHoseCoefficient = 24.6;
+  s.strHoseSize = "1.75";
+  s.intStep = 5;
+  s.bolPromptShown = kTrue;
+  s.working.dblFrictionLossFlow = 1.5;
+  s.working.dblEnginePressureElevation = 12.9;
+  s.working.dblAppRateResult = 500;
+  s.text1 = " 123";
+  return s;
+}
+
+TEST(StartUp, RestsInEnglishAndEnablesTheFunctionKeys) {
+  FakePanel panel;
+  Calculator calculator{panel};
+  calculator.state = busyState();
+  calculator.state.text1 = "VORNA";
+  Form_Load(calculator);
+
+  CalculatorState expected;
+  expected.bolMeasurementChange = kTrue;  // start-up leaves it alone
+  expected.intStep = 5;                   // and the step counter
+  expected.txtEorM = "M";                 // and the indicator
+  EXPECT_EQ(calculator.state, expected);
+  EXPECT_EQ(panel.display, "VORNA");  // nothing written: the display keeps its text
+
+  const Key functionKeys[] = {{KeyKind::EnginePressure}, {KeyKind::FrictionLoss},
+                              {KeyKind::StraightTipFR},  {KeyKind::FogNozzleFR},
+                              {KeyKind::StraightTipRF},  {KeyKind::FogNozzleRF},
+                              {KeyKind::ApplicRate},     {KeyKind::EnglishMetric}};
+  for (const Key& key : functionKeys) {
+    EXPECT_EQ(std::count(panel.enabled.begin(), panel.enabled.end(), key), 1);
+  }
+  EXPECT_EQ(panel.enabled.size(), 8u);
+  EXPECT_EQ(panel.enterMadeDefault, 1);
+}
+
+TEST(PowerKeys, OnEnablesAndOffCloses) {
+  FakePanel panel;
+  Calculator calculator{panel};
+  CmdOn_Click(calculator);
+  EXPECT_EQ(panel.enabled.size(), 8u);
+  EXPECT_EQ(calculator.state, CalculatorState{});
+  cmdOff_Click(calculator);
+  EXPECT_EQ(panel.closed, 1);
+}
+
+TEST(AllClear, RestsEverythingButTheUnitSystem) {
+  FakePanel panel;
+  Calculator calculator{panel};
+  calculator.state = busyState();
+  const int focusBefore = panel.enterFocused;
+  cmdAllClear_Click(calculator);
+
+  CalculatorState expected;
+  expected.strEorM = "M";
+  expected.txtEorM = "M";
+  EXPECT_EQ(calculator.state, expected);
+  EXPECT_EQ(panel.display, "VORNA");
+  EXPECT_EQ(panel.enterFocused, focusBefore);
+}
+
+TEST(ClearDisplay, KeepsTheChainAndTheCalculation) {
+  FakePanel panel;
+  Calculator calculator{panel};
+  calculator.state = busyState();
+  CalculatorState expected = calculator.state;
+  cmdClearDisplay_Click(calculator);
+  expected.text1 = "0";
+  expected.intDecimalPoint = 0;
+  EXPECT_EQ(calculator.state, expected);
+  EXPECT_EQ(panel.display, "0");
+
+  clearDisplayTyped(calculator);
+  expected.text1 = " 0";
+  EXPECT_EQ(calculator.state, expected);
+}
+
+TEST(TypedClear, ClearsOnlyTheKeypad) {
+  FakePanel panel;
+  Calculator calculator{panel};
+  calculator.state = busyState();
+  CalculatorState expected = calculator.state;
+  clearKeypad(calculator);
+  expected.dblAccumulator = 0;
+  expected.intDecimalPoint = expected.intEntryStarted = 0;
+  expected.intOperator = expected.intOperatorKeyed = 0;
+  expected.text1 = " 0";
+  EXPECT_EQ(calculator.state, expected);
+}
+
+TEST(UnitSwitch, TogglesTheIndicatorAndNothingElse) {
+  FakePanel panel;
+  Calculator calculator{panel};
+  Form_Load(calculator);
+  keys(calculator, "12 +");
+  CalculatorState expected = calculator.state;
+
+  cmdEnglishMetric_Click(calculator);
+  expected.strEorM = expected.txtEorM = "M";
+  expected.bolMeasurementChange = kTrue;
+  EXPECT_EQ(calculator.state, expected);
+  EXPECT_EQ(panel.indicator, "M");
+
+  cmdEnglishMetric_Click(calculator);
+  EXPECT_EQ(calculator.state.strEorM, "E");
+  EXPECT_EQ(panel.indicator, "E");
+
+  cmdEnglishMetric_Click(calculator);
+  cmdAllClear_Click(calculator);
+  EXPECT_EQ(calculator.state.strEorM, "M");
+  EXPECT_EQ(panel.indicator, "M");
+  EXPECT_EQ(calculator.state.bolMeasurementChange, kFalse);
+}
+
+TEST(UnitSwitch, AnIndicatorOtherThanEGoesToEnglish) {
+  FakePanel panel;
+  Calculator calculator{panel};
+  calculator.state.txtEorM = "?";
+  cmdEnglishMetric_Click(calculator);
+  EXPECT_EQ(calculator.state.strEorM, "E");
+  EXPECT_EQ(calculator.state.txtEorM, "E");
+}
+
+}  // namespace
+}  // namespace vardel
