@@ -1,0 +1,45 @@
+#pragma once
+
+#include <string_view>
+
+#include "core/calculator_state.h"
+
+namespace vardel {
+
+// A text worded once for English and once for metric units. Which wording is
+// shown is decided by the unit system at the moment the text is shown.
+struct UnitText {
+  std::string_view english;
+  std::string_view metric;
+
+  std::string_view in(const CalculatorState& state) const {
+    return isEnglish(state) ? english : metric;
+  }
+  bool operator==(const UnitText&) const = default;
+};
+
+// The prompts of the guided calculations, exact as the display shows them.
+namespace prompts {
+inline constexpr UnitText kNozzlePressure{"Nozzle PSI", "Nozzle kPa"};
+inline constexpr UnitText kTipDiameter{"TIP in", "TIP mm"};
+inline constexpr UnitText kRatedFlow{"Rated GPM", "Rated LPM"};
+inline constexpr UnitText kRatedPressure{"Rated PSI", "Rated kPa"};
+inline constexpr UnitText kFlow{"FLOW GPM", "FLOW LPM"};
+inline constexpr UnitText kLength{"Length ft", "Length m"};
+inline constexpr UnitText kWidth{"Width ft", "Width m"};
+inline constexpr UnitText kHoseSize{"HOSE SIZE", "HOSE SIZE"};
+inline constexpr UnitText kSiamese{"SIAMESE", "SIAMESE"};
+inline constexpr UnitText kFloors{"FLOORS", "FLOORS"};
+}  // namespace prompts
+
+// The words that stand in front of a result; each ends in one blank.
+namespace unit_words {
+inline constexpr UnitText kFlow{"GPM ", "LPM "};
+inline constexpr UnitText kForce{"Lbs ", "Newtons "};
+inline constexpr UnitText kPressure{"PSI ", "kPa "};
+}  // namespace unit_words
+
+// What a guided calculation shows when it gives up.
+inline constexpr std::string_view kErrorText = "ERROR";
+
+}  // namespace vardel
