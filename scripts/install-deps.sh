@@ -5,7 +5,7 @@
 set -eu
 
 packages="cmake g++ make qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev \
-fonts-liberation xvfb xauth appstream dpkg-dev file $*"
+fonts-liberation xvfb xauth appstream desktop-file-utils dpkg-dev file $*"
 
 missing=""
 for p in $packages; do
