@@ -1,0 +1,293 @@
+#include "ui/panel_window.h"
+
+#include <QFrame>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <algorithm>
+#include <map>
+
+#include "calc/press.h"
+#include "core/app_info.h"
+#include "core/power_keys.h"
+#include "ui/about_box.h"
+#include "ui/panel_layout.h"
+#include "ui/panel_widgets.h"
+
+namespace vardel::ui {
+namespace {
+
+QString qs(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QColor colour(std::uint32_t rgb) { return QColor::fromRgb(static_cast<QRgb>(rgb)); }
+
+QFont fontOf(const Font& design) {
+  QFont font(qs(design.face));
+  font.setPointSizeF(design.points);
+  font.setWeight(QFont::Normal);
+  font.setStyle(QFont::StyleNormal);
+  return font;
+}
+
+QRect pixelRect(const Twips& t) {
+  return {toPixels(t.a), toPixels(t.b), toPixels(t.c), toPixels(t.d)};
+}
+
+// A one-pixel line covers both of its end points.
+QRect linePixels(const Twips& t) {
+  const int x1 = toPixels(t.a), y1 = toPixels(t.b), x2 = toPixels(t.c), y2 = toPixels(t.d);
+  return QRect(QPoint(std::min(x1, x2), std::min(y1, y2)), QPoint(std::max(x1, x2), std::max(y1, y2)));
+}
+
+Qt::Alignment alignmentOf(Align align) {
+  switch (align) {
+    case Align::Centre:
+      return Qt::AlignHCenter;
+    case Align::Right:
+      return Qt::AlignRight;
+    case Align::Left:
+      break;
+  }
+  return Qt::AlignLeft;
+}
+
+// Sets a colour in the active, inactive and disabled groups alike.
+void setAllGroups(QPalette& palette, QPalette::ColorRole role, const QColor& value) {
+  palette.setColor(QPalette::Active, role, value);
+  palette.setColor(QPalette::Inactive, role, value);
+  palette.setColor(QPalette::Disabled, role, value);
+}
+
+const QColor kDisabledCaption(0x80, 0x80, 0x80);
+
+PanelKey* makeKey(const Control& row, QWidget* parent) {
+  auto* key = new PanelKey(parent);
+  key->setText(qs(row.caption));
+  QPalette palette = key->palette();
+  setAllGroups(palette, QPalette::Button, colour(row.back.value_or(kLightBlue)));
+  setAllGroups(palette, QPalette::ButtonText, colour(row.fore.value_or(kBlack)));
+  palette.setColor(QPalette::Disabled, QPalette::ButtonText, kDisabledCaption);
+  key->setPalette(palette);
+  key->setAutoDefault(false);
+  // A hidden key can never take the focus.
+  key->setFocusPolicy(row.visible ? Qt::StrongFocus : Qt::NoFocus);
+  if (row.key->kind == KeyKind::Digit || row.key->kind == KeyKind::Operator) {
+    key->setProperty("index", row.key->index);
+  }
+  return key;
+}
+
+QLabel* makeLabel(const Control& row, QWidget* parent) {
+  auto* label = new QLabel(parent);
+  // Plain text always: the display's leading blank must show as a blank.
+  label->setTextFormat(Qt::PlainText);
+  label->setText(qs(row.caption));
+  label->setWordWrap(false);
+  QPalette palette = label->palette();
+  if (row.back) {
+    label->setAutoFillBackground(true);
+    setAllGroups(palette, QPalette::Window, colour(*row.back));
+  }
+  if (row.fore) setAllGroups(palette, QPalette::WindowText, colour(*row.fore));
+  label->setPalette(palette);
+  if (row.border) {
+    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    label->setLineWidth(1);
+    label->setIndent(3);
+    label->setAlignment(alignmentOf(row.align) | Qt::AlignVCenter);
+  } else {
+    label->setAlignment(alignmentOf(row.align) | Qt::AlignTop);
+  }
+  return label;
+}
+
+QLineEdit* makeTextBox(const Control& row, QWidget* parent) {
+  auto* box = new QLineEdit(parent);
+  box->setText(qs(row.caption));
+  QPalette palette = box->palette();
+  // The disabled indicator keeps its black text on white.
+  if (row.back) setAllGroups(palette, QPalette::Base, colour(*row.back));
+  if (row.fore) setAllGroups(palette, QPalette::Text, colour(*row.fore));
+  box->setPalette(palette);
+  box->setFocusPolicy(Qt::NoFocus);
+  box->setReadOnly(true);
+  return box;
+}
+
+QFrame* makeFrame(QWidget* parent) {
+  auto* frame = new QFrame(parent);
+  frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+  return frame;
+}
+
+QWidget* makeLine(QWidget* parent) {
+  auto* line = new QWidget(parent);
+  line->setAutoFillBackground(true);
+  line->setBackgroundRole(QPalette::WindowText);
+  return line;
+}
+
+}  // namespace
+
+frmVardel::frmVardel(QWidget* parent)
+    : QMainWindow(parent,
+                  Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                      Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      calculator_(*this) {
+  setObjectName("frmVardel");
+  setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.png")));
+  buildMenu();
+  buildPanel();
+  Form_Load(calculator_);
+
+  // The client area as designed, below the menu bar. The panel keeps its
+  // controls in place when the window grows and clips them when it shrinks.
+  layout()->activate();
+  const QSize client(toPixels(kClientWidthTwips), toPixels(kClientHeightTwips));
+  resize(client.width(), client.height() + menuBar()->sizeHint().height());
+  layout()->activate();
+  resize(size() + client - panel_->size());
+
+  // The first key in the tab order has the focus when the window opens.
+  if (QPushButton* first = keyButton(Key{KeyKind::EnginePressure})) first->setFocus();
+}
+
+frmVardel::~frmVardel() = default;
+
+void frmVardel::buildMenu() {
+  QMenu* help = menuBar()->addMenu(qs(kHelpMenuCaption));
+  help->setObjectName(qs(kHelpMenuName));
+  QAction* about = help->addAction(qs(kAboutItemCaption));
+  about->setObjectName(qs(kAboutItemName));
+  connect(about, &QAction::triggered, this, &frmVardel::mnuAbout_Click);
+}
+
+void frmVardel::buildPanel() {
+  panel_ = new QWidget(this);
+  panel_->setObjectName("panel");
+  panel_->setFont(fontOf(kWindowFont));
+  setCentralWidget(panel_);
+  panel_->installEventFilter(this);
+  installEventFilter(this);
+
+  std::map<std::string_view, QWidget*> frames;
+  std::vector<std::pair<int, QWidget*>> tabStops;
+  for (const Control& row : panelControls()) {
+    QWidget* parent = row.parent.empty() ? panel_ : frames.at(row.parent);
+    QWidget* widget = nullptr;
+    QRect geometry = pixelRect(row.twips);
+    switch (row.kind) {
+      case Kind::Key: {
+        PanelKey* key = makeKey(row, parent);
+        keys_.emplace_back(*row.key, key);
+        if (row.key->kind == KeyKind::Digit) {
+          command1_.at(static_cast<std::size_t>(row.key->index)) = key;
+        }
+        if (row.key->kind == KeyKind::Enter) cmdEnter_ = key;
+        if (key->focusPolicy() != Qt::NoFocus) tabStops.emplace_back(row.tab, key);
+        key->installEventFilter(this);
+        widget = key;
+        break;
+      }
+      case Kind::Label:
+        widget = makeLabel(row, parent);
+        if (row.name == "text1") text1_ = static_cast<QLabel*>(widget);
+        break;
+      case Kind::TextBox:
+        txtEorM_ = makeTextBox(row, parent);
+        widget = txtEorM_;
+        break;
+      case Kind::Frame:
+        widget = makeFrame(parent);
+        frames[row.name] = widget;
+        break;
+      case Kind::Image:
+        widget = new StretchedImage(QImage(QStringLiteral(":/pictures/brand.gif")), parent);
+        break;
+      case Kind::Line:
+        widget = makeLine(parent);
+        geometry = linePixels(row.twips);
+        break;
+    }
+    widget->setObjectName(qs(row.name));
+    widget->setGeometry(geometry);
+    if (!row.font.face.empty()) widget->setFont(fontOf(row.font));
+    widget->setEnabled(row.enabled);
+    widget->setHidden(!row.visible);
+    if (!row.accessibleName.empty()) widget->setAccessibleName(qs(row.accessibleName));
+  }
+  // The indicator is a window of its own in front of the display.
+  txtEorM_->raise();
+
+  for (const auto& [key, button] : keys_) {
+    connect(button, &QPushButton::clicked, this, [this, key = key] { press(calculator_, key); });
+  }
+
+  std::stable_sort(tabStops.begin(), tabStops.end(),
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  for (std::size_t i = 1; i < tabStops.size(); ++i) {
+    QWidget::setTabOrder(tabStops[i - 1].second, tabStops[i].second);
+  }
+}
+
+QPushButton* frmVardel::keyButton(Key key) const {
+  for (const auto& [k, button] : keys_) {
+    if (k == key) return button;
+  }
+  return nullptr;
+}
+
+void frmVardel::setDisplayText(const std::string& text) { text1_->setText(QString::fromStdString(text)); }
+
+void frmVardel::setIndicatorText(const std::string& text) {
+  txtEorM_->setText(QString::fromStdString(text));
+}
+
+void frmVardel::enableKey(Key key) {
+  if (QPushButton* button = keyButton(key)) button->setEnabled(true);
+}
+
+void frmVardel::makeEnterDefault() {
+  // QPushButton acts on its default flag only inside a dialog: the flag
+  // draws the key as the default, and the window's key handler routes the
+  // keyboard's Enter to it.
+  enterIsDefault_ = true;
+  cmdEnter_->setDefault(true);
+}
+
+void frmVardel::focusEnter() { cmdEnter_->setFocus(Qt::OtherFocusReason); }
+
+std::string frmVardel::digitCaption(int index) const {
+  return command1_.at(static_cast<std::size_t>(index))->text().toStdString();
+}
+
+void frmVardel::showMessage(const std::string& text, const std::string& title) {
+  const QString boxTitle =
+      title.empty() ? QString::fromUtf8(app_info::kTitle) : QString::fromStdString(title);
+  QMessageBox box(QMessageBox::NoIcon, boxTitle, QString::fromStdString(text), QMessageBox::Ok,
+                  this);
+  box.setTextFormat(Qt::PlainText);
+  // Modal: the action that asked for the box waits here until OK.
+  box.exec();
+}
+
+void frmVardel::closeWindow() { close(); }
+
+bool frmVardel::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress && previewKeyPress(static_cast<QKeyEvent*>(event))) {
+    return true;
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+bool frmVardel::previewKeyPress(QKeyEvent* /*event*/) { return false; }
+
+void frmVardel::mnuAbout_Click() { showAboutBox(this); }
+
+}  // namespace vardel::ui
