@@ -1,0 +1,34 @@
+#include <QApplication>
+#include <cstdio>
+#include <cstdlib>
+
+#include "core/app_info.h"
+#include "ui/panel_window.h"
+
+namespace {
+
+bool isSet(const char* name) {
+  const char* value = std::getenv(name);
+  return value != nullptr && *value != '\0';
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  // Without a display the toolkit would abort with a long message; one line
+  // says what is wrong. A chosen platform (such as offscreen) is respected.
+  if (!isSet("DISPLAY") && !isSet("WAYLAND_DISPLAY") && !isSet("QT_QPA_PLATFORM")) {
+    std::fputs("vardel: no display to show the window on (DISPLAY is not set)\n", stderr);
+    return 1;
+  }
+  QApplication application(argc, argv);
+  QApplication::setApplicationName(QString::fromUtf8(vardel::app_info::kTitle));
+  QApplication::setApplicationDisplayName(QString::fromUtf8(vardel::app_info::kTitle));
+  QApplication::setApplicationVersion(QString::fromUtf8(vardel::app_info::kVersion));
+  QApplication::setDesktopFileName(QString::fromUtf8(vardel::app_info::kAppId));
+  QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.png")));
+
+  vardel::ui::frmVardel window;
+  window.show();
+  return QApplication::exec();
+}
