@@ -27,3 +27,8 @@ sanitize: setup
 
 clean:
 	rm -rf build build-sanitize build-bench
+
+# The picture of the panel in the README, taken without a display.
+screenshot: build
+	cmake --build --preset default --target vardel-screenshot -j $(JOBS)
+	QT_QPA_PLATFORM=offscreen build/tests/ui/vardel-screenshot docs/panel.png
