@@ -19,7 +19,8 @@ void showAboutBox(QWidget* owner) {
   auto* layout = new QVBoxLayout(&box);
   auto* name = new QLabel(title, &box);
   name->setObjectName("lblTitle");
-  auto* version = new QLabel(QStringLiteral("Version ") + QString::fromUtf8(app_info::kVersion), &box);
+  auto* version =
+      new QLabel(QStringLiteral("Version ") + QString::fromUtf8(app_info::kVersion), &box);
   version->setObjectName("lblVersion");
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &box);
   QObject::connect(buttons, &QDialogButtonBox::accepted, &box, &QDialog::accept);

@@ -66,8 +66,7 @@ constexpr Control operatorKey(std::int16_t index, std::string_view caption, int 
 
 // Hose keys and their metric labels take name and caption from the hose
 // table that the logic reads too.
-constexpr Control hoseKey(std::int16_t index, int left, int top, int tab,
-                          std::string_view spoken) {
+constexpr Control hoseKey(std::int16_t index, int left, int top, int tab, std::string_view spoken) {
   const Hose& hose = kHoses[static_cast<std::size_t>(index)];
   return key(hose.keyName, hose.caption, {left, top, 855, 255}, kDefault, kWhite, tab,
              Key{KeyKind::Hose, index}, spoken);
@@ -231,8 +230,7 @@ constexpr std::array kControls = {
     digitKey(3, "3", 2880, 6720, kArial9, 56, "Three"),
     operatorKey(1, "-", 3720, 6720, kArial12, 60, "Minus"),
 
-    keypadKey("cmdPosNeq", "+/-", 360, 7200, kArial11_25, 43, Key{KeyKind::PosNeg},
-              "Change sign"),
+    keypadKey("cmdPosNeq", "+/-", 360, 7200, kArial11_25, 43, Key{KeyKind::PosNeg}, "Change sign"),
     digitKey(0, "0", 1200, 7200, kArial9, 47, "Zero"),
     digitKey(kPointIndex, ".", 2040, 7200, kArial12, 51, "Point"),
     operatorKey(kEqualsIndex, "=", 2880, 7200, kArial12, 55, "Equals"),
@@ -242,12 +240,5 @@ constexpr std::array kControls = {
 }  // namespace
 
 std::span<const Control> panelControls() { return kControls; }
-
-const Control* findControl(std::string_view name) {
-  for (const Control& control : kControls) {
-    if (control.name == name) return &control;
-  }
-  return nullptr;
-}
 
 }  // namespace vardel::ui

@@ -38,14 +38,14 @@ struct Control {
   Kind kind{};
   std::string_view parent{};  // a frame's name, or empty for the window's client area
   std::string_view caption{};
-  Twips twips{};            // relative to the parent
+  Twips twips{};  // relative to the parent
   Font font{};
   std::optional<std::uint32_t> back{};  // key face, label or text box background
   std::optional<std::uint32_t> fore{};  // text colour
   Align align = Align::Left;
-  bool border = false;      // a label with a single-line border
-  int tab = -1;             // designed tab index; -1 for images and lines
-  bool enabled = true;      // as designed, before start-up enables the function keys
+  bool border = false;  // a label with a single-line border
+  int tab = -1;         // designed tab index; -1 for images and lines
+  bool enabled = true;  // as designed, before start-up enables the function keys
   bool visible = true;
   std::optional<Key> key{};  // what a key asks the calculator to do
   std::string_view accessibleName{};
@@ -53,9 +53,6 @@ struct Control {
 
 // Every control of the panel except the menu bar.
 std::span<const Control> panelControls();
-
-// The row named `name`, or nullptr.
-const Control* findControl(std::string_view name);
 
 // The window's client area and its default font, which the controls without
 // a font of their own use.

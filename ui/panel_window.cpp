@@ -42,7 +42,8 @@ QRect pixelRect(const Twips& t) {
 // A one-pixel line covers both of its end points.
 QRect linePixels(const Twips& t) {
   const int x1 = toPixels(t.a), y1 = toPixels(t.b), x2 = toPixels(t.c), y2 = toPixels(t.d);
-  return QRect(QPoint(std::min(x1, x2), std::min(y1, y2)), QPoint(std::max(x1, x2), std::max(y1, y2)));
+  return QRect(QPoint(std::min(x1, x2), std::min(y1, y2)),
+               QPoint(std::max(x1, x2), std::max(y1, y2)));
 }
 
 Qt::Alignment alignmentOf(Align align) {
@@ -136,9 +137,8 @@ QWidget* makeLine(QWidget* parent) {
 }  // namespace
 
 frmVardel::frmVardel(QWidget* parent)
-    : QMainWindow(parent,
-                  Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                      Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                              Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       calculator_(*this) {
   setObjectName("frmVardel");
   setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.png")));
@@ -243,7 +243,9 @@ QPushButton* frmVardel::keyButton(Key key) const {
   return nullptr;
 }
 
-void frmVardel::setDisplayText(const std::string& text) { text1_->setText(QString::fromStdString(text)); }
+void frmVardel::setDisplayText(const std::string& text) {
+  text1_->setText(QString::fromStdString(text));
+}
 
 void frmVardel::setIndicatorText(const std::string& text) {
   txtEorM_->setText(QString::fromStdString(text));

@@ -105,8 +105,9 @@ std::vector<std::uint8_t> encodeGif(const IndexedPicture& picture) {
   }
 
   // Graphic control extension: no disposal, transparent colour given.
-  const std::uint8_t control[] = {0x21, 0xF9, 0x04, 0x01, 0x00, 0x00,
-                                  static_cast<std::uint8_t>(picture.transparentIndex), 0x00};
+  const std::uint8_t control[] = {
+      0x21, 0xF9, 0x04, 0x01, 0x00, 0x00, static_cast<std::uint8_t>(picture.transparentIndex),
+      0x00};
   out.insert(out.end(), std::begin(control), std::end(control));
 
   // Image descriptor: the whole screen, no local table, interlaced.

@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QTimer>
 #include <QWidget>
+#include <utility>
 #include <vector>
 
 namespace vardel::testing {
@@ -19,8 +20,8 @@ class ModalWatch : public QObject {
     QString className;
     QString objectName;
     QString title;
-    QString text;            // a message box's text
-    QStringList buttons;     // a message box's button captions
+    QString text;         // a message box's text
+    QStringList buttons;  // a message box's button captions
   };
 
   ModalWatch() {
@@ -37,8 +38,11 @@ class ModalWatch : public QObject {
   void poll() {
     QWidget* modal = QApplication::activeModalWidget();
     if (modal == nullptr || modal == closing_) return;
-    Seen seen{QString::fromUtf8(modal->metaObject()->className()), modal->objectName(),
-              modal->windowTitle(), {}, {}};
+    Seen seen{QString::fromUtf8(modal->metaObject()->className()),
+              modal->objectName(),
+              modal->windowTitle(),
+              {},
+              {}};
     if (auto* box = qobject_cast<QMessageBox*>(modal)) {
       seen.text = box->text();
       for (QAbstractButton* button : box->buttons()) seen.buttons << button->text();

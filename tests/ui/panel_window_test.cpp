@@ -1,3 +1,5 @@
+#include "ui/panel_window.h"
+
 #include <QAccessible>
 #include <QFontInfo>
 #include <QLabel>
@@ -13,7 +15,6 @@
 #include "modal_watch.h"
 #include "ui/panel_layout.h"
 #include "ui/panel_widgets.h"
-#include "ui/panel_window.h"
 
 using vardel::testing::ModalWatch;
 using namespace vardel::ui;
@@ -172,9 +173,9 @@ void PanelWindowTest::everyControlIsWhereTheDesignPutsIt() {
           if (label->palette().color(QPalette::WindowText).rgb() != 0xFF000000u) {
             faults << name + ": text colour";
           }
-          if (row.back && (!label->autoFillBackground() ||
-                           label->palette().color(QPalette::Window).rgb() !=
-                               (0xFF000000u | *row.back))) {
+          if (row.back &&
+              (!label->autoFillBackground() ||
+               label->palette().color(QPalette::Window).rgb() != (0xFF000000u | *row.back))) {
             faults << name + ": background";
           }
         }
@@ -224,12 +225,12 @@ void PanelWindowTest::designedPixelsOfSomeControls() {
     const char* name;
     QRect pixels;
   } expected[] = {
-      {"text1", {16, 64, 288, 29}},           {"txtEorM", {16, 64, 25, 29}},
-      {"Image1", {48, 8, 203, 49}},           {"cmdOff", {200, 104, 105, 25}},
-      {"cmdEnter", {16, 224, 145, 25}},       {"frmeFlowRate", {72, 112, 121, 49}},
-      {"cmdfognozzleFR", {64, 24, 49, 25}},   {"Label1", {16, 8, 97, 9}},
-      {"cmdSixInch", {240, 344, 57, 17}},     {"lblHoseSize", {208, 216, 57, 17}},
-      {"Line6", {16, 368, 289, 1}},           {"Line3", {168, 224, 1, 33}},
+      {"text1", {16, 64, 288, 29}},         {"txtEorM", {16, 64, 25, 29}},
+      {"Image1", {48, 8, 203, 49}},         {"cmdOff", {200, 104, 105, 25}},
+      {"cmdEnter", {16, 224, 145, 25}},     {"frmeFlowRate", {72, 112, 121, 49}},
+      {"cmdfognozzleFR", {64, 24, 49, 25}}, {"Label1", {16, 8, 97, 9}},
+      {"cmdSixInch", {240, 344, 57, 17}},   {"lblHoseSize", {208, 216, 57, 17}},
+      {"Line6", {16, 368, 289, 1}},         {"Line3", {168, 224, 1, 33}},
   };
   for (const auto& [name, pixels] : expected) {
     QWidget* widget = window_->findChild<QWidget*>(name);
@@ -299,18 +300,17 @@ void PanelWindowTest::startUpStateOfThePanel() {
 
 void PanelWindowTest::tabOrderFollowsTheDesign() {
   const QStringList designed = {
-      "cmdEnginePressure", "cmdStraightTipFR", "cmdfognozzleFR", "cmdClearDisplay",
-      "cmdApplicRate", "cmdAllClear", "cmdEnglishMetric", "cmdFrictionLoss", "cmdFogNozzleRF",
-      "cmdStraightTipRF", "cmdEnter",
+      "cmdEnginePressure", "cmdStraightTipFR", "cmdfognozzleFR", "cmdClearDisplay", "cmdApplicRate",
+      "cmdAllClear", "cmdEnglishMetric", "cmdFrictionLoss", "cmdFogNozzleRF", "cmdStraightTipRF",
+      "cmdEnter",
       // Hose keys by their tab numbers: 15, 16, 17, 21, 22, 23, 26, 29, 30, 31, 34, 37, 38, 39.
       "cmdOneAndAQuarterInch", "cmdTwoandAHalfInch", "cmdFourInch", "cmdTwoInch",
       "cmdThreeAndAHalfInch", "cmdSixInch", "cmdOneInch", "cmdOneandThreeQuartersInch",
       "cmdThreeInch", "cmdFiveInch", "cmdThreeQuartersInch", "cmdOneandHalfInch",
-      "cmd3Times2andHalfInch", "cmdFourandHalfInch",
-      "cmdPosNeq", "cmdPercent", "cmdSquared", "cmdSqRoot", "Command1(0)", "Command1(1)",
-      "Command1(4)", "Command1(7)", "Command1(10)", "Command1(2)", "Command1(5)", "Command1(8)",
-      "command2(4)", "Command1(3)", "Command1(6)", "Command1(9)", "command2(0)", "command2(1)",
-      "command2(3)", "command2(2)", "cmdOff"};
+      "cmd3Times2andHalfInch", "cmdFourandHalfInch", "cmdPosNeq", "cmdPercent", "cmdSquared",
+      "cmdSqRoot", "Command1(0)", "Command1(1)", "Command1(4)", "Command1(7)", "Command1(10)",
+      "Command1(2)", "Command1(5)", "Command1(8)", "command2(4)", "Command1(3)", "Command1(6)",
+      "Command1(9)", "command2(0)", "command2(1)", "command2(3)", "command2(2)", "cmdOff"};
 
   // Follow the focus chain the way Tab does: only enabled, visible widgets
   // that accept the focus by Tab.
@@ -380,8 +380,7 @@ void PanelWindowTest::keypadChainsByMouse_data() {
   QTest::newRow("percent of the sum") << QStringList{"2", "0", "0", "+", "1", "0", "%"} << "220";
   QTest::newRow("sign") << QStringList{"1", "2", "+/-", "3"} << "-123";
   QTest::newRow("point first") << QStringList{".", "5"} << " .5";
-  QTest::newRow("clear display while keying")
-      << QStringList{"5", "CLEAR DISPLAY", "3"} << "03";
+  QTest::newRow("clear display while keying") << QStringList{"5", "CLEAR DISPLAY", "3"} << "03";
   QTest::newRow("clear display after an operator")
       << QStringList{"5", "+", "CLEAR DISPLAY", "3", "="} << " 8";
   QTest::newRow("all clear") << QStringList{"5", "+", "ALL CLEAR"} << "VORNA";
@@ -400,12 +399,16 @@ void PanelWindowTest::keypadFaultsShowOneMessage_data() {
   QTest::addColumn<QString>("text");
   QTest::addColumn<QString>("title");
   QTest::addColumn<QString>("shown");
-  QTest::newRow("second point")
-      << QStringList{"1", ".", "5", "."} << "ILLEGAL KELVOR" << "Vardel" << " 1.5";
+  QTest::newRow("second point") << QStringList{"1", ".", "5", "."} << "ILLEGAL KELVOR"
+                                << "Vardel"
+                                << " 1.5";
   QTest::newRow("negative root") << QStringList{"4", "+/-", "SqRoot"}
-                                 << "Error Attempting A Negative Root" << "Error" << "-4";
-  QTest::newRow("divide by zero")
-      << QStringList{"8", "/", "0", "="} << "SORRY DIVIDE ZERO" << "Vardel" << " 0";
+                                 << "Error Attempting A Negative Root"
+                                 << "Error"
+                                 << "-4";
+  QTest::newRow("divide by zero") << QStringList{"8", "/", "0", "="} << "SORRY DIVIDE ZERO"
+                                  << "Vardel"
+                                  << " 0";
 }
 
 void PanelWindowTest::keypadFaultsShowOneMessage() {

@@ -40,22 +40,22 @@ void PicturesTest::brandPictureFormat() {
   QCOMPARE(u16(gif, 6), 1120);
   QCOMPARE(u16(gif, 8), 374);
   const int screen = u8(gif, 10);
-  QVERIFY(screen & 0x80);                // global colour table present
-  QCOMPARE(2 << (screen & 0x07), 256);   // of 256 entries
+  QVERIFY(screen & 0x80);               // global colour table present
+  QCOMPARE(2 << (screen & 0x07), 256);  // of 256 entries
 
   // Right after the table: the graphic control extension, then the image.
   qsizetype at = 13 + 3 * 256;
   QCOMPARE(u8(gif, at), 0x21);
   QCOMPARE(u8(gif, at + 1), 0xF9);
   QCOMPARE(u8(gif, at + 2), 4);
-  QVERIFY(u8(gif, at + 3) & 0x01);       // transparency given
-  QCOMPARE(u8(gif, at + 6), 218);        // by index 218
+  QVERIFY(u8(gif, at + 3) & 0x01);  // transparency given
+  QCOMPARE(u8(gif, at + 6), 218);   // by index 218
   at += 8;
   QCOMPARE(u8(gif, at), 0x2C);
   QCOMPARE(u16(gif, at + 5), 1120);
   QCOMPARE(u16(gif, at + 7), 374);
-  QVERIFY(u8(gif, at + 9) & 0x40);       // interlaced
-  QVERIFY(!(u8(gif, at + 9) & 0x80));    // no local table
+  QVERIFY(u8(gif, at + 9) & 0x40);     // interlaced
+  QVERIFY(!(u8(gif, at + 9) & 0x80));  // no local table
   QCOMPARE(u8(gif, gif.size() - 1), 0x3B);
 
   // It decodes to the full picture, with transparent pixels about the brand.
