@@ -25,8 +25,21 @@ sanitize: setup
 	cmake --build --preset sanitize -j $(JOBS)
 	ctest --preset sanitize -j $(JOBS)
 
+# The key-sequence fuzzer, built with clang in build-fuzz, for FUZZ_SECONDS.
+# New finds go to build-fuzz/corpus; the committed seeds in tests/fuzz/corpus
+# are read but not written. Crashes land in build-fuzz/ as crash-* files.
+FUZZ_SECONDS ?= 60
+fuzz:
+	@scripts/install-deps.sh clang libclang-rt-14-dev
+	CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DVARDEL_FUZZ=ON -DVARDEL_BUILD_UI=OFF >/dev/null
+	cmake --build build-fuzz -j $(JOBS) --target key_sequence_fuzzer
+	mkdir -p build-fuzz/corpus
+	cd build-fuzz && tests/fuzz/key_sequence_fuzzer -max_total_time=$(FUZZ_SECONDS) \
+	  -max_len=128 -timeout=10 -print_final_stats=1 corpus ../tests/fuzz/corpus
+
 clean:
-	rm -rf build build-sanitize build-bench
+	rm -rf build build-sanitize build-bench build-fuzz
 
 # The picture of the panel in the README, taken without a display.
 screenshot: build
