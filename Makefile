@@ -38,6 +38,19 @@ fuzz:
 	cd build-fuzz && tests/fuzz/key_sequence_fuzzer -max_total_time=$(FUZZ_SECONDS) \
 	  -max_len=128 -timeout=10 -print_final_stats=1 corpus ../tests/fuzz/corpus
 
+# Figures of the logic and of a key press through the window (optimised build).
+bench: setup
+	cmake --preset bench >/dev/null
+	cmake --build --preset bench -j $(JOBS)
+	build-bench/bench/vardel-logic-bench
+	@if [ -x build-bench/bench/vardel-window-bench ]; then build-bench/bench/vardel-window-bench; \
+	else echo "no window benchmark: the build has no Qt window"; fi
+
+# Start-up time and memory against the Qt floor and two desktop calculators,
+# on a private X server. RUNS=n sets the number of counted rounds.
+bench-startup: setup
+	@scripts/bench-startup.sh
+
 clean:
 	rm -rf build build-sanitize build-bench build-fuzz
 

@@ -166,7 +166,13 @@ int main(int argc, char* argv[]) {
   if (display == nullptr) fail("cannot open the display");
   int damageEvent = 0;
   int damageError = 0;
-  const bool haveDamage = XDamageQueryExtension(display, &damageEvent, &damageError);
+  int major = 1;
+  int minor = 1;
+  const bool haveDamage = XDamageQueryExtension(display, &damageEvent, &damageError) &&
+                          XDamageQueryVersion(display, &major, &minor);
+  // A window may go away, or lie partly off the screen, while it is being
+  // read: such errors only mean "not this time".
+  XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
   const Window root = DefaultRootWindow(display);
   XSelectInput(display, root, SubstructureNotifyMask);
   XSync(display, False);
