@@ -42,7 +42,8 @@ fuzz:
 bench: setup
 	cmake --preset bench >/dev/null
 	cmake --build --preset bench -j $(JOBS)
-	build-bench/bench/vardel-logic-bench
+	build-bench/bench/vardel-logic-bench --benchmark_min_time=0.1 --benchmark_repetitions=5 \
+	  --benchmark_display_aggregates_only=true
 	@if [ -x build-bench/bench/vardel-window-bench ]; then build-bench/bench/vardel-window-bench; \
 	else echo "no window benchmark: the build has no Qt window"; fi
 
