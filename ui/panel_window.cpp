@@ -1,6 +1,9 @@
 #include "ui/panel_window.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
@@ -9,10 +12,13 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <algorithm>
+#include <cstdint>
 #include <map>
+#include <optional>
 
 #include "calc/press.h"
 #include "core/app_info.h"
+#include "core/keyboard.h"
 #include "core/power_keys.h"
 #include "ui/about_box.h"
 #include "ui/panel_layout.h"
@@ -66,6 +72,27 @@ void setAllGroups(QPalette& palette, QPalette::ColorRole role, const QColor& val
 }
 
 const QColor kDisabledCaption(0x80, 0x80, 0x80);
+
+// The character code that a key press types for the calculator, or nothing.
+// Return and the keypad's Enter are code 13; every other key counts by the
+// character it types, so the numeric keypad's digits and operators work like
+// the main keyboard's. Chords with Ctrl, Alt or Meta type nothing here: they
+// belong to the menu's access keys and to copying (Alt+C is not "c").
+std::optional<std::int16_t> typedCode(const QKeyEvent& event) {
+  constexpr Qt::KeyboardModifiers chords =
+      Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+  if (event.modifiers() & chords) return std::nullopt;
+  if (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter) return 13;
+  const QString text = event.text();
+  if (text.size() != 1) return std::nullopt;
+  const char16_t ch = text.front().unicode();
+  // Only plain ASCII can be a calculator character; a wider code must not
+  // alias one when narrowed.
+  if (ch >= 0x80) return std::nullopt;
+  const auto code = static_cast<std::int16_t>(ch);
+  if (!keyForCharacter(code)) return std::nullopt;
+  return code;
+}
 
 PanelKey* makeKey(const Control& row, QWidget* parent) {
   auto* key = new PanelKey(parent);
@@ -281,14 +308,47 @@ void frmVardel::showMessage(const std::string& text, const std::string& title) {
 
 void frmVardel::closeWindow() { close(); }
 
+bool frmVardel::typedAtPanel(QObject* watched) const {
+  if (!watched->isWidgetType() || static_cast<QWidget*>(watched)->window() != this) return false;
+  if (!isActiveWindow()) return false;
+  if (QApplication::activeModalWidget() != nullptr || QApplication::activePopupWidget() != nullptr) {
+    return false;
+  }
+  // After a lone Alt the menu bar holds the focus and takes the keys itself.
+  const QWidget* focus = QApplication::focusWidget();
+  return focus == nullptr || (focus != menuBar() && !menuBar()->isAncestorOf(focus));
+}
+
 bool frmVardel::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::KeyPress && previewKeyPress(static_cast<QKeyEvent*>(event))) {
+  // A key press that the focused control leaves alone travels on to its
+  // parents, through this filter again; the presses used up below stop at the
+  // first control, so each typed character acts once.
+  if (event->type() == QEvent::KeyPress && typedAtPanel(watched) &&
+      previewKeyPress(static_cast<QKeyEvent*>(event))) {
+    event->accept();
     return true;
   }
   return QMainWindow::eventFilter(watched, event);
 }
 
-bool frmVardel::previewKeyPress(QKeyEvent* /*event*/) { return false; }
+bool frmVardel::previewKeyPress(QKeyEvent* event) {
+  if (event->matches(QKeySequence::Copy)) {
+    copyDisplay();
+    return true;
+  }
+  std::optional<std::int16_t> code = typedCode(*event);
+  if (!code) return false;
+  // Enter is used up too: the keyboard's Enter runs the Enter key's action
+  // here once, and no focused key may click on it as well.
+  Form_KeyPress(calculator_, *code);
+  return true;
+}
+
+void frmVardel::copyDisplay() const {
+  QString text = text1_->text();
+  if (text.startsWith(u' ')) text.remove(0, 1);
+  QGuiApplication::clipboard()->setText(text);
+}
 
 void frmVardel::mnuAbout_Click() { showAboutBox(this); }
 

@@ -52,7 +52,8 @@ class frmVardel : public QMainWindow, public Panel {
   // with the focus sees it (the window's key preview).
   bool eventFilter(QObject* watched, QEvent* event) override;
   // The window's key handler. Returns true when the press is used up and the
-  // focused control must not see it. Nothing is handled yet.
+  // focused control must not see it: the characters of the calculator's
+  // keyboard and Ctrl+C are used up, every other key goes on as usual.
   virtual bool previewKeyPress(QKeyEvent* event);
 
  private:
@@ -60,6 +61,12 @@ class frmVardel : public QMainWindow, public Panel {
   void buildMenu();
   void setDesignedTabOrder();
   void mnuAbout_Click();
+  // Whether a key press delivered to `watched` is typed at this window: one
+  // of its own controls, while it is the active window and no modal window,
+  // popup menu or keyboard-driven menu bar takes the keyboard.
+  bool typedAtPanel(QObject* watched) const;
+  // Ctrl+C: the display's text, without its leading blank, to the clipboard.
+  void copyDisplay() const;
 
   Calculator calculator_;
   QWidget* panel_ = nullptr;
