@@ -5,7 +5,9 @@
 #include <QDialog>
 #include <QMessageBox>
 #include <QTimer>
+#include <QPointer>
 #include <QWidget>
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -32,6 +34,9 @@ class ModalWatch : public QObject {
 
   // The modal windows seen since the last call, oldest first.
   std::vector<Seen> take() { return std::exchange(seen_, {}); }
+  // Runs `visit` on each modal window as it opens, inside its event loop,
+  // before the watch closes it; the visit may close the window itself.
+  void onOpen(std::function<void(QWidget*)> visit) { visit_ = std::move(visit); }
   bool empty() const { return seen_.empty(); }
 
  private:
@@ -49,16 +54,21 @@ class ModalWatch : public QObject {
     }
     seen_.push_back(seen);
     closing_ = modal;
-    if (auto* dialog = qobject_cast<QDialog*>(modal)) {
-      dialog->reject();
-    } else {
-      modal->close();
+    QPointer<QWidget> open = modal;
+    if (visit_) visit_(modal);
+    if (open && open->isVisible()) {
+      if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+        dialog->reject();
+      } else {
+        modal->close();
+      }
     }
     closing_ = nullptr;
   }
 
   QTimer timer_;
   QWidget* closing_ = nullptr;
+  std::function<void(QWidget*)> visit_;
   std::vector<Seen> seen_;
 };
 
