@@ -1,5 +1,6 @@
 // Typing at the real window: the characters of the calculator's keyboard,
 // Enter with the focus on any key, keys that must do nothing, and Ctrl+C.
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
@@ -31,6 +32,7 @@ class KeyboardTest : public QObject {
   void ctrlCCopiesWithoutTheLeadingBlank_data();
   void ctrlCCopiesWithoutTheLeadingBlank();
   void aTypedFaultShowsItsMessageOnce();
+  void displaySpeaksItsCurrentText();
 
  private:
   QString display() const { return window_->findChild<QLabel*>("text1")->text(); }
@@ -237,6 +239,24 @@ void KeyboardTest::aTypedFaultShowsItsMessageOnce() {
   QCOMPARE(seen[0].text, QString("SORRY DIVIDE ZERO"));
   QCOMPARE(displayWhileOpen, QString(" 0"));
   QCOMPARE(display(), QString(" 0"));
+}
+
+// A screen reader reads the display by its accessible name, which follows
+// the text, leading blank included, and is never a fixed name. (The label
+// announces each new text itself, as a name change, once an assistive tool
+// has switched accessibility on.)
+void KeyboardTest::displaySpeaksItsCurrentText() {
+  auto* text1 = window_->findChild<QLabel*>("text1");
+  QVERIFY(text1->accessibleName().isEmpty());
+  QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(text1);
+  QVERIFY(spoken != nullptr);
+  QCOMPARE(spoken->text(QAccessible::Name), QString("VORNA"));
+  type("4");
+  QCOMPARE(spoken->text(QAccessible::Name), QString(" 4"));
+  type("*2=");
+  QCOMPARE(spoken->text(QAccessible::Name), QString(" 8"));
+  press(Qt::Key_C, "C");
+  QCOMPARE(spoken->text(QAccessible::Name), QString(" 0"));
 }
 
 QTEST_MAIN(KeyboardTest)
