@@ -88,8 +88,8 @@ frmAbout::frmAbout(QWidget* owner)
                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
   setObjectName("frmAbout");
   // The same default font as the main window's.
-  QFont font(QString::fromUtf8(kWindowFont.face.data(),
-                               static_cast<qsizetype>(kWindowFont.face.size())));
+  QFont font(
+      QString::fromUtf8(kWindowFont.face.data(), static_cast<qsizetype>(kWindowFont.face.size())));
   font.setPointSizeF(kWindowFont.points);
   setFont(font);
   setFixedSize(toPixels(kClientWidth), toPixels(kClientHeight));

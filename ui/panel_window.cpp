@@ -79,8 +79,7 @@ const QColor kDisabledCaption(0x80, 0x80, 0x80);
 // the main keyboard's. Chords with Ctrl, Alt or Meta type nothing here: they
 // belong to the menu's access keys and to copying (Alt+C is not "c").
 std::optional<std::int16_t> typedCode(const QKeyEvent& event) {
-  constexpr Qt::KeyboardModifiers chords =
-      Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+  constexpr Qt::KeyboardModifiers chords = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
   if (event.modifiers() & chords) return std::nullopt;
   if (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter) return 13;
   const QString text = event.text();
@@ -311,7 +310,8 @@ void frmVardel::closeWindow() { close(); }
 bool frmVardel::typedAtPanel(QObject* watched) const {
   if (!watched->isWidgetType() || static_cast<QWidget*>(watched)->window() != this) return false;
   if (!isActiveWindow()) return false;
-  if (QApplication::activeModalWidget() != nullptr || QApplication::activePopupWidget() != nullptr) {
+  if (QApplication::activeModalWidget() != nullptr ||
+      QApplication::activePopupWidget() != nullptr) {
     return false;
   }
   // After a lone Alt the menu bar holds the focus and takes the keys itself.

@@ -1,5 +1,7 @@
 // The About box opened from the menu of the real window: its texts, its
 // shape, how it closes, and that the main window takes no input meanwhile.
+#include "ui/about_box.h"
+
 #include <QAccessible>
 #include <QApplication>
 #include <QLabel>
@@ -12,7 +14,6 @@
 #include <memory>
 
 #include "modal_watch.h"
-#include "ui/about_box.h"
 #include "ui/panel_window.h"
 
 using vardel::testing::ModalWatch;
@@ -146,10 +147,10 @@ void AboutBoxTest::shapeAndPlaces() {
       const char* name;
       QRect at;
     } places[] = {
-        {"Image1", {24, 16, 32, 32}},        {"lblTitle", {70, 16, 259, 32}},
-        {"lblVersion", {70, 52, 259, 15}},   {"lblDescription", {70, 75, 259, 78}},
+        {"Image1", {24, 16, 32, 32}},          {"lblTitle", {70, 16, 259, 32}},
+        {"lblVersion", {70, 52, 259, 15}},     {"lblDescription", {70, 75, 259, 78}},
         {"lblDisclaimer", {17, 175, 258, 55}}, {"cmdOK", {283, 200, 84, 23}},
-        {"Line1_1", {6, 163, 371, 1}},       {"Line1_0", {7, 164, 370, 2}},
+        {"Line1_1", {6, 163, 371, 1}},         {"Line1_0", {7, 164, 370, 2}},
     };
     for (const auto& place : places) {
       auto* widget = box->findChild<QWidget*>(place.name);
@@ -166,7 +167,8 @@ void AboutBoxTest::shapeAndPlaces() {
     QCOMPARE(ok->text(), QString("OK"));
     QVERIFY(ok->isDefault());
     for (auto* widget : box->findChildren<QWidget*>()) {
-      if (widget != ok) QVERIFY2(widget->focusPolicy() == Qt::NoFocus, qPrintable(widget->objectName()));
+      if (widget != ok)
+        QVERIFY2(widget->focusPolicy() == Qt::NoFocus, qPrintable(widget->objectName()));
     }
 
     // The etched rule: grey over white; the icon at its own size.

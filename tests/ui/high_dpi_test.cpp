@@ -86,9 +86,12 @@ void HighDpiTest::designedColoursAtDoubledPlaces() {
     int index;
     QColor face;
   } faces[] = {
-      {"Command1", 7, QColor(0xC0, 0xC0, 0xFF)}, {"cmdEnginePressure", -1, QColor(0xC0, 0xC0, 0xFF)},
-      {"cmdEnter", -1, QColor(0xFF, 0xFF, 0x80)}, {"cmdOff", -1, QColor(0xFF, 0xFF, 0x80)},
-      {"cmdTwoInch", -1, QColor(Qt::white)},      {"text1", -1, QColor(Qt::white)},
+      {"Command1", 7, QColor(0xC0, 0xC0, 0xFF)},
+      {"cmdEnginePressure", -1, QColor(0xC0, 0xC0, 0xFF)},
+      {"cmdEnter", -1, QColor(0xFF, 0xFF, 0x80)},
+      {"cmdOff", -1, QColor(0xFF, 0xFF, 0x80)},
+      {"cmdTwoInch", -1, QColor(Qt::white)},
+      {"text1", -1, QColor(Qt::white)},
   };
   for (const auto& face : faces) {
     const QRect at = deviceRect(child(face.name, face.index));
@@ -118,8 +121,8 @@ void HighDpiTest::captionsAreDrawnAtFullResolution() {
   QPixmap small(panel()->size());
   small.setDevicePixelRatio(1);
   panel()->render(&small);
-  const QImage blown = small.toImage().scaled(sharp.size(), Qt::IgnoreAspectRatio,
-                                              Qt::FastTransformation);
+  const QImage blown =
+      small.toImage().scaled(sharp.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
   QCOMPARE(mixedBlocks(blown, blown.rect()), 0);
 
   for (const char* name : {"cmdEnginePressure", "cmdEnter", "cmdSqRoot", "text1"}) {

@@ -74,8 +74,8 @@ void KeyboardTest::typedRows_data() {
   QTest::addColumn<QStringList>("typed");
   QTest::addColumn<QStringList>("shown");
   QTest::newRow("number") << QStringList{"12.5"} << QStringList{" 12.5"};
-  QTest::newRow("four operators")
-      << QStringList{"8/2=", "*3=", "-5=", "+10="} << QStringList{" 4", " 12", " 7", " 17"};
+  QTest::newRow("four operators") << QStringList{"8/2=", "*3=", "-5=", "+10="}
+                                  << QStringList{" 4", " 12", " 7", " 17"};
   QTest::newRow("c mid-chain clears the keypad")
       << QStringList{"5+3", "c", "4="} << QStringList{" 3", " 0", " 4"};
   QTest::newRow("C upper case") << QStringList{"5+3C", "4="} << QStringList{" 0", " 4"};
@@ -205,10 +205,18 @@ void KeyboardTest::ctrlCCopiesWithoutTheLeadingBlank_data() {
   QTest::addColumn<QString>("typed");
   QTest::addColumn<QString>("shown");
   QTest::addColumn<QString>("copied");
-  QTest::newRow("start") << "" << "VORNA" << "VORNA";
-  QTest::newRow("number") << "12.5" << " 12.5" << "12.5";
-  QTest::newRow("result") << "1/3=" << " .333333333333333" << ".333333333333333";
-  QTest::newRow("negative") << "2-5=" << "-3" << "-3";
+  QTest::newRow("start") << ""
+                         << "VORNA"
+                         << "VORNA";
+  QTest::newRow("number") << "12.5"
+                          << " 12.5"
+                          << "12.5";
+  QTest::newRow("result") << "1/3="
+                          << " .333333333333333"
+                          << ".333333333333333";
+  QTest::newRow("negative") << "2-5="
+                            << "-3"
+                            << "-3";
 }
 
 void KeyboardTest::ctrlCCopiesWithoutTheLeadingBlank() {

@@ -4,8 +4,8 @@
 #include <QApplication>
 #include <QDialog>
 #include <QMessageBox>
-#include <QTimer>
 #include <QPointer>
+#include <QTimer>
 #include <QWidget>
 #include <functional>
 #include <utility>
