@@ -36,7 +36,8 @@ fuzz:
 	cmake --build build-fuzz -j $(JOBS) --target key_sequence_fuzzer
 	mkdir -p build-fuzz/corpus
 	cd build-fuzz && tests/fuzz/key_sequence_fuzzer -max_total_time=$(FUZZ_SECONDS) \
-	  -max_len=128 -timeout=10 -print_final_stats=1 corpus ../tests/fuzz/corpus
+	  -max_len=128 -timeout=10 -rss_limit_mb=4096 -print_final_stats=1 \
+	  corpus ../tests/fuzz/corpus
 
 # Figures of the logic and of a key press through the window (optimised build).
 bench: setup
