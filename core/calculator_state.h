@@ -10,6 +10,10 @@ namespace vardel {
 inline constexpr std::int16_t kTrue = -1;
 inline constexpr std::int16_t kFalse = 0;
 
+// The unit codes that strEorM and the indicator hold.
+inline const std::string kEnglishUnits = "E";
+inline const std::string kMetricUnits = "M";
+
 // The stored inputs and results of the five calculations. Each calculation
 // reads only its own; all are 0 at start-up and after ALL CLEAR.
 struct WorkingValues {
@@ -91,5 +95,13 @@ struct CalculatorState {
 
 // True when the unit system in force is English.
 bool isEnglish(const CalculatorState& state);
+
+// The resets that start-up, ALL CLEAR and the typed "C" share.
+// The keypad at rest: no number keyed, no operator pending, accumulator 0.
+void restKeypad(CalculatorState& state);
+// The nine flags of the guided calculations, bolReview included, to False.
+void clearCalculationFlags(CalculatorState& state);
+// No hose chosen: coefficient 0, size text "0".
+void clearSelectedHose(CalculatorState& state);
 
 }  // namespace vardel

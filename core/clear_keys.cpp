@@ -4,18 +4,12 @@ namespace vardel {
 
 void cmdAllClear_Click(Calculator& calculator) {
   CalculatorState& s = calculator.state;
-  s.bolCalculation = s.bolEnginePressure = s.bolFrictionLoss = kFalse;
-  s.bolFRStraightTip = s.bolFRFogNozzle = s.bolRFStraightTip = kFalse;
-  s.bolRFFogNozzle = s.bolAppRate = s.bolReview = s.bolMeasurementChange = kFalse;
+  clearCalculationFlags(s);
+  s.bolMeasurementChange = kFalse;
   s.bolPromptShown = kFalse;
-  s.dblHoseCoefficient = 0;
-  s.strHoseSize = "0";
+  clearSelectedHose(s);
   s.working = {};
-  s.dblAccumulator = 0;
-  s.intDecimalPoint = 0;
-  s.intEntryStarted = 0;
-  s.intOperator = 0;
-  s.intOperatorKeyed = 0;
+  restKeypad(s);
   s.intStep = 0;
   calculator.show("VORNA");
 }
@@ -26,12 +20,7 @@ void cmdClearDisplay_Click(Calculator& calculator) {
 }
 
 void clearKeypad(Calculator& calculator) {
-  CalculatorState& s = calculator.state;
-  s.dblAccumulator = 0;
-  s.intDecimalPoint = 0;
-  s.intEntryStarted = 0;
-  s.intOperator = 0;
-  s.intOperatorKeyed = 0;
+  restKeypad(calculator.state);
   calculator.show(" 0");
 }
 

@@ -20,19 +20,11 @@ void enableFunctionKeys(Panel& panel) {
 
 void Form_Load(Calculator& calculator) {
   CalculatorState& s = calculator.state;
-  s.intDecimalPoint = 0;
-  s.dblAccumulator = 0;
-  s.intEntryStarted = 0;
-  s.intOperator = 0;
-  s.intOperatorKeyed = 0;
-  // Every public flag but bolMeasurementChange, which start-up leaves alone.
-  s.bolCalculation = s.bolEnginePressure = s.bolFrictionLoss = kFalse;
-  s.bolFRStraightTip = s.bolFRFogNozzle = s.bolRFStraightTip = kFalse;
-  s.bolRFFogNozzle = s.bolAppRate = s.bolReview = kFalse;
+  restKeypad(s);
+  clearCalculationFlags(s);  // bolMeasurementChange is left as it is
   s.working = {};
-  s.strEorM = "E";
-  s.dblHoseCoefficient = 0;
-  s.strHoseSize = "0";
+  s.strEorM = kEnglishUnits;
+  clearSelectedHose(s);
   s.bolPromptShown = kFalse;
   enableFunctionKeys(calculator.panel);
   calculator.panel.makeEnterDefault();
