@@ -101,6 +101,7 @@ done
 
 # min / median / max of one field of a program's runs.
 stats() {
+  [ -s "$work/$1.runs" ] || { echo "- - -"; return; }
   sed -n "s/.*$2=\([-0-9.]*\).*/\1/p" "$work/$1.runs" | sort -n |
     awk '{ v[NR] = $1 } END {
       if (NR == 0) { print "- - -"; exit }
