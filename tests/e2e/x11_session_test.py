@@ -5,6 +5,7 @@ through the accessibility bus, the way a screen reader reads it."""
 
 import os
 import shutil
+import signal
 import subprocess
 import sys
 import tempfile
@@ -28,7 +29,7 @@ def start_x_server(env):
             continue
         server = subprocess.Popen(
             ["Xvfb", f":{number}", "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
-            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, start_new_session=True)
         if wait_for(lambda: os.path.exists(f"/tmp/.X11-unix/X{number}") or server.poll(), 10) \
                 and server.poll() is None:
             env["DISPLAY"] = f":{number}"
@@ -56,6 +57,7 @@ def main():
     processes = []
     try:
         processes.append(start_x_server(env))
+        bus_pid = None
         bus = subprocess.run(["dbus-launch", "--sh-syntax"], env=env, capture_output=True,
                              text=True, check=True).stdout
         for line in bus.splitlines():
@@ -64,8 +66,10 @@ def main():
             if line.startswith("DBUS_SESSION_BUS_PID="):
                 bus_pid = int(line.split("=", 1)[1].strip(";"))
         launcher = shutil.which("at-spi-bus-launcher") or "/usr/libexec/at-spi-bus-launcher"
+        # In a session of its own: the bus it starts goes with it at the end.
         processes.append(subprocess.Popen([launcher, "--launch-immediately"], env=env,
-                                          stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
+                                          stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                                          start_new_session=True))
         # What a desktop with assistive technology switched on says to programs.
         wait_for(lambda: subprocess.run(
             ["dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus", "/org/a11y/bus",
@@ -74,7 +78,8 @@ def main():
             env=env, capture_output=True).returncode == 0)
         os.environ.update(DISPLAY=env["DISPLAY"],
                           DBUS_SESSION_BUS_ADDRESS=env["DBUS_SESSION_BUS_ADDRESS"])
-        program = subprocess.Popen([PROGRAM], env=env, stderr=subprocess.PIPE, text=True)
+        program = subprocess.Popen([PROGRAM], env=env, stderr=subprocess.PIPE, text=True,
+                                   start_new_session=True)
         processes.append(program)
         run_session(env)
         program.terminate()
@@ -83,13 +88,18 @@ def main():
         check("nothing written to stderr", unexpected, [])
     finally:
         for process in reversed(processes):
+            try:
+                os.killpg(process.pid, signal.SIGKILL)
+            except (ProcessLookupError, PermissionError):
+                pass
             if process.poll() is None:
                 process.kill()
-                process.wait()
-        try:
-            os.kill(bus_pid, 15)
-        except Exception:
-            pass
+            process.wait()
+        if bus_pid:
+            try:
+                os.kill(bus_pid, signal.SIGTERM)
+            except ProcessLookupError:
+                pass
         shutil.rmtree(runtime, ignore_errors=True)
     if failures:
         print(f"0 passed, {len(failures)} failed")
