@@ -56,16 +56,27 @@ void PanelKey::paintEvent(QPaintEvent* /*event*/) {
   }
 }
 
-StretchedImage::StretchedImage(QImage picture, QWidget* parent)
-    : QWidget(parent), picture_(std::move(picture)) {}
+StretchedImage::StretchedImage(QString path, QWidget* parent)
+    : QWidget(parent), path_(std::move(path)) {}
+
+const QImage& StretchedImage::picture() const {
+  if (picture_.isNull() && !path_.isEmpty()) {
+    picture_.load(path_);
+    // Smooth scaling works on premultiplied pixels: converting once, in
+    // place, spares a full-size copy of the picture at every scaling.
+    picture_.convertTo(QImage::Format_ARGB32_Premultiplied);
+  }
+  return picture_;
+}
 
 void StretchedImage::paintEvent(QPaintEvent* /*event*/) {
-  if (picture_.isNull()) return;
+  const QImage& source = picture();
+  if (source.isNull()) return;
   const qreal ratio = devicePixelRatioF();
   const QSize device = (QSizeF(size()) * ratio).toSize();
   if (scaled_.size() != device || scaled_.devicePixelRatio() != ratio) {
     scaled_ = QPixmap::fromImage(
-        picture_.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        source.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
     scaled_.setDevicePixelRatio(ratio);
   }
   QPainter painter(this);

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QPixmap>
 #include <QPushButton>
+#include <QString>
 #include <QWidget>
 
 namespace vardel::ui {
@@ -29,15 +30,18 @@ class StretchedImage : public QWidget {
   Q_OBJECT
 
  public:
-  explicit StretchedImage(QImage picture, QWidget* parent = nullptr);
+  // The picture is read from `path` when it is first needed, at the first
+  // paint: the window is on the screen before the picture is decoded.
+  explicit StretchedImage(QString path, QWidget* parent = nullptr);
 
-  const QImage& picture() const { return picture_; }
+  const QImage& picture() const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  QImage picture_;
+  QString path_;
+  mutable QImage picture_;  // read on first use, premultiplied
   QPixmap scaled_;  // picture_ at the last painted size, in device pixels
 };
 

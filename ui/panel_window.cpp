@@ -234,7 +234,7 @@ void frmVardel::buildPanel() {
         frames[row.name] = widget;
         break;
       case Kind::Image:
-        widget = new StretchedImage(QImage(QStringLiteral(":/pictures/brand.gif")), parent);
+        widget = new StretchedImage(QStringLiteral(":/pictures/brand.gif"), parent);
         break;
       case Kind::Line:
         widget = makeLine(parent);
