@@ -98,7 +98,7 @@ BENCHMARK_CAPTURE(BM_Key, Operator_plus, "12", Key{KeyKind::Operator, 0}, " 12")
 BENCHMARK_CAPTURE(BM_Key, Operator_equals, "12 + 30", Key{KeyKind::Operator, kEqualsIndex},
                   " 42");
 BENCHMARK_CAPTURE(BM_Key, Enter_value_step, "EP 100", Key{KeyKind::Enter}, "FLOW GPM");
-BENCHMARK_CAPTURE(BM_Key, Hose, "EP 100 ENTER 150 ENTER", Key{KeyKind::Hose, hoseIndex("1.75")},
+BENCHMARK_CAPTURE(BM_Key, Hose, "EP 100 ENTER 150 ENTER", keysOf("H1.75").front(),
                   "1.75");
 BENCHMARK_CAPTURE(BM_Key, AllClear, "EP 100 ENTER 150", Key{KeyKind::AllClear}, "VORNA");
 
