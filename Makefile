@@ -60,3 +60,7 @@ clean:
 screenshot: build
 	cmake --build --preset default --target vardel-screenshot -j $(JOBS)
 	QT_QPA_PLATFORM=offscreen build/tests/ui/vardel-screenshot docs/panel.png
+
+# The Debian package of the installed tree, as build/vardel_<version>_<arch>.deb.
+package: build
+	cd build && cpack -G DEB

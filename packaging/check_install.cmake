@@ -10,6 +10,7 @@ set(expected
   usr/bin/vardel
   usr/share/applications/${APP_ID}.desktop
   usr/share/metainfo/${APP_ID}.metainfo.xml
+  usr/share/doc/vardel/copyright
   usr/share/icons/hicolor/32x32/apps/${APP_ID}.png
   usr/share/icons/hicolor/48x48/apps/${APP_ID}.png
   usr/share/icons/hicolor/64x64/apps/${APP_ID}.png
