@@ -62,6 +62,7 @@ class PanelWindowTest : public QObject {
   void digitKeysMoveTheFocusToEnter();
   void unitKeySwitchesTheIndicator();
   void guidedCalculationByMouse();
+  void enginePressureByMouse();
   void offClosesTheWindow();
 
  private:
@@ -466,6 +467,29 @@ void PanelWindowTest::guidedCalculationByMouse() {
   QCOMPARE(display(), QString("Length ft"));
   click({"2", "0", "0", "Enter"});
   QCOMPARE(display(), QString("PSI 70"));
+}
+
+// Engine pressure in both unit systems, all six steps clicked.
+void PanelWindowTest::enginePressureByMouse() {
+  click({"ENGINE PRESSURE"});
+  QCOMPARE(display(), QString("Nozzle PSI"));
+  click({"1", "0", "0", "Enter", "1", "5", "0", "Enter"});
+  QCOMPARE(display(), QString("HOSE SIZE"));
+  click({"1 3/4\"", "Enter"});
+  QCOMPARE(display(), QString("SIAMESE"));
+  click({"Enter"});
+  QCOMPARE(display(), QString("Length ft"));
+  click({"2", "0", "0", "Enter"});
+  QCOMPARE(display(), QString("FLOORS"));
+  click({"3", "Enter"});
+  QCOMPARE(display(), QString("PSI 183"));
+
+  click({"ENGLISH METRIC", "ENGINE PRESSURE"});
+  QCOMPARE(display(), QString("Nozzle kPa"));
+  click({"7", "0", "0", "Enter", "6", "0", "0", "Enter", "1 3/4\""});
+  QCOMPARE(display(), QString("45"));
+  click({"Enter", "Enter", "6", "0", "Enter", "2", "Enter"});
+  QCOMPARE(display(), QString("kPa 1291"));
 }
 
 void PanelWindowTest::offClosesTheWindow() {
