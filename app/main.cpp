@@ -21,9 +21,14 @@ int main(int argc, char* argv[]) {
     std::fputs("vardel: no display to show the window on (DISPLAY is not set)\n", stderr);
     return 1;
   }
+  // The toolkit looks for a screen reader only as it starts; joining the
+  // accessibility bus at once lets a screen reader started later find the
+  // window too.
+  if (!isSet("QT_LINUX_ACCESSIBILITY_ALWAYS_ON")) setenv("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1", 0);
   QApplication application(argc, argv);
+  // No display name: the toolkit would append it to every title, and the
+  // message boxes and the About box carry exactly their designed titles.
   QApplication::setApplicationName(QString::fromUtf8(vardel::app_info::kTitle));
-  QApplication::setApplicationDisplayName(QString::fromUtf8(vardel::app_info::kTitle));
   QApplication::setApplicationVersion(QString::fromUtf8(vardel::app_info::kVersion));
   QApplication::setDesktopFileName(QString::fromUtf8(vardel::app_info::kAppId));
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.png")));

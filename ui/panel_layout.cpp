@@ -241,4 +241,15 @@ constexpr std::array kControls = {
 
 std::span<const Control> panelControls() { return kControls; }
 
+std::string spokenName(const Control& row) {
+  std::string name(row.accessibleName);
+  if (!row.key || row.key->kind != KeyKind::Hose) return name;
+  // The label caption, "45mm" or "77 X 65mm", in words.
+  std::string_view size = kHoses[static_cast<std::size_t>(row.key->index)].labelCaption;
+  if (size.ends_with("mm")) size.remove_suffix(2);
+  std::string metric(size);
+  if (const auto by = metric.find(" X "); by != std::string::npos) metric.replace(by, 3, " by ");
+  return name + ", " + metric + " millimetres";
+}
+
 }  // namespace vardel::ui

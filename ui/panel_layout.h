@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "core/key.h"
@@ -59,6 +60,10 @@ struct Control {
 
 // Every control of the panel except the menu bar.
 std::span<const Control> panelControls();
+
+// What a screen reader calls a control: its accessible name, and for a hose
+// key the metric size of its label too ("One inch hose, 25 millimetres").
+std::string spokenName(const Control& row);
 
 // The window's client area and its default font, which the controls without
 // a font of their own use.

@@ -17,7 +17,10 @@
 
 #include "calc/press.h"
 #include "core/power_keys.h"
+#include "core/app_info.h"
+#include "core/calculator_state.h"
 #include "ui/about_box.h"
+#include "ui/announcer.h"
 #include "ui/controls.h"
 #include "ui/panel_layout.h"
 #include "ui/panel_widgets.h"
@@ -53,7 +56,11 @@ frmVardel::frmVardel(QWidget* parent)
                               Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       calculator_(*this) {
   setObjectName("frmVardel");
+  // The title bar stays empty as designed; a screen reader still names the
+  // window.
+  setAccessibleName(QString::fromUtf8(app_info::kTitle));
   setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.png")));
+  announcer_ = new Announcer(this);
   buildMenu();
   buildPanel();
   Form_Load(calculator_);
@@ -132,7 +139,7 @@ void frmVardel::buildPanel() {
     if (!row.font.face.empty()) widget->setFont(fontOf(row.font));
     widget->setEnabled(row.enabled);
     widget->setHidden(!row.visible);
-    if (!row.accessibleName.empty()) widget->setAccessibleName(qs(row.accessibleName));
+    if (!row.accessibleName.empty()) widget->setAccessibleName(qs(spokenName(row)));
   }
   // The indicator is a window of its own in front of the display.
   txtEorM_->raise();
@@ -156,11 +163,20 @@ QPushButton* frmVardel::keyButton(Key key) const {
 }
 
 void frmVardel::setDisplayText(const std::string& text) {
-  text1_->setText(QString::fromStdString(text));
+  const QString shown = QString::fromStdString(text);
+  text1_->setText(shown);
+  // Every new text is heard, the same one again too: each is the answer to
+  // a key.
+  announcer_->announce(shown);
 }
 
 void frmVardel::setIndicatorText(const std::string& text) {
-  txtEorM_->setText(QString::fromStdString(text));
+  const QString shown = QString::fromStdString(text);
+  if (shown == txtEorM_->text()) return;
+  txtEorM_->setText(shown);
+  announcer_->announce(txtEorM_->accessibleName() + QStringLiteral(" ") + shown +
+                       (text == kEnglishUnits ? QStringLiteral(", English")
+                                              : QStringLiteral(", metric")));
 }
 
 void frmVardel::enableKey(Key key) {

@@ -17,6 +17,7 @@ class QPushButton;
 
 namespace vardel::ui {
 
+class Announcer;
 class PanelKey;
 
 // The main window: the calculator panel built from the layout table, and the
@@ -72,6 +73,7 @@ class frmVardel : public QMainWindow, public Panel {
   QWidget* panel_ = nullptr;
   QLabel* text1_ = nullptr;
   QLineEdit* txtEorM_ = nullptr;
+  Announcer* announcer_ = nullptr;
   PanelKey* cmdEnter_ = nullptr;
   std::array<PanelKey*, 11> command1_{};  // the digit keys and the point, by index
   std::vector<std::pair<Key, PanelKey*>> keys_;
