@@ -225,9 +225,7 @@ void KeyboardTest::aTypedFaultShowsItsMessageOnce() {
 }
 
 // A screen reader reads the display by its accessible name, which follows
-// the text, leading blank included, and is never a fixed name. (The label
-// announces each new text itself, as a name change, once an assistive tool
-// has switched accessibility on.)
+// the text, leading blank included, and is never a fixed name.
 void KeyboardTest::displaySpeaksItsCurrentText() {
   auto* text1 = window_->findChild<QLabel*>("text1");
   QVERIFY(text1->accessibleName().isEmpty());

@@ -332,11 +332,25 @@ void PanelWindowTest::accessibleNames() {
     QVERIFY2(names.insert(key->accessibleName()).second, qPrintable(key->accessibleName()));
   }
 
-  // The display speaks its current text, leading blank and all.
+  QCOMPARE(window_->accessibleName(), QString("Vardel"));
+  QCOMPARE(window_->findChild<QWidget*>("cmdOneandThreeQuartersInch")->accessibleName(),
+           QString("One and three quarter inch hose, 45 millimetres"));
+  QCOMPARE(window_->findChild<QWidget*>("cmd3Times2andHalfInch")->accessibleName(),
+           QString("Three inch hose with two and a half inch couplings, 77 by 65 millimetres"));
+
+  // The display speaks its current text, leading blank and all; the
+  // announcer, a notification, tells each new text and the unit change.
+  QAccessibleInterface* announcer =
+      QAccessible::queryAccessibleInterface(window_->findChild<QWidget*>("announcer"));
+  QVERIFY(announcer != nullptr);
+  QCOMPARE(announcer->role(), QAccessible::Notification);
   click({"7"});
   QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(text1);
   QVERIFY(spoken != nullptr);
   QCOMPARE(spoken->text(QAccessible::Name), QString(" 7"));
+  QCOMPARE(announcer->text(QAccessible::Name), QString(" 7"));
+  click({"ENGLISH METRIC"});
+  QCOMPARE(announcer->text(QAccessible::Name), QString("Unit system M, metric"));
 }
 
 void PanelWindowTest::keypadChainsByMouse_data() {
