@@ -1,0 +1,178 @@
+"""A private desktop for the end-to-end tests: an X server (or a headless
+Wayland compositor), a session bus with the accessibility bus, and whatever
+the test starts in it. Everything started here is stopped at the end, also
+when a check or the program fails, so that no test leaves a process behind."""
+
+import os
+import shutil
+import signal
+import subprocess
+import tempfile
+import time
+
+
+def wait_for(predicate, seconds=10.0):
+    """Polls `predicate` until it gives a true value or `seconds` pass."""
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        value = predicate()
+        if value:
+            return value
+        time.sleep(0.05)
+    return None
+
+
+class Checks:
+    def __init__(self):
+        self.failures = []
+
+    def check(self, what, got, expected):
+        if got != expected:
+            self.failures.append(what)
+            print(f"FAIL {what}: got {got!r}, expected {expected!r}", flush=True)
+        else:
+            print(f"ok   {what}", flush=True)
+
+    def finish(self, name):
+        if self.failures:
+            print(f"{name}: {len(self.failures)} failed")
+            raise SystemExit(1)
+        print(f"{name}: all checks passed")
+
+
+class Desktop:
+    def __init__(self):
+        self.runtime = tempfile.mkdtemp(prefix="vardel-e2e-")
+        os.chmod(self.runtime, 0o700)
+        self.env = {k: v for k, v in os.environ.items()
+                    if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM",
+                                 "DBUS_SESSION_BUS_ADDRESS")}
+        self.env.update(HOME=self.runtime, XDG_RUNTIME_DIR=self.runtime,
+                        XDG_CONFIG_HOME=os.path.join(self.runtime, "config"),
+                        XDG_DATA_HOME=os.path.join(self.runtime, "data"),
+                        XDG_CACHE_HOME=os.path.join(self.runtime, "cache"),
+                        NO_AT_BRIDGE="0")
+        self.processes = []
+        self.bus_pid = None
+
+    def __enter__(self):
+        return self
+
+    def __exit__(self, *exc):
+        self.stop()
+        return False
+
+    def start(self, argv, quiet=True, **options):
+        """Starts a process in a session of its own, so that it and all it
+        starts can be stopped together."""
+        if quiet:
+            options.setdefault("stdout", subprocess.DEVNULL)
+            options.setdefault("stderr", subprocess.DEVNULL)
+        process = subprocess.Popen(argv, env=self.env, start_new_session=True, **options)
+        self.processes.append(process)
+        return process
+
+    def run(self, *argv):
+        return subprocess.run(argv, env=self.env, capture_output=True, text=True, timeout=30)
+
+    def start_x_server(self):
+        """Xvfb on the first free display, which it names itself."""
+        read_end, write_end = os.pipe()
+        self.start(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24",
+                    "-nolisten", "tcp"], pass_fds=(write_end,))
+        os.close(write_end)
+        with os.fdopen(read_end) as pipe:
+            number = pipe.readline().strip()
+        if not number:
+            raise RuntimeError("the X server did not start")
+        self.env["DISPLAY"] = f":{number}"
+        # On a loaded machine the server may name its display a moment before
+        # clients can open it.
+        if not wait_for(lambda: self.run("xprop", "-root", "-len", "0",
+                                         "_NET_SUPPORTED").returncode == 0, 20):
+            raise RuntimeError(f"the X server on :{number} does not answer")
+
+    def start_window_manager(self, argv):
+        """Starts a window manager and waits until it has taken the screen."""
+        manager = self.start(argv)
+        if not wait_for(lambda: manager.poll() is None and "window id" in self.run(
+                "xprop", "-root", "_NET_SUPPORTING_WM_CHECK").stdout, 20):
+            raise RuntimeError(f"{argv[0]} did not start (status {manager.poll()})")
+
+    def start_session_bus(self, accessibility_on=True):
+        out = self.run("dbus-launch", "--sh-syntax").stdout
+        for line in out.splitlines():
+            if line.startswith("DBUS_SESSION_BUS_ADDRESS="):
+                self.env["DBUS_SESSION_BUS_ADDRESS"] = line.split("=", 1)[1].strip("';")
+            if line.startswith("DBUS_SESSION_BUS_PID="):
+                self.bus_pid = int(line.split("=", 1)[1].strip(";"))
+        launcher = shutil.which("at-spi-bus-launcher") or "/usr/libexec/at-spi-bus-launcher"
+        self.start([launcher, "--launch-immediately"])
+        # What a desktop with assistive technology switched on says to programs.
+        wait_for(lambda: self.run(
+            "dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus", "/org/a11y/bus",
+            "org.freedesktop.DBus.Properties.Set", "string:org.a11y.Status",
+            "string:IsEnabled", f"variant:boolean:{'true' if accessibility_on else 'false'}"
+        ).returncode == 0)
+        # pyatspi, in this process, reads the same session.
+        os.environ["DBUS_SESSION_BUS_ADDRESS"] = self.env["DBUS_SESSION_BUS_ADDRESS"]
+        if "DISPLAY" in self.env:
+            os.environ["DISPLAY"] = self.env["DISPLAY"]
+
+    def stop(self):
+        for process in reversed(self.processes):
+            if process.poll() is None:
+                try:
+                    os.killpg(process.pid, signal.SIGTERM)
+                except (ProcessLookupError, PermissionError):
+                    pass
+        for process in reversed(self.processes):
+            try:
+                process.wait(timeout=5)
+            except subprocess.TimeoutExpired:
+                pass
+            try:
+                os.killpg(process.pid, signal.SIGKILL)
+            except (ProcessLookupError, PermissionError):
+                pass
+            if process.poll() is None:
+                process.kill()
+                process.wait()
+        if self.bus_pid:
+            try:
+                os.kill(self.bus_pid, signal.SIGTERM)
+            except ProcessLookupError:
+                pass
+        shutil.rmtree(self.runtime, ignore_errors=True)
+
+
+def application(name="Vardel"):
+    """The program's root on the accessibility bus, or None."""
+    import pyatspi
+    desktop = pyatspi.Registry.getDesktop(0)
+    for i in range(desktop.childCount):
+        child = desktop.getChildAtIndex(i)
+        if child is not None and child.name == name:
+            return child
+    return None
+
+
+def nodes(node):
+    yield node
+    for i in range(node.childCount):
+        child = node.getChildAtIndex(i)
+        if child is not None:
+            yield from nodes(child)
+
+
+def find(root, role, name=None):
+    for node in nodes(root):
+        if node.getRoleName() == role and (name is None or node.name == name):
+            return node
+    return None
+
+
+def centre(node):
+    import pyatspi
+    box = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    return box.x + box.width // 2, box.y + box.height // 2
