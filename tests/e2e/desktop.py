@@ -4,6 +4,7 @@ the test starts in it. Everything started here is stopped at the end, also
 when a check or the program fails, so that no test leaves a process behind."""
 
 import os
+import random
 import shutil
 import signal
 import subprocess
@@ -76,28 +77,44 @@ class Desktop:
         return subprocess.run(argv, env=self.env, capture_output=True, text=True, timeout=30)
 
     def start_x_server(self):
-        """Xvfb on the first free display, which it names itself."""
-        read_end, write_end = os.pipe()
-        self.start(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24",
-                    "-nolisten", "tcp"], pass_fds=(write_end,))
-        os.close(write_end)
-        with os.fdopen(read_end) as pipe:
-            number = pipe.readline().strip()
-        if not number:
-            raise RuntimeError("the X server did not start")
-        self.env["DISPLAY"] = f":{number}"
-        # On a loaded machine the server may name its display a moment before
-        # clients can open it.
-        if not wait_for(lambda: self.run("xprop", "-root", "-len", "0",
+        """Xvfb on a free display. The number is drawn at random from a range
+        that desktops and other tests leave alone, so that tests running at
+        the same time cannot meet on one display. The server does not reset
+        when its last client leaves: a client connecting during a reset is
+        refused."""
+        for _ in range(20):
+            number = random.randrange(300, 3000)
+            if os.path.exists(f"/tmp/.X{number}-lock") or \
+                    os.path.exists(f"/tmp/.X11-unix/X{number}"):
+                continue
+            read_end, write_end = os.pipe()
+            server = self.start(["Xvfb", f":{number}", "-displayfd", str(write_end),
+                                 "-screen", "0", "1024x768x24", "-nolisten", "tcp", "-noreset"],
+                                pass_fds=(write_end,))
+            os.close(write_end)
+            with os.fdopen(read_end) as pipe:
+                ready = pipe.readline().strip() == str(number)
+            if not ready or server.poll() is not None:
+                continue
+            self.env["DISPLAY"] = f":{number}"
+            # On a loaded machine the server may name its display a moment
+            # before clients can open it.
+            if wait_for(lambda: self.run("xprop", "-root", "-len", "0",
                                          "_NET_SUPPORTED").returncode == 0, 20):
+                return
             raise RuntimeError(f"the X server on :{number} does not answer")
+        raise RuntimeError("no free X display")
 
     def start_window_manager(self, argv):
         """Starts a window manager and waits until it has taken the screen."""
-        manager = self.start(argv)
+        log = os.path.join(self.runtime, "window-manager.log")
+        with open(log, "w") as out:
+            manager = self.start(argv, quiet=False, stdout=out, stderr=subprocess.STDOUT)
         if not wait_for(lambda: manager.poll() is None and "window id" in self.run(
                 "xprop", "-root", "_NET_SUPPORTING_WM_CHECK").stdout, 20):
-            raise RuntimeError(f"{argv[0]} did not start (status {manager.poll()})")
+            with open(log) as out:
+                said = out.read()
+            raise RuntimeError(f"{argv[0]} did not start (status {manager.poll()}): {said}")
 
     def start_session_bus(self, accessibility_on=True):
         out = self.run("dbus-launch", "--sh-syntax").stdout
