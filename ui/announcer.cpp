@@ -6,44 +6,59 @@
 namespace vardel::ui {
 namespace {
 
-class AnnouncerAccessible : public QAccessibleWidget {
+class NoticeAccessible : public QAccessibleWidget {
  public:
-  explicit AnnouncerAccessible(Announcer* announcer)
-      : QAccessibleWidget(announcer, QAccessible::Notification) {}
+  explicit NoticeAccessible(Notice* notice) : QAccessibleWidget(notice, QAccessible::Notification) {}
 
   QString text(QAccessible::Text kind) const override {
-    if (kind == QAccessible::Name) return static_cast<const Announcer*>(widget())->text();
+    if (kind == QAccessible::Name) return static_cast<const Notice*>(widget())->text();
     return QAccessibleWidget::text(kind);
   }
 };
 
-QAccessibleInterface* announcerAccessible(const QString& /*className*/, QObject* object) {
-  if (auto* announcer = qobject_cast<Announcer*>(object)) return new AnnouncerAccessible(announcer);
+QAccessibleInterface* noticeAccessible(const QString& /*className*/, QObject* object) {
+  if (auto* notice = qobject_cast<Notice*>(object)) return new NoticeAccessible(notice);
   return nullptr;
 }
 
+// Invisible and out of the way of the mouse and the keyboard.
+void keepOutOfSight(QWidget* widget) {
+  widget->setAttribute(Qt::WA_TransparentForMouseEvents);
+  widget->setFocusPolicy(Qt::NoFocus);
+  widget->setGeometry(0, 0, 0, 0);
+}
+
 }  // namespace
+
+Notice::Notice(QWidget* parent) : QWidget(parent) {
+  keepOutOfSight(this);
+  hide();
+}
+
+void Notice::appear(const QString& text) {
+  text_ = text;
+  hide();
+  show();
+}
 
 Announcer::Announcer(QWidget* parent) : QWidget(parent) {
   // The widgets' own factory comes with the application object and is asked
   // after the factories installed later, so this one must follow it.
   static const bool installed = [] {
-    QAccessible::installFactory(announcerAccessible);
+    QAccessible::installFactory(noticeAccessible);
     return true;
   }();
   (void)installed;
   setObjectName("announcer");
-  setAttribute(Qt::WA_TransparentForMouseEvents);
-  setFocusPolicy(Qt::NoFocus);
-  setGeometry(0, 0, 0, 0);
-  hide();
+  keepOutOfSight(this);
+  for (Notice*& notice : notices_) notice = new Notice(this);
 }
 
 void Announcer::announce(const QString& text) {
-  text_ = text;
-  // Hidden and shown again, so that the same text twice is spoken twice.
-  hide();
-  show();
+  last_ = (last_ + 1) % notices_.size();
+  notices_[last_]->appear(text);
 }
+
+QString Announcer::text() const { return notices_[last_]->text(); }
 
 }  // namespace vardel::ui

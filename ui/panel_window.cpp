@@ -166,8 +166,8 @@ void frmVardel::setDisplayText(const std::string& text) {
   const QString shown = QString::fromStdString(text);
   text1_->setText(shown);
   // Every new text is heard, the same one again too: each is the answer to
-  // a key.
-  announcer_->announce(shown);
+  // a key. A lone blank is only the step before a keyed digit shows.
+  if (!shown.trimmed().isEmpty()) announcer_->announce(shown);
 }
 
 void frmVardel::setIndicatorText(const std::string& text) {
