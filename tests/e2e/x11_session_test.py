@@ -140,7 +140,11 @@ def run_session(env):
                 return node
         return None
 
-    panel = wait_for(lambda: find("filler"), 10)
+    def largest_filler():
+        fillers = [n for n in nodes(app) if n.getRoleName() == "filler"]
+        return max(fillers, key=lambda n: extents(n)[2] * extents(n)[3], default=None)
+
+    panel = wait_for(largest_filler, 10)
     origin = extents(panel)[:2]  # the client area below the menu bar
     display = [n for n in nodes(app) if n.getRoleName() == "label" and extents(n)[2] == 288][0]
 
