@@ -13,6 +13,7 @@
 
 #include "calc/hose_table.h"
 #include "modal_watch.h"
+#include "ui/controls.h"
 #include "ui/panel_layout.h"
 #include "ui/panel_widgets.h"
 
@@ -20,10 +21,6 @@ using vardel::testing::ModalWatch;
 using namespace vardel::ui;
 
 namespace {
-
-QString qs(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // "Command1(7)" for a key of an array, the plain name otherwise.
 QString displayName(const QWidget* widget) {
@@ -132,15 +129,10 @@ void PanelWindowTest::everyControlIsWhereTheDesignPutsIt() {
       faults << name + ": parent " + widget->parentWidget()->objectName();
     }
 
-    QRect expected(toPixels(row.twips.a), toPixels(row.twips.b), toPixels(row.twips.c),
-                   toPixels(row.twips.d));
+    const QRect expected = row.kind == Kind::Line ? pixelRect(row.line) : pixelRect(row.at);
     if (row.kind == Kind::Line) {
-      const int x1 = toPixels(row.twips.a), y1 = toPixels(row.twips.b);
-      const int x2 = toPixels(row.twips.c), y2 = toPixels(row.twips.d);
-      expected = QRect(QPoint(std::min(x1, x2), std::min(y1, y2)),
-                       QPoint(std::max(x1, x2), std::max(y1, y2)));
       if (expected.width() != 1 && expected.height() != 1) faults << name + ": not one pixel";
-    } else if (row.twips.a % 15 || row.twips.b % 15 || row.twips.c % 15 || row.twips.d % 15) {
+    } else if (row.at.left % 15 || row.at.top % 15 || row.at.width % 15 || row.at.height % 15) {
       faults << name + ": not on whole pixels";
     }
     if (widget->geometry() != expected) {
