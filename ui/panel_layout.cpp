@@ -97,6 +97,11 @@ constexpr Control label(std::string_view name, std::string_view parent, std::str
           .tab = tab};
 }
 
+constexpr Control withToolTip(Control control, std::string_view toolTip) {
+  control.toolTip = toolTip;
+  return control;
+}
+
 constexpr Control frame(std::string_view name, TwipsRect at, int tab) {
   return {.name = name, .kind = Kind::Frame, .at = at, .tab = tab};
 }
@@ -166,8 +171,9 @@ constexpr std::array kControls = {
     nozzleKey("cmdFogNozzleRF", "FOG NOZZLE", "Frame1", 960, 11, KeyKind::FogNozzleRF,
               "Reaction force, fog nozzle"),
 
-    key("cmdEnter", "Enter", {240, 3360, 2175, 375}, kDefault, kLightYellow, 14,
-        Key{KeyKind::Enter}, "Enter"),
+    withToolTip(key("cmdEnter", "Enter", {240, 3360, 2175, 375}, kDefault, kLightYellow, 14,
+                    Key{KeyKind::Enter}, "Enter"),
+                "Takes the value shown. After a result, F2 reviews the inputs."),
 
     // Hose-size block: keys (index into the hose table, left, top, tab) and
     // the metric label above each (index, left, top, tab).

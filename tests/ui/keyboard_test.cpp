@@ -29,6 +29,7 @@ class KeyboardTest : public QObject {
   void otherKeysChangeNothing_data();
   void otherKeysChangeNothing();
   void spaceAndTabStillWorkOnTheFocusedKey();
+  void f2ReviewsTheInputsOfAResult();
   void ctrlCCopiesWithoutTheLeadingBlank_data();
   void ctrlCCopiesWithoutTheLeadingBlank();
   void aTypedFaultShowsItsMessageOnce();
@@ -169,6 +170,7 @@ void KeyboardTest::otherKeysChangeNothing_data() {
   QTest::newRow("Escape") << int(Qt::Key_Escape) << "\x1b" << 0;
   QTest::newRow("Delete") << int(Qt::Key_Delete) << "\x7f" << 0;
   QTest::newRow("F1") << int(Qt::Key_F1) << "" << 0;
+  QTest::newRow("F2 without a result") << int(Qt::Key_F2) << "" << 0;
   QTest::newRow("Alt+C") << int(Qt::Key_C) << "c" << int(Qt::AltModifier);
   QTest::newRow("Ctrl+D") << int(Qt::Key_D) << "\x04" << int(Qt::ControlModifier);
   QTest::newRow("Ctrl+5") << int(Qt::Key_5) << "5" << int(Qt::ControlModifier);
@@ -199,6 +201,42 @@ void KeyboardTest::spaceAndTabStillWorkOnTheFocusedKey() {
   press(Qt::Key_Tab, "\t");
   QCOMPARE(QApplication::focusWidget(), key("cmdOneAndAQuarterInch"));
   QCOMPARE(display(), QString(" 7"));
+}
+
+// An engine pressure walked again from the keyboard with F2: every input
+// kept, the 3 floors too, gives the same result; F2 during the walk does
+// nothing.
+void KeyboardTest::f2ReviewsTheInputsOfAResult() {
+  QVERIFY(key("cmdEnter")->toolTip().contains("F2"));
+  const auto enter = [](int times) {
+    for (int i = 0; i < times; ++i) press(Qt::Key_Return, "\r");
+  };
+  QTest::mouseClick(key("cmdEnginePressure"), Qt::LeftButton);
+  type("100");
+  enter(1);
+  type("150");
+  enter(1);
+  QTest::mouseClick(key("cmdOneandThreeQuartersInch"), Qt::LeftButton);
+  enter(2);
+  type("200");
+  enter(1);
+  type("3");
+  enter(1);
+  QCOMPARE(display(), QString("PSI 183"));
+
+  key("cmdOff")->setFocus();
+  press(Qt::Key_F2);
+  QCOMPARE(display(), QString("Nozzle PSI"));
+  QCOMPARE(QApplication::focusWidget(), key("cmdEnter"));
+  enter(1);
+  QCOMPARE(display(), QString("100"));
+  const vardel::CalculatorState midWalk = window_->calculator().state;
+  press(Qt::Key_F2);
+  QVERIFY(window_->calculator().state == midWalk);
+  enter(10);
+  QCOMPARE(display(), QString("3"));
+  enter(1);
+  QCOMPARE(display(), QString("PSI 183"));
 }
 
 void KeyboardTest::ctrlCCopiesWithoutTheLeadingBlank_data() {
