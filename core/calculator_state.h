@@ -68,7 +68,7 @@ struct CalculatorState {
   std::int16_t bolRFStraightTip = kFalse;
   std::int16_t bolRFFogNozzle = kFalse;
   std::int16_t bolAppRate = kFalse;
-  std::int16_t bolReview = kFalse;  // the stored inputs of a result are being walked
+  std::int16_t bolReview = kFalse;             // the stored inputs of a result are being walked
   std::int16_t bolMeasurementChange = kFalse;  // units switched since the last calculation key
 
   // Keypad (1 or 0, except the accumulator and the pending operator 0 to 4).
@@ -84,7 +84,7 @@ struct CalculatorState {
   double dblHoseCoefficient = 0;
   std::string strHoseSize = "0";
 
-  std::int16_t intStep = 0;               // step the current Enter press performs
+  std::int16_t intStep = 0;              // step the current Enter press performs
   std::int16_t bolPromptShown = kFalse;  // a prompt is shown; the next digit replaces it
 
   WorkingValues working;
