@@ -494,8 +494,6 @@ void PanelWindowTest::displayMenuReviewsAResult() {
   QCOMPARE(display(), QString("FLOW GPM"));
   click({"Enter"});
   QCOMPARE(display(), QString("150"));
-  click({"Enter", "Enter", "Enter", "Enter", "Enter", "Enter", "3", "0", "0", "Enter"});
-  QCOMPARE(display(), QString("PSI 105"));
 }
 
 void PanelWindowTest::offClosesTheWindow() {
