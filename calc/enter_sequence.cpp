@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "calc/hose_table.h"
 #include "calc/result_text.h"
 #include "calc/sequences.h"
 #include "core/clear_keys.h"
@@ -56,12 +57,27 @@ double stored(double value, const Step& step, const CalculatorState& s) {
   return value;
 }
 
+// Whether the display still names the selected hose: its size, as a review
+// shows it, or the text its hose key shows in either unit system.
+bool showsSelectedHose(const CalculatorState& s, std::string_view text) {
+  if (text == s.strHoseSize) return true;
+  for (const Hose& hose : kHoses) {
+    if (hose.sizeText == s.strHoseSize) {
+      return text == hose.englishDisplay || text == hose.metricDisplay;
+    }
+  }
+  return false;
+}
+
 // Takes the step's input into its field; false when the step must fail.
 bool takeInput(Calculator& calculator, const Step& step, bool review) {
   CalculatorState& s = calculator.state;
   double& field = s.working.*step.field;
   if (step.kind == StepKind::Hose) {
     if (s.dblHoseCoefficient == 0) return false;  // no hose key pressed
+    // A number keyed over the hose a review shows would go unused without a
+    // word; only a hose key chooses another hose.
+    if (review && !showsSelectedHose(s, calculator.display())) return false;
     field = s.dblHoseCoefficient;
     return true;
   }

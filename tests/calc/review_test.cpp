@@ -91,7 +91,11 @@ INSTANTIATE_TEST_SUITE_P(Changes, ReviewExample, ::testing::Values(
     // Failures end as in the sequence.
     Example{std::string(kFrictionLoss) + " REVIEW  ENTER 0 ENTER", "ERROR"},
     Example{std::string(kFrictionLoss) + " REVIEW  ENTER ENTER  ENTER ENTER  ENTER H3X2.5 ENTER",
-            "ERROR"}));
+            "ERROR"},
+    // A number keyed at the hose input is not a hose, and is not ignored.
+    Example{std::string(kFrictionLoss) + " REVIEW  ENTER ENTER  ENTER 2.5 ENTER", "ERROR"},
+    Example{"EM " + std::string(kFrictionLoss) + " REVIEW  ENTER ENTER  ENTER H2.5 ENTER" + keepAll(2),
+            "kPa 14"}));
 // clang-format on
 
 TEST(Review, ShowsEachStoredInputThenTheNextPrompt) {
