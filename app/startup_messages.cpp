@@ -40,12 +40,12 @@ std::string waylandDisplay() {
 std::vector<std::string> split(const std::string& text, char separator) {
   std::vector<std::string> parts;
   std::size_t start = 0;
-  for (std::size_t end; (end = text.find(separator, start)) != std::string::npos;
-       start = end + 1) {
+  while (true) {
+    const std::size_t end = text.find(separator, start);
     parts.push_back(text.substr(start, end - start));
+    if (end == std::string::npos) return parts;
+    start = end + 1;
   }
-  parts.push_back(text.substr(start));
-  return parts;
 }
 
 // The displays the toolkit tried, in its order: the platforms listed in
@@ -116,10 +116,9 @@ void StartupMessages::release() {
     messages.swap(held);
   }
   for (const HeldMessage& message : messages) {
-    const QMessageLogContext context(message.file.empty() ? nullptr : message.file.c_str(),
-                                     message.line,
-                                     message.function.empty() ? nullptr : message.function.c_str(),
-                                     message.category.c_str());
+    const QMessageLogContext context(
+        message.file.empty() ? nullptr : message.file.c_str(), message.line,
+        message.function.empty() ? nullptr : message.function.c_str(), message.category.c_str());
     if (previousHandler != nullptr) {
       previousHandler(message.type, context, message.text);
     } else {

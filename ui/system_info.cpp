@@ -92,8 +92,8 @@ long NoRegistry::openKey(std::uint32_t, const std::string&, std::uint32_t, Regis
   return kFileNotFound;
 }
 
-long NoRegistry::queryValue(RegistryHandle, const std::string&, std::uint32_t&,
-                            std::vector<char>&, std::uint32_t&) {
+long NoRegistry::queryValue(RegistryHandle, const std::string&, std::uint32_t&, std::vector<char>&,
+                            std::uint32_t&) {
   return kFileNotFound;
 }
 

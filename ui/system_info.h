@@ -27,8 +27,8 @@ class Registry {
                        RegistryHandle& handle) = 0;
   // Fills data (kRegistryBufferSize bytes, NUL on entry) and sets the value's
   // type and the number of bytes written.
-  virtual long queryValue(RegistryHandle handle, const std::string& valueName,
-                          std::uint32_t& type, std::vector<char>& data, std::uint32_t& size) = 0;
+  virtual long queryValue(RegistryHandle handle, const std::string& valueName, std::uint32_t& type,
+                          std::vector<char>& data, std::uint32_t& size) = 0;
   virtual void closeKey(RegistryHandle handle) = 0;
 };
 
@@ -74,7 +74,6 @@ class NoRegistry : public Registry {
   void closeKey(RegistryHandle) override {}
 };
 
-inline constexpr const char* kSysInfoUnavailable =
-    "System Information Is Unavailable At This Time";
+inline constexpr const char* kSysInfoUnavailable = "System Information Is Unavailable At This Time";
 
 }  // namespace vardel
