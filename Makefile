@@ -59,7 +59,7 @@ bench: setup
 	@if [ -x build-bench/bench/vardel-window-bench ]; then build-bench/bench/vardel-window-bench; \
 	else echo "no window benchmark: the build has no Qt window"; fi
 
-# Start-up time and memory against the Qt floor and two desktop calculators,
+# Start-up time and memory against the Qt floor,
 # on a private X server. RUNS=n sets the number of counted rounds.
 bench-startup: setup
 	@scripts/bench-startup.sh
