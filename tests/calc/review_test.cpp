@@ -94,6 +94,7 @@ INSTANTIATE_TEST_SUITE_P(Changes, ReviewExample, ::testing::Values(
             "ERROR"},
     // A number keyed at the hose input is not a hose, and is not ignored.
     Example{std::string(kFrictionLoss) + " REVIEW  ENTER ENTER  ENTER 2.5 ENTER", "ERROR"},
+    // In metric units the hose key shows "65", which the hose input takes: 3.17 x 1.5^2 x 2.
     Example{"EM " + std::string(kFrictionLoss) + " REVIEW  ENTER ENTER  ENTER H2.5 ENTER" + keepAll(2),
             "kPa 14"}));
 // clang-format on
