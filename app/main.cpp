@@ -2,6 +2,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "app/startup_messages.h"
 #include "core/app_info.h"
 #include "ui/panel_window.h"
 
@@ -14,7 +15,7 @@ bool isSet(const char* name) {
 
 }  // namespace
 
-int main(int argc, char* argv[]) {
+int main(int, char* argv[]) {
   // Without a display the toolkit would abort with a long message; one line
   // says what is wrong. A chosen platform (such as offscreen) is respected.
   if (!isSet("DISPLAY") && !isSet("WAYLAND_DISPLAY") && !isSet("QT_QPA_PLATFORM")) {
@@ -25,7 +26,12 @@ int main(int argc, char* argv[]) {
   // accessibility bus at once lets a screen reader started later find the
   // window too.
   if (!isSet("QT_LINUX_ACCESSIBILITY_ALWAYS_ON")) setenv("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1", 0);
-  QApplication application(argc, argv);
+  // The program takes no options: the toolkit is shown the program's name
+  // only, so that no argument chooses another display, platform or style.
+  int toolkitArgc = 1;
+  vardel::app::StartupMessages startupMessages;
+  QApplication application(toolkitArgc, argv);
+  startupMessages.release();
   // No display name: the toolkit would append it to every title, and the
   // message boxes and the About box carry exactly their designed titles.
   QApplication::setApplicationName(QString::fromUtf8(vardel::app_info::kTitle));
