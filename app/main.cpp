@@ -25,7 +25,8 @@ int main(int, char* argv[]) {
   // The toolkit looks for a screen reader only as it starts; joining the
   // accessibility bus at once lets a screen reader started later find the
   // window too.
-  if (!isSet("QT_LINUX_ACCESSIBILITY_ALWAYS_ON")) setenv("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1", 0);
+  if (!isSet("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"))
+    setenv("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1", 0);
   // The program takes no options: the toolkit is shown the program's name
   // only, so that no argument chooses another display, platform or style.
   int toolkitArgc = 1;

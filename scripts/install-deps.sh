@@ -6,7 +6,8 @@ set -eu
 
 packages="cmake g++ make qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev \
 fonts-liberation xvfb xauth appstream desktop-file-utils dpkg-dev file \
-xdotool dbus-x11 at-spi2-core python3-pyatspi clang-format lintian $*"
+xdotool dbus-x11 at-spi2-core python3-pyatspi clang-format lintian \
+x11-utils icewm orca speech-dispatcher weston qt6-wayland $*"
 
 missing=""
 for p in $packages; do

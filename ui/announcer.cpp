@@ -8,7 +8,8 @@ namespace {
 
 class NoticeAccessible : public QAccessibleWidget {
  public:
-  explicit NoticeAccessible(Notice* notice) : QAccessibleWidget(notice, QAccessible::Notification) {}
+  explicit NoticeAccessible(Notice* notice)
+      : QAccessibleWidget(notice, QAccessible::Notification) {}
 
   QString text(QAccessible::Text kind) const override {
     if (kind == QAccessible::Name) return static_cast<const Notice*>(widget())->text();

@@ -18,9 +18,9 @@
 
 #include "calc/enter_sequence.h"
 #include "calc/press.h"
-#include "core/power_keys.h"
 #include "core/app_info.h"
 #include "core/calculator_state.h"
+#include "core/power_keys.h"
 #include "ui/about_box.h"
 #include "ui/announcer.h"
 #include "ui/controls.h"
@@ -195,9 +195,9 @@ void frmVardel::setIndicatorText(const std::string& text) {
   const QString shown = QString::fromStdString(text);
   if (shown == txtEorM_->text()) return;
   txtEorM_->setText(shown);
-  announcer_->announce(txtEorM_->accessibleName() + QStringLiteral(" ") + shown +
-                       (text == kEnglishUnits ? QStringLiteral(", English")
-                                              : QStringLiteral(", metric")));
+  announcer_->announce(
+      txtEorM_->accessibleName() + QStringLiteral(" ") + shown +
+      (text == kEnglishUnits ? QStringLiteral(", English") : QStringLiteral(", metric")));
 }
 
 void frmVardel::enableKey(Key key) {
