@@ -39,6 +39,7 @@ def session(desktop, pid):
 
     def title(window):
         value = prop(window, "_NET_WM_NAME")
+        print(f"{window} _NET_WM_NAME = {value}")
         return value[1:-1] if value and value.startswith('"') else value
 
     def xdo(*args):
