@@ -3,132 +3,36 @@
 server, clicked with the mouse at the designed places, typed at, and read back
 through the accessibility bus, the way a screen reader reads it."""
 
-import os
-import shutil
-import signal
 import subprocess
 import sys
-import tempfile
 import time
 
+from desktop import Checks, Desktop, application, nodes, wait_for
+
 PROGRAM = sys.argv[1]
-failures = []
-
-
-def check(what, got, expected):
-    if got != expected:
-        failures.append(f"{what}: got {got!r}, expected {expected!r}")
-        print(f"FAIL {what}: got {got!r}, expected {expected!r}", flush=True)
-    else:
-        print(f"ok   {what}", flush=True)
-
-
-def start_x_server(env):
-    for number in range(90, 190):
-        if os.path.exists(f"/tmp/.X{number}-lock") or os.path.exists(f"/tmp/.X11-unix/X{number}"):
-            continue
-        server = subprocess.Popen(
-            ["Xvfb", f":{number}", "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
-            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, start_new_session=True)
-        if wait_for(lambda: os.path.exists(f"/tmp/.X11-unix/X{number}") or server.poll(), 10) \
-                and server.poll() is None:
-            env["DISPLAY"] = f":{number}"
-            return server
-        server.kill()
-    raise RuntimeError("no free X display")
-
-
-def wait_for(predicate, seconds=10.0):
-    deadline = time.monotonic() + seconds
-    while time.monotonic() < deadline:
-        value = predicate()
-        if value:
-            return value
-        time.sleep(0.05)
-    return None
+checks = Checks()
+check = checks.check
 
 
 def main():
-    env = dict(os.environ)
-    runtime = tempfile.mkdtemp(prefix="vardel-e2e-")
-    env.update(HOME=runtime, XDG_RUNTIME_DIR=runtime, XDG_CONFIG_HOME=runtime,
-               NO_AT_BRIDGE="0")
-    env.pop("QT_QPA_PLATFORM", None)
-    processes = []
-    try:
-        processes.append(start_x_server(env))
-        bus_pid = None
-        bus = subprocess.run(["dbus-launch", "--sh-syntax"], env=env, capture_output=True,
-                             text=True, check=True).stdout
-        for line in bus.splitlines():
-            if line.startswith("DBUS_SESSION_BUS_ADDRESS="):
-                env["DBUS_SESSION_BUS_ADDRESS"] = line.split("=", 1)[1].strip("';")
-            if line.startswith("DBUS_SESSION_BUS_PID="):
-                bus_pid = int(line.split("=", 1)[1].strip(";"))
-        launcher = shutil.which("at-spi-bus-launcher") or "/usr/libexec/at-spi-bus-launcher"
-        # In a session of its own: the bus it starts goes with it at the end.
-        processes.append(subprocess.Popen([launcher, "--launch-immediately"], env=env,
-                                          stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
-                                          start_new_session=True))
-        # What a desktop with assistive technology switched on says to programs.
-        wait_for(lambda: subprocess.run(
-            ["dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus", "/org/a11y/bus",
-             "org.freedesktop.DBus.Properties.Set", "string:org.a11y.Status",
-             "string:IsEnabled", "variant:boolean:true"],
-            env=env, capture_output=True).returncode == 0)
-        os.environ.update(DISPLAY=env["DISPLAY"],
-                          DBUS_SESSION_BUS_ADDRESS=env["DBUS_SESSION_BUS_ADDRESS"])
-        program = subprocess.Popen([PROGRAM], env=env, stderr=subprocess.PIPE, text=True,
-                                   start_new_session=True)
-        processes.append(program)
-        run_session(env)
+    with Desktop() as desktop:
+        desktop.start_x_server()
+        desktop.start_session_bus()
+        program = desktop.start([PROGRAM], quiet=False, stderr=subprocess.PIPE, text=True)
+        run_session(desktop.env)
         program.terminate()
         stderr = program.communicate(timeout=10)[1]
         unexpected = [l for l in stderr.splitlines() if l and "XDG_RUNTIME_DIR" not in l]
         check("nothing written to stderr", unexpected, [])
-    finally:
-        for process in reversed(processes):
-            try:
-                os.killpg(process.pid, signal.SIGKILL)
-            except (ProcessLookupError, PermissionError):
-                pass
-            if process.poll() is None:
-                process.kill()
-            process.wait()
-        if bus_pid:
-            try:
-                os.kill(bus_pid, signal.SIGTERM)
-            except ProcessLookupError:
-                pass
-        shutil.rmtree(runtime, ignore_errors=True)
-    if failures:
-        print(f"0 passed, {len(failures)} failed")
-        sys.exit(1)
-    print("x11 session: all checks passed")
 
 
 def run_session(env):
     import pyatspi
 
-    def application():
-        desktop = pyatspi.Registry.getDesktop(0)
-        for i in range(desktop.childCount):
-            child = desktop.getChildAtIndex(i)
-            if child is not None and child.name == "Vardel":
-                return child
-        return None
-
     app = wait_for(application, 20)
     if app is None:
         check("the program appears on the accessibility bus", False, True)
         return
-
-    def nodes(node):
-        yield node
-        for i in range(node.childCount):
-            child = node.getChildAtIndex(i)
-            if child is not None:
-                yield from nodes(child)
 
     def extents(node):
         c = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
@@ -265,3 +169,4 @@ def run_session(env):
 
 if __name__ == "__main__":
     main()
+    checks.finish("x11 session")
