@@ -45,19 +45,25 @@ def session(desktop, pid):
     def xdo(*args):
         desktop.run("xdotool", *args)
 
+    def buttons_as_designed(what, window):
+        """Neither minimize nor maximize, and the close box; returns the
+        allowed actions."""
+        # The manager has set the allowed actions once it has mapped the window.
+        wait_for(lambda: "_NET_WM_ACTION_CLOSE" in actions(window), 10)
+        allowed = actions(window)
+        print(f"{what} _NET_WM_ALLOWED_ACTIONS =", ", ".join(sorted(allowed)))
+        check(f"{what}: no minimize", "_NET_WM_ACTION_MINIMIZE" in allowed, False)
+        check(f"{what}: no maximize", bool(allowed & {"_NET_WM_ACTION_MAXIMIZE_HORZ",
+                                                      "_NET_WM_ACTION_MAXIMIZE_VERT"}), False)
+        check(f"{what}: closable", "_NET_WM_ACTION_CLOSE" in allowed, True)
+        return allowed
+
     main_window = wait_for(lambda: (windows() or [None])[0], 30)
     check("the main window is managed", main_window is not None, True)
     if main_window is None:
         return
-    # The manager has set the allowed actions once it has mapped the window.
-    wait_for(lambda: "_NET_WM_ACTION_CLOSE" in actions(main_window), 10)
-    allowed = actions(main_window)
-    print("main window _NET_WM_ALLOWED_ACTIONS =", ", ".join(sorted(allowed)))
-    check("main window: no minimize", "_NET_WM_ACTION_MINIMIZE" in allowed, False)
-    check("main window: no maximize", bool(allowed & {"_NET_WM_ACTION_MAXIMIZE_HORZ",
-                                                      "_NET_WM_ACTION_MAXIMIZE_VERT"}), False)
+    allowed = buttons_as_designed("main window", main_window)
     check("main window: resizable", "_NET_WM_ACTION_RESIZE" in allowed, True)
-    check("main window: closable", "_NET_WM_ACTION_CLOSE" in allowed, True)
     # The designed title is empty; the toolkit shows the program's name.
     check("main window title", title(main_window), "Vardel")
 
@@ -84,19 +90,13 @@ def session(desktop, pid):
     about = new_window()
     check("the About box opens", about is not None, True)
     if about is not None:
-        wait_for(lambda: "_NET_WM_ACTION_CLOSE" in actions(about), 10)
-        allowed = actions(about)
-        print("About box _NET_WM_ALLOWED_ACTIONS =", ", ".join(sorted(allowed)))
-        check("About box: no minimize", "_NET_WM_ACTION_MINIMIZE" in allowed, False)
-        check("About box: no maximize", bool(allowed & {"_NET_WM_ACTION_MAXIMIZE_HORZ",
-                                                        "_NET_WM_ACTION_MAXIMIZE_VERT"}), False)
+        buttons_as_designed("About box", about)
         # The toolkit always offers the resize function in its hints; the
         # size hints hold the box at one size.
         hints = desktop.run("xprop", "-id", about, "WM_NORMAL_HINTS").stdout
         sizes = [line.split(":", 1)[1].strip() for line in hints.splitlines()
                  if "minimum size" in line or "maximum size" in line]
         check("About box: fixed size", len(sizes) == 2 and sizes[0] == sizes[1], True)
-        check("About box: closable", "_NET_WM_ACTION_CLOSE" in allowed, True)
         check("About box title", title(about), "About Vardel")
         xdo("key", "Escape")
         check("Esc closes the About box", gone(about), True)
