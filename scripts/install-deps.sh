@@ -5,6 +5,7 @@
 set -eu
 
 packages="cmake g++ make qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev \
+libfmt-dev libfast-float-dev \
 fonts-liberation xvfb xauth appstream desktop-file-utils dpkg-dev file \
 xdotool dbus-x11 at-spi2-core python3-pyatspi $*"
 
