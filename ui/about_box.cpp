@@ -1,16 +1,15 @@
 #include "ui/about_box.h"
 
-#include <QFileInfo>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPalette>
 #include <QPixmap>
-#include <QProcess>
 #include <QPushButton>
 #include <QWidget>
 
 #include "core/app_info.h"
+#include "ui/controls.h"
 #include "ui/panel_layout.h"
+#include "ui/qt_desktop.h"
 #include "ui/system_info.h"
 
 namespace vardel::ui {
@@ -21,7 +20,7 @@ constexpr int kClientWidth = 5730;
 constexpr int kClientHeight = 3555;
 
 QRect pixels(int left, int top, int width, int height) {
-  return {toPixels(left), toPixels(top), toPixels(width), toPixels(height)};
+  return pixelRect(TwipsRect{left, top, width, height});
 }
 
 // A horizontal rule from x1 to x2 (both included) at y, `thickness` pixels
@@ -35,46 +34,13 @@ QWidget* makeRule(QWidget* parent, const char* name, int index, int x1, int x2, 
   QPalette palette = rule->palette();
   palette.setColor(QPalette::Window, QColor::fromRgb(rgb));
   rule->setPalette(palette);
-  const int left = toPixels(x1);
-  rule->setGeometry(left, toPixels(y), toPixels(x2) - left + 1, thickness);
+  rule->setGeometry(pixelRect(TwipsLine{x1, y, x2, y}).adjusted(0, 0, 0, thickness - 1));
   return rule;
 }
 
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, const QRect& at) {
-  auto* label = new QLabel(text, parent);
-  label->setObjectName(QString::fromLatin1(name));
-  label->setTextFormat(Qt::PlainText);
-  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  QPalette palette = label->palette();
-  for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-    palette.setColor(group, QPalette::WindowText, Qt::black);
-  }
-  label->setPalette(palette);
-  label->setGeometry(at);
-  return label;
+  return makePlainLabel(parent, QString::fromLatin1(name), text, at);
 }
-
-// What starting the information tool needs from this desktop.
-class QtDesktop : public Desktop {
- public:
-  explicit QtDesktop(QWidget* owner) : owner_(owner) {}
-
-  bool fileExists(const std::string& path) override {
-    return QFileInfo::exists(QString::fromStdString(path));
-  }
-  bool startProgram(const std::string& path) override {
-    return QProcess::startDetached(QString::fromStdString(path), {});
-  }
-  void showMessage(const std::string& text) override {
-    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(app_info::kTitle),
-                    QString::fromStdString(text), QMessageBox::Ok, owner_);
-    box.setTextFormat(Qt::PlainText);
-    box.exec();
-  }
-
- private:
-  QWidget* owner_;
-};
 
 constexpr const char* kDescription =
     "The Vardel is programmed to provide answers to typical fireground situations under normal "
@@ -88,10 +54,7 @@ frmAbout::frmAbout(QWidget* owner)
                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
   setObjectName("frmAbout");
   // The same default font as the main window's.
-  QFont font(
-      QString::fromUtf8(kWindowFont.face.data(), static_cast<qsizetype>(kWindowFont.face.size())));
-  font.setPointSizeF(kWindowFont.points);
-  setFont(font);
+  setFont(windowFont());
   setFixedSize(toPixels(kClientWidth), toPixels(kClientHeight));
   setSizeGripEnabled(false);
   buildControls();
