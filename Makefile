@@ -4,7 +4,7 @@
 #              tests again as WebAssembly under node)
 JOBS ?= $(shell nproc)
 
-.PHONY: all setup build run test test-wasm sanitize bench bench-startup fuzz screenshot package clean
+.PHONY: all setup build run test test-wasm sanitize logic format-check bench bench-startup fuzz screenshot package clean
 
 all: build
 
@@ -34,6 +34,17 @@ sanitize: setup
 	cmake --build --preset sanitize -j $(JOBS)
 	ctest --preset sanitize -j $(JOBS)
 
+# The Qt-free layers alone, with the window switched off: proves that core/
+# and calc/ build and pass their tests without Qt.
+logic: setup
+	cmake --preset logic >/dev/null
+	cmake --build --preset logic -j $(JOBS)
+	ctest --preset logic -j $(JOBS)
+
+# Every C++ source as .clang-format writes it; `clang-format -i FILE` mends one.
+format-check: setup
+	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run -Werror
+
 # The key-sequence fuzzer, built with clang in build-fuzz, for FUZZ_SECONDS.
 # New finds go to build-fuzz/corpus; the committed seeds in tests/fuzz/corpus
 # are read but not written. Crashes land in build-fuzz/ as crash-* files.
@@ -57,13 +68,13 @@ bench: setup
 	@if [ -x build-bench/bench/vardel-window-bench ]; then build-bench/bench/vardel-window-bench; \
 	else echo "no window benchmark: the build has no Qt window"; fi
 
-# Start-up time and memory against the Qt floor and two desktop calculators,
+# Start-up time and memory against the Qt floor,
 # on a private X server. RUNS=n sets the number of counted rounds.
 bench-startup: setup
 	@scripts/bench-startup.sh
 
 clean:
-	rm -rf build build-sanitize build-bench build-fuzz build-wasm
+	rm -rf build build-sanitize build-logic build-bench build-fuzz build-wasm
 
 # The picture of the panel in the README, taken without a display.
 screenshot: build
