@@ -31,9 +31,9 @@ bool isDigit(char c) { return c >= '0' && c <= '9'; }
 // A decimal number scanned out of a text: sign, mantissa digits (the point
 // kept), and exponent digits, in the form fast_float reads.
 struct ScannedNumber {
-  std::string text;      // e.g. "-12.5e+3", without blanks
+  std::string text;  // e.g. "-12.5e+3", without blanks
   bool hasDigits = false;
-  std::size_t end = 0;   // index just past the number in the scanned text
+  std::size_t end = 0;  // index just past the number in the scanned text
 };
 
 // Scans [sign] digits [. digits] [E [sign] digits] from the start of text.
