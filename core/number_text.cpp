@@ -4,6 +4,7 @@
 #include <fmt/format.h>
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstddef>
@@ -20,7 +21,11 @@ constexpr int kSignificantDigits = 15;
 // ("0.5", "1e+15", "1.5e-05"), with the exponent marker in capitals. {fmt}
 // rounds on the exact binary expansion, ties to even, and ignores the locale.
 std::string magnitudeText(double value) {
-  std::string text = fmt::format("{:.{}g}", std::fabs(value), kSignificantDigits);
+  // 15 digits, a point, and "e-324" at most; infinity and NaN are shorter.
+  std::array<char, 32> buffer{};
+  const auto result = fmt::format_to_n(buffer.data(), buffer.size(), "{:.{}g}", std::fabs(value),
+                                       kSignificantDigits);
+  std::string text(buffer.data(), result.out);
   if (const auto e = text.find('e'); e != std::string::npos) text[e] = 'E';
   return text;
 }
