@@ -10,7 +10,8 @@ OP = {"+": 11, "-": 12, "/": 13, "*": 14, "=": 15}
 HOSE = 16  # 14 hose keys: 16..29, in table order
 NAMED = {"SQRT": 30, "X2": 31, "%": 32, "+/-": 33, "AC": 34, "CD": 35, "ON": 37,
          "EM": 38, "ENTER": 39, "FRST": 40, "FRFOG": 41, "RFST": 42, "RFFOG": 43,
-         "AR": 44, "FL": 45, "EP": 46, "C": 47, "D": 48, "TYPEDENTER": 53, "RUN330": 88}
+         "AR": 44, "FL": 45, "EP": 46, "C": 47, "D": 48, "TYPEDENTER": 53, "RUN330": 88,
+         "REVIEW": 89}
 
 def encode(script):
     out = bytearray()
@@ -38,6 +39,10 @@ SEEDS = {
     "ep-metric": "EM EP 700 ENTER 600 ENTER H7 ENTER ENTER 60 ENTER 2 +/- ENTER",
     "keypad": "2 + 3 * 4 = 5 / 0 = C 16 SQRT X2 % 200 + 10 % = D",
     "overflow": "RUN330 X2 * RUN330 = FL RUN330 ENTER",
+    "fl-review": "FL 150 ENTER H4 ENTER ENTER 200 ENTER REVIEW ENTER ENTER ENTER H6 ENTER "
+                 "ENTER 2 ENTER ENTER 300 ENTER",
+    "ep-review": "EP 100 ENTER 150 ENTER H4 ENTER ENTER 200 ENTER 3 ENTER REVIEW "
+                 "ENTER ENTER ENTER ENTER ENTER ENTER ENTER ENTER ENTER ENTER ENTER 5 ENTER",
 }
 
 if __name__ == "__main__":

@@ -17,7 +17,7 @@ namespace {
 
 // The function keys in the order of sequences::kInEnterOrder.
 constexpr std::array kFunctionKeys = {
-    KeyKind::StraightTipFR, KeyKind::FogNozzleFR,  KeyKind::StraightTipRF, KeyKind::FogNozzleRF,
+    KeyKind::StraightTipFR, KeyKind::FogNozzleFR,  KeyKind::StraightTipRF,  KeyKind::FogNozzleRF,
     KeyKind::ApplicRate,    KeyKind::FrictionLoss, KeyKind::EnginePressure,
 };
 
@@ -36,9 +36,12 @@ class Walker {
     switch (below(10)) {
       case 0:
       case 1:
-      case 2: return digit(static_cast<std::int16_t>(below(11)));
-      case 3: return enter();
-      default: return allActions()[below(allActions().size())];
+      case 2:
+        return digit(static_cast<std::int16_t>(below(11)));
+      case 3:
+        return enter();
+      default:
+        return allActions()[below(allActions().size())];
     }
   }
 
@@ -47,7 +50,8 @@ class Walker {
 
   Action digit(std::int16_t index) {
     if (below(3) == 0) {
-      return {Action::Kind::Type, Key{}, static_cast<std::int16_t>(index == 10 ? '.' : '0' + index)};
+      return {Action::Kind::Type, Key{},
+              static_cast<std::int16_t>(index == 10 ? '.' : '0' + index)};
     }
     return {Action::Kind::Press, Key{KeyKind::Digit, index}, 0};
   }
@@ -66,10 +70,12 @@ class Walker {
     if (shape == 0) {
       plan_.push_back(digit(0));
     } else if (shape == 1) {
-      plan_.push_back({Action::Kind::DigitRun, Key{}, below(2) == 0 ? std::int16_t{16} : std::int16_t{330}});
+      plan_.push_back(
+          {Action::Kind::DigitRun, Key{}, below(2) == 0 ? std::int16_t{16} : std::int16_t{330}});
     } else {
       plan_.push_back(digit(static_cast<std::int16_t>(1 + below(9))));
-      for (std::size_t n = below(4); n > 0; --n) plan_.push_back(digit(static_cast<std::int16_t>(below(10))));
+      for (std::size_t n = below(4); n > 0; --n)
+        plan_.push_back(digit(static_cast<std::int16_t>(below(10))));
       if (below(4) == 0) {
         plan_.push_back(digit(kPointIndex));
         plan_.push_back(digit(static_cast<std::int16_t>(below(10))));
@@ -84,7 +90,9 @@ class Walker {
     plan(kFunctionKeys[which]);
     for (const Step& step : sequences::kInEnterOrder[which]->steps) {
       switch (step.kind) {
-        case StepKind::Value: planNumber(); break;
+        case StepKind::Value:
+          planNumber();
+          break;
         case StepKind::Hose:
           plan(KeyKind::Hose, static_cast<std::int16_t>(below(kHoses.size())));
           break;
@@ -92,6 +100,24 @@ class Walker {
         case StepKind::Floors:
           if (below(2) == 0) planNumber();
           break;
+      }
+      plan_.push_back(enter());
+    }
+    if (below(3) == 0) planReview(*sequences::kInEnterOrder[which]);
+  }
+
+  // A review walk of the result just planned: most inputs kept, some keyed
+  // anew, a hose chosen again now and then.
+  void planReview(const Sequence& sequence) {
+    plan(KeyKind::Review);
+    for (const Step& step : sequence.steps) {
+      plan_.push_back(enter());
+      if (below(3) == 0) {
+        if (step.kind == StepKind::Hose) {
+          plan(KeyKind::Hose, static_cast<std::int16_t>(below(kHoses.size())));
+        } else {
+          planNumber();
+        }
       }
       plan_.push_back(enter());
     }
@@ -126,6 +152,7 @@ TEST(RandomWalk, EveryInvariantHoldsAfterEveryAction) {
   for (std::size_t i = 0; i < tally.results.size(); ++i) {
     EXPECT_GE(tally.results[i], 50) << "calculation " << i << " in Enter's order";
   }
+  EXPECT_GT(tally.reviews, 50);
   EXPECT_GT(tally.failures, 1000);
   EXPECT_GT(tally.messages, 100);
   EXPECT_GT(tally.evaluations, 1000);
@@ -135,8 +162,10 @@ TEST(RandomWalk, EveryInvariantHoldsAfterEveryAction) {
   std::string counts;
   for (const long n : tally.results) counts += std::to_string(n) + " ";
   RecordProperty("results", counts);
-  std::printf("results per calculation: %s; failures %ld; messages %ld; evaluations %ld\n",
-              counts.c_str(), tally.failures, tally.messages, tally.evaluations);
+  std::printf(
+      "results per calculation: %s; reviews %ld; failures %ld; messages %ld; "
+      "evaluations %ld\n",
+      counts.c_str(), tally.reviews, tally.failures, tally.messages, tally.evaluations);
 }
 
 // The checker itself must notice a broken state, or the walk proves nothing.
