@@ -8,13 +8,21 @@ import random
 import shutil
 import signal
 import subprocess
+import sys
 import tempfile
 import time
 
 
+# Every wait of a test together stays inside this many seconds, well inside
+# the test runner's own limit, so that a test that fails still has the time
+# to stop all it started.
+BUDGET = 150.0
+_END = time.monotonic() + BUDGET
+
+
 def wait_for(predicate, seconds=10.0):
     """Polls `predicate` until it gives a true value or `seconds` pass."""
-    deadline = time.monotonic() + seconds
+    deadline = min(time.monotonic() + seconds, _END)
     while time.monotonic() < deadline:
         value = predicate()
         if value:
@@ -57,6 +65,8 @@ class Desktop:
         self.bus_pid = None
 
     def __enter__(self):
+        # A test runner that gives up sends SIGTERM: stop everything first.
+        signal.signal(signal.SIGTERM, lambda *_: sys.exit("stopped from outside"))
         return self
 
     def __exit__(self, *exc):
@@ -137,24 +147,25 @@ class Desktop:
             os.environ["DISPLAY"] = self.env["DISPLAY"]
 
     def stop(self):
+        # Last started, first stopped, each gone before the next is asked:
+        # a client that outlives its server may start another one.
         for process in reversed(self.processes):
-            if process.poll() is None:
+            for sig in (signal.SIGTERM, signal.SIGKILL):
                 try:
-                    os.killpg(process.pid, signal.SIGTERM)
+                    os.killpg(process.pid, sig)
                 except (ProcessLookupError, PermissionError):
                     pass
-        for process in reversed(self.processes):
-            try:
-                process.wait(timeout=5)
-            except subprocess.TimeoutExpired:
-                pass
+                try:
+                    process.wait(timeout=5)
+                    break
+                except subprocess.TimeoutExpired:
+                    pass
+        # Whatever they started and left behind in their sessions.
+        for process in self.processes:
             try:
                 os.killpg(process.pid, signal.SIGKILL)
             except (ProcessLookupError, PermissionError):
                 pass
-            if process.poll() is None:
-                process.kill()
-                process.wait()
         if self.bus_pid:
             try:
                 os.kill(self.bus_pid, signal.SIGTERM)
