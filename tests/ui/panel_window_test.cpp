@@ -12,12 +12,11 @@
 #include <set>
 
 #include "calc/hose_table.h"
-#include "modal_watch.h"
 #include "ui/controls.h"
 #include "ui/panel_layout.h"
 #include "ui/panel_widgets.h"
+#include "window_test.h"
 
-using vardel::testing::ModalWatch;
 using namespace vardel::ui;
 
 namespace {
@@ -36,13 +35,10 @@ bool isMetricCompatibleArial(const QFont& font) {
 
 }  // namespace
 
-class PanelWindowTest : public QObject {
+class PanelWindowTest : public vardel::testing::WindowTest {
   Q_OBJECT
 
  private slots:
-  void init();
-  void cleanup();
-
   void everyControlIsWhereTheDesignPutsIt();
   void designedPixelsOfSomeControls();
   void hoseLabelsSitAboveTheirKeys();
@@ -66,27 +62,7 @@ class PanelWindowTest : public QObject {
   QWidget* control(const Control& row) const;
   QPushButton* keyByCaption(const QString& caption) const;
   void click(const QStringList& captions);
-  QString display() const { return window_->findChild<QLabel*>("text1")->text(); }
-
-  std::unique_ptr<frmVardel> window_;
-  std::unique_ptr<ModalWatch> watch_;
 };
-
-void PanelWindowTest::init() {
-  watch_ = std::make_unique<ModalWatch>();
-  window_ = std::make_unique<frmVardel>();
-  window_->show();
-  QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
-}
-
-void PanelWindowTest::cleanup() {
-  window_.reset();
-  // A modal window that no test asked for is a fault.
-  const auto left = watch_->take();
-  QStringList unexpected;
-  for (const auto& seen : left) unexpected << seen.title + ": " + seen.text;
-  QVERIFY2(unexpected.isEmpty(), qPrintable("modal left over: " + unexpected.join("; ")));
-}
 
 QWidget* PanelWindowTest::control(const Control& row) const {
   const auto found = window_->findChildren<QWidget*>(qs(row.name));
@@ -490,5 +466,5 @@ void PanelWindowTest::offClosesTheWindow() {
   QVERIFY(!window_->isVisible());
 }
 
-QTEST_MAIN(PanelWindowTest)
+VARDEL_WINDOW_TEST_MAIN(PanelWindowTest)
 #include "panel_window_test.moc"
