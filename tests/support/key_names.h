@@ -16,7 +16,8 @@
 // rate), RFST RFFOG (reaction force), AR, FL, EP. Hose keys: H and the size
 // text without blanks (H0.75, H1.5, H3X2.5). Others: ENTER, + - * / =, +/-,
 // SQRT, X2, %, AC (all clear), CD (clear display), C and D (typed), EM
-// (English/metric). Shared by the tests and the benchmarks.
+// (English/metric). Shared by the tests, the fuzzer's seeds and the
+// benchmarks.
 namespace vardel::testing {
 
 inline std::optional<Key> namedKey(std::string_view word) {
