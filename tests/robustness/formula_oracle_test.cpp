@@ -18,10 +18,14 @@
 #include "calc/press.h"
 #include "core/calculator.h"
 #include "core/power_keys.h"
+#include "support/design_hoses.h"
 #include "support/fake_panel.h"
+#include "support/key_names.h"
 
 namespace vardel::oracle {
 namespace {
+
+using testing::DesignHose;
 
 // --- The reckoning -----------------------------------------------------------
 
@@ -94,6 +98,11 @@ struct Keyed {
     }
     if (negative) key(KeyKind::PosNeg);
   }
+  void hose(const DesignHose& hose) {
+    const std::optional<std::vector<Key>> keys = testing::keysOfWord(testing::scriptWord(hose));
+    ASSERT_TRUE(keys) << hose.keyName;
+    for (const Key k : *keys) key(k.kind, k.index);
+  }
   void enter(const std::string& text) {
     number(text);
     key(KeyKind::Enter);
@@ -138,7 +147,7 @@ const bool kUnitSystems[] = {false, true};
 // --- The formulas ------------------------------------------------------------
 
 TEST(FormulaOracle, StraightTipFlowAndReaction) {
-  const std::vector<std::string> diameters = {"1.125", "1", "28", "0.5",   "-2",    "0",
+  const std::vector<std::string> diameters = {"1.125", "1", "28",     "0.5",   "-2",     "0",
                                               "0.0",   "3", big(100), big(10), tiny(200)};
   Seen seen;
   for (const bool metric : kUnitSystems) {
@@ -157,8 +166,8 @@ TEST(FormulaOracle, StraightTipFlowAndReaction) {
                                 : D * D * (metric ? 0.0667766 : 29.71) * std::sqrt(P);
             }
           }
-          const std::string word = reaction ? (metric ? "Newtons " : "Lbs ")
-                                            : (metric ? "LPM " : "GPM ");
+          const std::string word =
+              reaction ? (metric ? "Newtons " : "Lbs ") : (metric ? "LPM " : "GPM ");
           EXPECT_EQ(k.display(), expected(word, result))
               << (reaction ? "reaction" : "flow") << " P " << p << " d " << d << " metric "
               << metric;
@@ -172,9 +181,10 @@ TEST(FormulaOracle, StraightTipFlowAndReaction) {
 
 TEST(FormulaOracle, FogNozzleFlow) {
   // Rated flows that give exact halves at a rated and used pressure of 1.
-  const std::vector<std::string> flows = {"150", "95", "106.5", "107.5", "-0.5", "-150",
-                                          "0",   "0.0", big(300), tiny(300)};
-  const std::vector<std::string> rated = {"100", "1", "0.0", "0", "-100", "49", big(300), tiny(300)};
+  const std::vector<std::string> flows = {"150",  "95", "106.5", "107.5",  "-0.5",
+                                          "-150", "0",  "0.0",   big(300), tiny(300)};
+  const std::vector<std::string> rated = {"100",  "1",  "0.0",    "0",
+                                          "-100", "49", big(300), tiny(300)};
   Seen seen;
   for (const bool metric : kUnitSystems) {
     for (const std::string& p : kPressures) {
@@ -232,8 +242,8 @@ TEST(FormulaOracle, FogNozzleReaction) {
 
 TEST(FormulaOracle, ApplicationRate) {
   // 2.5 x 3 / 3, 1.5 x 1 / 3 and 4.5 x 1 / 3 are exact halves.
-  const std::vector<std::string> lengths = {"2.5", "3.5", "1.5", "4.5", "30", "-30", "10",
-                                            "0",   "0.0", big(200), tiny(300), big(330)};
+  const std::vector<std::string> lengths = {"2.5", "3.5", "1.5", "4.5",    "30",      "-30",
+                                            "10",  "0",   "0.0", big(200), tiny(300), big(330)};
   const std::vector<std::string> widths = {"3", "1", "50", "40", "15", "-2.5", big(200), "0.0"};
   Seen seen;
   for (const bool metric : kUnitSystems) {
@@ -257,15 +267,12 @@ TEST(FormulaOracle, ApplicationRate) {
   seen.expectVariety();
 }
 
-// Hose keys by their place on the panel, with the coefficients they stand
-// for: psi per (100 gpm)^2 per 100 ft, and kPa per (100 lpm)^2 per 100 m.
-struct HoseCoefficient {
-  std::int16_t index;
-  double english;
-  double metric;
-};
-const HoseCoefficient kHoseCoefficients[] = {
-    {0, 1100, 1741}, {4, 15.5, 24.6}, {6, 2, 3.17}, {7, 0.8, 1.27}, {13, 0.05, 0.083}};
+// A few hose keys of the design's table: the largest and smallest
+// coefficients and some in between. Every key is checked on its own in the
+// hose key test.
+const DesignHose kSomeHoses[] = {testing::kDesignHoses[0], testing::kDesignHoses[4],
+                                 testing::kDesignHoses[6], testing::kDesignHoses[7],
+                                 testing::kDesignHoses[13]};
 
 // Friction loss of a lay: flow and length in hundreds, a count of 0 lines
 // (or nothing keyed) meaning one line.
@@ -275,29 +282,31 @@ std::optional<double> frictionLoss(double flow, double coefficient, double lines
 }
 
 TEST(FormulaOracle, FrictionLoss) {
-  const std::vector<std::string> flows = {"150", "600", "500", "0", "0.0", "-150", tiny(300), big(160), "95.5"};
+  const std::vector<std::string> flows = {"150",  "600",     "500",    "0",   "0.0",
+                                          "-150", tiny(300), big(160), "95.5"};
   const std::vector<std::string> lines = {"", "0", "2", "0.5", "-2", big(200)};
   const std::vector<std::string> lengths = {"200", "60", "300", "0", "-100", big(300), "12.5"};
   Seen seen;
   for (const bool metric : kUnitSystems) {
-    for (const HoseCoefficient& hose : kHoseCoefficients) {
+    for (const DesignHose& hose : kSomeHoses) {
       for (const std::string& flow : flows) {
         for (const std::string& n : lines) {
           for (const std::string& length : lengths) {
             Keyed k(metric);
             k.key(KeyKind::FrictionLoss);
             k.enter(flow);
-            k.key(KeyKind::Hose, hose.index);
+            k.hose(hose);
             k.key(KeyKind::Enter);
             k.enter(n);
             k.enter(length);
             std::optional<double> result;
             if (!refused(flow) && !refused(length)) {
-              result = frictionLoss(valueOf(flow), metric ? hose.metric : hose.english,
+              result = frictionLoss(valueOf(flow),
+                                    metric ? hose.metricCoefficient : hose.englishCoefficient,
                                     valueOf(n), valueOf(length));
             }
             EXPECT_EQ(k.display(), expected(metric ? "kPa " : "PSI ", result))
-                << "flow " << flow << " hose " << hose.index << " lines '" << n << "' length "
+                << "flow " << flow << " hose " << hose.sizeText << " lines '" << n << "' length "
                 << length << " metric " << metric;
             seen.note(k.display());
           }
@@ -316,7 +325,7 @@ TEST(FormulaOracle, EnginePressure) {
   const std::vector<std::string> floors = {"", "0", "3", "2", "-1", "2.5", big(300), big(308)};
   Seen seen;
   for (const bool metric : kUnitSystems) {
-    for (const HoseCoefficient& hose : {kHoseCoefficients[1], kHoseCoefficients[0]}) {
+    for (const DesignHose& hose : {kSomeHoses[1], kSomeHoses[0]}) {
       for (const std::string& nozzle : nozzles) {
         for (const std::string& flow : flows) {
           for (const std::string& n : lines) {
@@ -326,7 +335,7 @@ TEST(FormulaOracle, EnginePressure) {
                 k.key(KeyKind::EnginePressure);
                 k.enter(nozzle);
                 k.enter(flow);
-                k.key(KeyKind::Hose, hose.index);
+                k.hose(hose);
                 k.key(KeyKind::Enter);
                 k.enter(n);
                 k.enter(length);
@@ -335,13 +344,13 @@ TEST(FormulaOracle, EnginePressure) {
                 const std::optional<double> elevation =
                     finite(valueOf(floor) * (metric ? 29.65 : 4.3));
                 if (!refused(nozzle) && !refused(flow) && !refused(length) && elevation) {
-                  const std::optional<double> loss =
-                      frictionLoss(valueOf(flow), metric ? hose.metric : hose.english,
-                                   valueOf(n), valueOf(length));
+                  const std::optional<double> loss = frictionLoss(
+                      valueOf(flow), metric ? hose.metricCoefficient : hose.englishCoefficient,
+                      valueOf(n), valueOf(length));
                   if (loss) result = *loss + valueOf(nozzle) + *elevation;
                 }
                 EXPECT_EQ(k.display(), expected(metric ? "kPa " : "PSI ", result))
-                    << "nozzle " << nozzle << " flow " << flow << " hose " << hose.index
+                    << "nozzle " << nozzle << " flow " << flow << " hose " << hose.sizeText
                     << " lines '" << n << "' length " << length << " floors '" << floor
                     << "' metric " << metric;
                 seen.note(k.display());
