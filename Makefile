@@ -3,7 +3,7 @@
 #   make test  the same set-up, then every test
 JOBS ?= $(shell nproc)
 
-.PHONY: all setup build run test sanitize bench bench-startup fuzz seeds screenshot package clean
+.PHONY: all setup build run test sanitize logic format-check bench bench-startup fuzz seeds screenshot package clean
 
 all: build
 
@@ -24,6 +24,17 @@ sanitize: setup
 	cmake --preset sanitize >/dev/null
 	cmake --build --preset sanitize -j $(JOBS)
 	ctest --preset sanitize -j $(JOBS)
+
+# The Qt-free layers alone, with the window switched off: proves that core/
+# and calc/ build and pass their tests without Qt.
+logic: setup
+	cmake --preset logic >/dev/null
+	cmake --build --preset logic -j $(JOBS)
+	ctest --preset logic -j $(JOBS)
+
+# Every C++ source as .clang-format writes it; `clang-format -i FILE` mends one.
+format-check: setup
+	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run -Werror
 
 # The key-sequence fuzzer, built with clang in build-fuzz, for FUZZ_SECONDS.
 # New finds go to build-fuzz/corpus; the committed seeds in tests/fuzz/corpus
@@ -54,13 +65,13 @@ bench: setup
 	@if [ -x build-bench/bench/vardel-window-bench ]; then build-bench/bench/vardel-window-bench; \
 	else echo "no window benchmark: the build has no Qt window"; fi
 
-# Start-up time and memory against the Qt floor and two desktop calculators,
+# Start-up time and memory against the Qt floor,
 # on a private X server. RUNS=n sets the number of counted rounds.
 bench-startup: setup
 	@scripts/bench-startup.sh
 
 clean:
-	rm -rf build build-sanitize build-bench build-fuzz
+	rm -rf build build-sanitize build-logic build-bench build-fuzz
 
 # The picture of the panel in the README, taken without a display.
 screenshot: build

@@ -5,15 +5,16 @@
 namespace vardel {
 namespace {
 
-// The keys that the panel designs disabled and start-up enables.
-constexpr std::array kFunctionKeys = {
+// The keys that the panel designs disabled and start-up (and ON) enables:
+// the seven calculation keys and ENGLISH METRIC.
+constexpr std::array kKeysEnabledAtStartUp = {
     KeyKind::EnginePressure, KeyKind::FrictionLoss,  KeyKind::StraightTipFR,
     KeyKind::FogNozzleFR,    KeyKind::StraightTipRF, KeyKind::FogNozzleRF,
     KeyKind::ApplicRate,     KeyKind::EnglishMetric,
 };
 
-void enableFunctionKeys(Panel& panel) {
-  for (const KeyKind kind : kFunctionKeys) panel.enableKey(Key{kind});
+void enableStartUpKeys(Panel& panel) {
+  for (const KeyKind kind : kKeysEnabledAtStartUp) panel.enableKey(Key{kind});
 }
 
 }  // namespace
@@ -26,11 +27,11 @@ void Form_Load(Calculator& calculator) {
   s.strEorM = kEnglishUnits;
   clearSelectedHose(s);
   s.bolPromptShown = kFalse;
-  enableFunctionKeys(calculator.panel);
+  enableStartUpKeys(calculator.panel);
   calculator.panel.makeEnterDefault();
 }
 
-void CmdOn_Click(Calculator& calculator) { enableFunctionKeys(calculator.panel); }
+void CmdOn_Click(Calculator& calculator) { enableStartUpKeys(calculator.panel); }
 
 void cmdOff_Click(Calculator& calculator) { calculator.panel.closeWindow(); }
 

@@ -1,7 +1,7 @@
 #!/bin/sh
-# Start-up benchmark: on a private X server, starts the calculator, the Qt
-# floor window (bench/qt_floor.cpp) and two desktop calculators in turn
-# (A B C D A B C D ...), one warm-up round and then $RUNS counted rounds, and
+# Start-up benchmark: on a private X server, starts the calculator and the Qt
+# floor window (bench/qt_floor.cpp) in turn (A B A B ...), one warm-up round
+# and then $RUNS counted rounds, and
 # prints per program the time to the window mapped, to its first frame
 # painted, and the peak resident memory one second after the map, with the
 # ratios of the medians to the Qt floor. It asserts nothing.
@@ -10,7 +10,7 @@
 #   RUNS=15 scripts/bench-startup.sh    more rounds
 #   VARDEL=path/to/vardel scripts/bench-startup.sh
 #
-# The peers run in a throwaway HOME with their own XDG folders, shared by all
+# Both run in a throwaway HOME with their own XDG folders, shared by all
 # rounds: the warm-up round is their first run ever, the counted ones are
 # ordinary starts. A program that maps more than one window is flagged (a
 # first-run dialog, as a rule).
@@ -21,7 +21,7 @@ build="$root/build-bench"
 runs=${RUNS:-9}
 hold=${HOLD:-1}
 
-"$root/scripts/install-deps.sh" x11-utils libx11-dev libxdamage-dev galculator speedcrunch
+"$root/scripts/install-deps.sh" x11-utils libx11-dev libxdamage-dev
 
 if [ -z "${VARDEL:-}" ]; then
   cmake --preset bench -S "$root" >/dev/null
@@ -32,7 +32,7 @@ if [ -z "${VARDEL:-}" ]; then
   elif [ -x "$root/build/app/vardel" ]; then
     VARDEL="$root/build/app/vardel"
   else
-    echo "note: no vardel executable to measure; measuring the others only" >&2
+    echo "note: no vardel executable to measure; measuring the floor only" >&2
     VARDEL=""
   fi
 fi
@@ -73,7 +73,7 @@ unset QT_QPA_PLATFORM WAYLAND_DISPLAY SESSION_MANAGER
 # No session bus here: keep the toolkits from trying to start one.
 export DBUS_SESSION_BUS_ADDRESS="unix:path=$work/no-bus" NO_AT_BRIDGE=1
 
-names="vardel qt-floor galculator speedcrunch"
+names="vardel qt-floor"
 command_of() {
   case "$1" in
     vardel) echo "$VARDEL" ;;

@@ -64,26 +64,6 @@ constexpr Control operatorKey(Operator op, int left, int top, Font font, int tab
   return keypadKey("command2", captionOf(op), left, top, font, tab, keyOf(op), spoken);
 }
 
-// Hose keys and their metric labels take name and caption from the hose
-// table that the logic reads too.
-constexpr Control hoseKey(std::int16_t index, int left, int top, int tab, std::string_view spoken) {
-  const Hose& hose = kHoses[static_cast<std::size_t>(index)];
-  return key(hose.keyName, hose.caption, {left, top, 855, 255}, kDefault, kWhite, tab,
-             Key{KeyKind::Hose, index}, spoken);
-}
-
-constexpr Control hoseLabel(std::int16_t index, int left, int top, int tab) {
-  const Hose& hose = kHoses[static_cast<std::size_t>(index)];
-  return {.name = hose.labelName,
-          .kind = Kind::Label,
-          .caption = hose.labelCaption,
-          .at = {left, top, 855, 255},
-          .font = kDefault,
-          .fore = kBlack,
-          .align = Align::Centre,
-          .tab = tab};
-}
-
 constexpr Control label(std::string_view name, std::string_view parent, std::string_view caption,
                         TwipsRect at, Font font, int tab) {
   return {.name = name,
@@ -95,6 +75,19 @@ constexpr Control label(std::string_view name, std::string_view parent, std::str
           .fore = kBlack,
           .align = Align::Centre,
           .tab = tab};
+}
+
+// Hose keys and their metric labels take name and caption from the hose
+// table that the logic reads too.
+constexpr Control hoseKey(std::int16_t index, int left, int top, int tab, std::string_view spoken) {
+  const Hose& hose = kHoses[static_cast<std::size_t>(index)];
+  return key(hose.keyName, hose.caption, {left, top, 855, 255}, kDefault, kWhite, tab,
+             Key{KeyKind::Hose, index}, spoken);
+}
+
+constexpr Control hoseLabel(std::int16_t index, int left, int top, int tab) {
+  const Hose& hose = kHoses[static_cast<std::size_t>(index)];
+  return label(hose.labelName, {}, hose.labelCaption, {left, top, 855, 255}, kDefault, tab);
 }
 
 constexpr Control frame(std::string_view name, TwipsRect at, int tab) {
