@@ -17,7 +17,7 @@ namespace {
 
 // The function keys in the order of sequences::kInEnterOrder.
 constexpr std::array kFunctionKeys = {
-    KeyKind::StraightTipFR, KeyKind::FogNozzleFR,  KeyKind::StraightTipRF, KeyKind::FogNozzleRF,
+    KeyKind::StraightTipFR, KeyKind::FogNozzleFR,  KeyKind::StraightTipRF,  KeyKind::FogNozzleRF,
     KeyKind::ApplicRate,    KeyKind::FrictionLoss, KeyKind::EnginePressure,
 };
 
@@ -36,9 +36,12 @@ class Walker {
     switch (below(10)) {
       case 0:
       case 1:
-      case 2: return digit(static_cast<std::int16_t>(below(11)));
-      case 3: return enter();
-      default: return allActions()[below(allActions().size())];
+      case 2:
+        return digit(static_cast<std::int16_t>(below(11)));
+      case 3:
+        return enter();
+      default:
+        return allActions()[below(allActions().size())];
     }
   }
 
@@ -47,7 +50,8 @@ class Walker {
 
   Action digit(std::int16_t index) {
     if (below(3) == 0) {
-      return {Action::Kind::Type, Key{}, static_cast<std::int16_t>(index == 10 ? '.' : '0' + index)};
+      return {Action::Kind::Type, Key{},
+              static_cast<std::int16_t>(index == 10 ? '.' : '0' + index)};
     }
     return {Action::Kind::Press, Key{KeyKind::Digit, index}, 0};
   }
@@ -66,10 +70,12 @@ class Walker {
     if (shape == 0) {
       plan_.push_back(digit(0));
     } else if (shape == 1) {
-      plan_.push_back({Action::Kind::DigitRun, Key{}, below(2) == 0 ? std::int16_t{16} : std::int16_t{330}});
+      plan_.push_back(
+          {Action::Kind::DigitRun, Key{}, below(2) == 0 ? std::int16_t{16} : std::int16_t{330}});
     } else {
       plan_.push_back(digit(static_cast<std::int16_t>(1 + below(9))));
-      for (std::size_t n = below(4); n > 0; --n) plan_.push_back(digit(static_cast<std::int16_t>(below(10))));
+      for (std::size_t n = below(4); n > 0; --n)
+        plan_.push_back(digit(static_cast<std::int16_t>(below(10))));
       if (below(4) == 0) {
         plan_.push_back(digit(kPointIndex));
         plan_.push_back(digit(static_cast<std::int16_t>(below(10))));
@@ -84,7 +90,9 @@ class Walker {
     plan(kFunctionKeys[which]);
     for (const Step& step : sequences::kInEnterOrder[which]->steps) {
       switch (step.kind) {
-        case StepKind::Value: planNumber(); break;
+        case StepKind::Value:
+          planNumber();
+          break;
         case StepKind::Hose:
           plan(KeyKind::Hose, static_cast<std::int16_t>(below(kHoses.size())));
           break;
