@@ -29,6 +29,18 @@ using testing::DesignHose;
 
 // --- The reckoning -----------------------------------------------------------
 
+// The formulas' constants as the design states them, English and metric;
+// the hose coefficients come from the design's hose table.
+struct Constant {
+  double english, metric;
+  double in(bool isMetric) const { return isMetric ? metric : english; }
+};
+constexpr Constant kTipFlow{29.71, 0.0667766};      // gpm or lpm per (in or mm)^2 per root pressure
+constexpr Constant kTipReaction{1.57, 0.0015};      // lb or N per (in or mm)^2 per pressure
+constexpr Constant kFogReaction{0.0505, 0.02259};   // lb or N per flow per root pressure
+constexpr Constant kAreaPerFlow{3, 0.0737};         // ft^2 per gpm, or m^2 per lpm
+constexpr Constant kElevationPerFloor{4.3, 29.65};  // psi or kPa per floor
+
 // A keyed number as a value: the text read by the C library, a leading "-"
 // standing for the sign key, which shows the number to 15 significant digits.
 double valueOf(const std::string& text) {
@@ -162,8 +174,8 @@ TEST(FormulaOracle, StraightTipFlowAndReaction) {
           if (!refused(p) && !refused(d)) {
             const double P = valueOf(p), D = valueOf(d);
             if (std::isfinite(P) && std::isfinite(D)) {
-              result = reaction ? D * D * (metric ? 0.0015 : 1.57) * P
-                                : D * D * (metric ? 0.0667766 : 29.71) * std::sqrt(P);
+              result = reaction ? D * D * kTipReaction.in(metric)*P
+                                : D * D * kTipFlow.in(metric)*std::sqrt(P);
             }
           }
           const std::string word =
@@ -228,7 +240,7 @@ TEST(FormulaOracle, FogNozzleReaction) {
           const double P = valueOf(p), Q = valueOf(q);
           if (std::isfinite(P) && std::isfinite(Q)) {
             const double root = std::sqrt(P);
-            result = Q * (metric ? 0.02259 : 0.0505) * root;
+            result = Q * kFogReaction.in(metric)*root;
           }
         }
         EXPECT_EQ(k.display(), expected(metric ? "Newtons " : "Lbs ", result))
@@ -256,7 +268,7 @@ TEST(FormulaOracle, ApplicationRate) {
         std::optional<double> result;
         if (!refused(l) && !refused(w)) {
           const double L = valueOf(l), W = valueOf(w);
-          if (std::isfinite(L) && std::isfinite(W)) result = W * L / (metric ? 0.0737 : 3);
+          if (std::isfinite(L) && std::isfinite(W)) result = W * L / kAreaPerFlow.in(metric);
         }
         EXPECT_EQ(k.display(), expected(metric ? "LPM " : "GPM ", result))
             << "L " << l << " W " << w << " metric " << metric;
@@ -342,7 +354,7 @@ TEST(FormulaOracle, EnginePressure) {
                 k.enter(floor);
                 std::optional<double> result;
                 const std::optional<double> elevation =
-                    finite(valueOf(floor) * (metric ? 29.65 : 4.3));
+                    finite(valueOf(floor) * kElevationPerFloor.in(metric));
                 if (!refused(nozzle) && !refused(flow) && !refused(length) && elevation) {
                   const std::optional<double> loss = frictionLoss(
                       valueOf(flow), metric ? hose.metricCoefficient : hose.englishCoefficient,
