@@ -2,6 +2,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "app/startup_messages.h"
 #include "core/app_info.h"
 #include "ui/panel_window.h"
 
@@ -14,14 +15,19 @@ bool isSet(const char* name) {
 
 }  // namespace
 
-int main(int argc, char* argv[]) {
+int main(int, char* argv[]) {
   // Without a display the toolkit would abort with a long message; one line
   // says what is wrong. A chosen platform (such as offscreen) is respected.
   if (!isSet("DISPLAY") && !isSet("WAYLAND_DISPLAY") && !isSet("QT_QPA_PLATFORM")) {
     std::fputs("vardel: no display to show the window on (DISPLAY is not set)\n", stderr);
     return 1;
   }
-  QApplication application(argc, argv);
+  // The program takes no options: the toolkit is shown the program's name
+  // only, so that no argument chooses another display, platform or style.
+  int toolkitArgc = 1;
+  vardel::app::StartupMessages startupMessages;
+  QApplication application(toolkitArgc, argv);
+  startupMessages.release();
   QApplication::setApplicationName(QString::fromUtf8(vardel::app_info::kTitle));
   QApplication::setApplicationDisplayName(QString::fromUtf8(vardel::app_info::kTitle));
   QApplication::setApplicationVersion(QString::fromUtf8(vardel::app_info::kVersion));

@@ -11,6 +11,8 @@ set(expected
   usr/share/applications/${APP_ID}.desktop
   usr/share/metainfo/${APP_ID}.metainfo.xml
   usr/share/doc/vardel/copyright
+  usr/share/doc/vardel/changelog.gz
+  usr/share/man/man1/vardel.1.gz
   usr/share/icons/hicolor/32x32/apps/${APP_ID}.png
   usr/share/icons/hicolor/48x48/apps/${APP_ID}.png
   usr/share/icons/hicolor/64x64/apps/${APP_ID}.png

@@ -6,7 +6,7 @@ set -eu
 
 packages="cmake g++ make qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev \
 fonts-liberation xvfb xauth appstream desktop-file-utils dpkg-dev file \
-xdotool dbus-x11 at-spi2-core python3-pyatspi clang-format $*"
+xdotool dbus-x11 at-spi2-core python3-pyatspi clang-format lintian $*"
 
 missing=""
 for p in $packages; do

@@ -35,12 +35,17 @@ bool GetKeyValue(Registry& registry, std::uint32_t KeyRoot, const std::string& K
   std::uint32_t type = 0;
   std::uint32_t size = kRegistryBufferSize;
   const long result = registry.queryValue(handle, SubKeyRef, type, data, size);
-  // An empty value cannot be trimmed: it counts as a failed read, and the key
-  // is closed like on every other path.
-  if (result != 0 || size == 0) {
+  if (result != 0) {
     KeyVal.clear();
     registry.closeKey(handle);
     return false;
+  }
+  // An empty value is raised to the caller, after the key is closed like on
+  // every other path.
+  if (size == 0) {
+    KeyVal.clear();
+    registry.closeKey(handle);
+    throw EmptyRegistryValue(SubKeyRef);
   }
   data.resize(std::max(data.size(), kRegistryBufferSize), '\0');
   std::size_t kept = std::min<std::size_t>(size, data.size());
@@ -55,29 +60,40 @@ bool GetKeyValue(Registry& registry, std::uint32_t KeyRoot, const std::string& K
   return true;
 }
 
-void StartSysInfo(Registry& registry, Desktop& desktop) {
+namespace {
+
+// The tool's path from the registry, or empty text when there is none. An
+// error raised by a read passes through to StartSysInfo.
+std::string toolPath(Registry& registry, Desktop& desktop) {
   std::string path;
-  if (!GetKeyValue(registry, kHkeyLocalMachine, kToolKey, kToolValue, path)) {
-    std::string folder;
-    if (!GetKeyValue(registry, kHkeyLocalMachine, kToolFolderKey, kToolFolderValue, folder)) {
-      desktop.showMessage(kSysInfoUnavailable);
-      return;
-    }
-    path = folder + kToolFile;
-    if (!desktop.fileExists(path)) {
-      desktop.showMessage(kSysInfoUnavailable);
-      return;
-    }
+  if (GetKeyValue(registry, kHkeyLocalMachine, kToolKey, kToolValue, path)) return path;
+  std::string folder;
+  if (!GetKeyValue(registry, kHkeyLocalMachine, kToolFolderKey, kToolFolderValue, folder)) {
+    return {};
   }
-  if (!desktop.startProgram(path)) desktop.showMessage(kSysInfoUnavailable);
+  path = folder + kToolFile;
+  return desktop.fileExists(path) ? path : std::string();
+}
+
+}  // namespace
+
+void StartSysInfo(Registry& registry, Desktop& desktop) {
+  bool started = false;
+  try {
+    const std::string path = toolPath(registry, desktop);
+    started = !path.empty() && desktop.startProgram(path);
+  } catch (const std::exception&) {
+    started = false;
+  }
+  if (!started) desktop.showMessage(kSysInfoUnavailable);
 }
 
 long NoRegistry::openKey(std::uint32_t, const std::string&, std::uint32_t, RegistryHandle&) {
   return kFileNotFound;
 }
 
-long NoRegistry::queryValue(RegistryHandle, const std::string&, std::uint32_t&,
-                            std::vector<char>&, std::uint32_t&) {
+long NoRegistry::queryValue(RegistryHandle, const std::string&, std::uint32_t&, std::vector<char>&,
+                            std::uint32_t&) {
   return kFileNotFound;
 }
 

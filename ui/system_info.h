@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -26,8 +27,8 @@ class Registry {
                        RegistryHandle& handle) = 0;
   // Fills data (kRegistryBufferSize bytes, NUL on entry) and sets the value's
   // type and the number of bytes written.
-  virtual long queryValue(RegistryHandle handle, const std::string& valueName,
-                          std::uint32_t& type, std::vector<char>& data, std::uint32_t& size) = 0;
+  virtual long queryValue(RegistryHandle handle, const std::string& valueName, std::uint32_t& type,
+                          std::vector<char>& data, std::uint32_t& size) = 0;
   virtual void closeKey(RegistryHandle handle) = 0;
 };
 
@@ -42,14 +43,26 @@ class Desktop {
   virtual void showMessage(const std::string& text) = 0;
 };
 
+// Raised by GetKeyValue for a value that exists but holds no bytes at all: it
+// has no text to trim and no number to read, so it is neither a read nor a
+// missing value.
+class EmptyRegistryValue : public std::runtime_error {
+ public:
+  explicit EmptyRegistryValue(const std::string& valueName)
+      : std::runtime_error("registry value of zero length: " + valueName) {}
+};
+
 // Reads one registry value as text. Returns false, with KeyVal empty, when the
-// key or the value cannot be read, and also when the value is empty. A text
-// value loses one terminating NUL; a 32-bit number becomes its decimal text;
-// a value of any other type leaves KeyVal as it was and still returns true.
+// key or the value cannot be read. A text value loses one terminating NUL; a
+// 32-bit number becomes its decimal text; a value of any other type leaves
+// KeyVal as it was and still returns true. A value of zero length raises
+// EmptyRegistryValue, with KeyVal empty and the key closed.
 bool GetKeyValue(Registry& registry, std::uint32_t KeyRoot, const std::string& KeyName,
                  const std::string& SubKeyRef, std::string& KeyVal);
 
 // Starts the system-information tool, or tells the user that it is not there.
+// Every error on the way, an empty registry value included, ends in the one
+// unavailability message; none escapes to the caller.
 void StartSysInfo(Registry& registry, Desktop& desktop);
 
 // The registry of a system that has none: every key fails to open.
@@ -61,7 +74,6 @@ class NoRegistry : public Registry {
   void closeKey(RegistryHandle) override {}
 };
 
-inline constexpr const char* kSysInfoUnavailable =
-    "System Information Is Unavailable At This Time";
+inline constexpr const char* kSysInfoUnavailable = "System Information Is Unavailable At This Time";
 
 }  // namespace vardel

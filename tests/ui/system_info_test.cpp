@@ -129,10 +129,11 @@ TEST_F(KeyValue, OtherTypesSucceedAndKeepTheGivenText) {
   EXPECT_EQ(value, "kept");
 }
 
-TEST_F(KeyValue, AnEmptyValueFails) {
+TEST_F(KeyValue, AnEmptyValueIsRaisedWithTheKeyClosed) {
   registry.set(kKey, "Empty", {kRegistryText, ""});
   std::string value = "before";
-  EXPECT_FALSE(read("Empty", value));
+  EXPECT_THROW(read("Empty", value), EmptyRegistryValue);
+  EXPECT_TRUE(registry.openHandles.empty()) << "a registry key was left open";
   EXPECT_EQ(value, "");
 }
 
@@ -163,6 +164,26 @@ TEST(SystemInfo, FallsBackToTheToolsFolder) {
   StartSysInfo(registry, desktop);
   EXPECT_EQ(desktop.started, std::vector<std::string>{"C:\\Info\\MSINFO32.EXE"});
   EXPECT_EQ(desktop.messages.size(), 1u);
+}
+
+// An empty value under either key is an error, not a missing value: the
+// lookup stops there with the message, even where a later step would find a
+// tool to start.
+TEST(SystemInfo, AnEmptyValueMeansUnavailable) {
+  const std::string toolKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
+  const std::string folderKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
+  for (const bool emptyPath : {true, false}) {
+    FakeRegistry registry;
+    FakeDesktop desktop;
+    if (emptyPath) registry.set(toolKey, "PATH", {kRegistryText, ""});
+    registry.set(folderKey, "MSINFO",
+                 {kRegistryText, emptyPath ? std::string("C:\\Info\0", 8) : std::string()});
+    desktop.files.insert("C:\\Info\\MSINFO32.EXE");
+    StartSysInfo(registry, desktop);
+    EXPECT_TRUE(desktop.started.empty()) << "empty PATH: " << emptyPath;
+    EXPECT_EQ(desktop.messages, std::vector<std::string>{kSysInfoUnavailable});
+    EXPECT_TRUE(registry.openHandles.empty()) << "a registry key was left open";
+  }
 }
 
 TEST(SystemInfo, WithoutARegistryTheToolIsUnavailable) {
