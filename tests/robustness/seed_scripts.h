@@ -3,8 +3,10 @@
 // The fuzzer's seed corpus, written as key scripts (support/key_names.h) and
 // turned into the fuzzer's bytes by looking each key up in its action list,
 // so that the seeds say what they press and follow the list if it changes.
+#include <algorithm>
 #include <cstdint>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -38,60 +40,37 @@ inline constexpr Seed kSeeds[] = {
     {"overflow", "RUN330 X2 * RUN330 = FL RUN330 ENTER"},
 };
 
-namespace detail {
-
-inline bool sameAction(const Action& a, const Action& b) {
-  return a.kind == b.kind && a.key == b.key && a.code == b.code;
-}
-
-// The byte that chooses the first action of the list that `matches` accepts.
-template <typename Matches>
-std::optional<std::uint8_t> byteOf(Matches matches) {
-  const std::vector<Action>& actions = allActions();
-  for (std::size_t i = 0; i < actions.size() && i < 256; ++i) {
-    if (matches(actions[i])) return static_cast<std::uint8_t>(i);
-  }
-  return std::nullopt;
-}
-
-}  // namespace detail
-
 // The fuzzer's bytes for a script, or nothing when a word names no action.
+// Each byte is the index of its action in the fuzzer's list.
 inline std::optional<std::vector<std::uint8_t>> seedBytes(std::string_view script) {
   std::vector<std::uint8_t> bytes;
-  std::string words(script);
-  for (std::size_t start = 0; start < words.size();) {
-    const std::size_t end = std::min(words.find(' ', start), words.size());
-    const std::string_view word = std::string_view(words).substr(start, end - start);
-    start = end + 1;
-    if (word.empty()) continue;
-
-    std::vector<std::optional<std::uint8_t>> found;
+  const auto add = [&bytes](auto matches) {
+    const std::vector<Action>& actions = allActions();
+    const auto found = std::find_if(actions.begin(), actions.end(), matches);
+    if (found != actions.end()) bytes.push_back(static_cast<std::uint8_t>(found - actions.begin()));
+    return found != actions.end();
+  };
+  std::istringstream words{std::string(script)};
+  for (std::string word; words >> word;) {
     if (word.starts_with("RUN")) {
-      const int count = std::stoi(std::string(word.substr(3)));
-      found.push_back(detail::byteOf([count](const Action& a) {
-        return a.kind == Action::Kind::DigitRun && a.code == count;
-      }));
-    } else if (word.starts_with("TYPED")) {
-      const std::optional<std::vector<Key>> keys = testing::keysOfWord(word.substr(5));
-      if (!keys) return std::nullopt;
-      for (const Key key : *keys) {
-        found.push_back(detail::byteOf([key](const Action& a) {
-          return a.kind == Action::Kind::Type && keyForCharacter(a.code) == key;
-        }));
+      const int count = std::stoi(word.substr(3));
+      if (!add([count](const Action& a) {
+            return a.kind == Action::Kind::DigitRun && a.code == count;
+          })) {
+        return std::nullopt;
       }
-    } else {
-      const std::optional<std::vector<Key>> keys = testing::keysOfWord(word);
-      if (!keys) return std::nullopt;
-      for (const Key key : *keys) {
-        const Action press{Action::Kind::Press, key, 0};
-        found.push_back(
-            detail::byteOf([&press](const Action& a) { return detail::sameAction(a, press); }));
-      }
+      continue;
     }
-    for (const std::optional<std::uint8_t> byte : found) {
-      if (!byte) return std::nullopt;
-      bytes.push_back(*byte);
+    const bool typed = word.starts_with("TYPED");
+    const std::optional<std::vector<Key>> keys = testing::keysOfWord(typed ? word.substr(5) : word);
+    if (!keys) return std::nullopt;
+    for (const Key key : *keys) {
+      if (!add([key, typed](const Action& a) {
+            return typed ? a.kind == Action::Kind::Type && keyForCharacter(a.code) == key
+                         : a.kind == Action::Kind::Press && a.key == key;
+          })) {
+        return std::nullopt;
+      }
     }
   }
   return bytes;
