@@ -48,6 +48,7 @@ void press(Calculator& c, Key key) {
     case KeyKind::Hose: cmdHose_Click(c, key.index); break;  // checks the index itself
     case KeyKind::TypedClear: clearKeypad(c); break;
     case KeyKind::TypedClearDisplay: clearDisplayTyped(c); break;
+    case KeyKind::Review: startReview(c); break;
   }
 }
 // clang-format on

@@ -35,6 +35,9 @@ struct Step {
   double WorkingValues::*field;
   Stored stored;
   UnitText next;  // prompt shown after the step, or kResult
+  // Where the number is also kept as read, when the field holds it in a form
+  // that cannot be turned back into it (floors as an elevation pressure).
+  double WorkingValues::*asRead = nullptr;
 
   constexpr bool showsResult() const { return next == kResult; }
 };
@@ -89,7 +92,7 @@ inline constexpr Step kEnginePressure[] = {
     {Hose, &W::dblEnginePressureCoefficient, AsKeyed, p::kSiamese},
     {Lines, &W::dblEnginePressureLines, AsKeyed, p::kLength},
     {Value, &W::dblEnginePressureLength, InHundreds, p::kFloors},
-    {Floors, &W::dblEnginePressureElevation, AsElevation, kResult},
+    {Floors, &W::dblEnginePressureElevation, AsElevation, kResult, &W::dblEnginePressureFloors},
 };
 // clang-format on
 
@@ -129,6 +132,15 @@ inline constexpr std::array<const Sequence*, 7> kInEnterOrder = {
     &kFRStraightTip, &kFRFogNozzle,  &kRFStraightTip,  &kRFFogNozzle,
     &kAppRate,       &kFrictionLoss, &kEnginePressure,
 };
+
+// The calculation that Enter serves: the first set flag in Enter's order, or
+// nullptr when none is armed.
+inline const Sequence* armedSequence(const CalculatorState& s) {
+  for (const Sequence* sequence : kInEnterOrder) {
+    if (s.*sequence->flag != 0) return sequence;
+  }
+  return nullptr;
+}
 
 // Exactly the last step of every sequence shows the result.
 constexpr bool endsInResult(const Sequence& sequence) {

@@ -28,6 +28,7 @@ inline constexpr UnitText kFlow{"FLOW GPM", "FLOW LPM"};
 inline constexpr UnitText kLength{"Length ft", "Length m"};
 inline constexpr UnitText kWidth{"Width ft", "Width m"};
 inline constexpr UnitText kHoseSize{"HOSE SIZE", "HOSE SIZE"};
+inline constexpr UnitText kReviewHoseSize{"Hose Size", "Hose Size"};  // in a review
 inline constexpr UnitText kSiamese{"SIAMESE", "SIAMESE"};
 inline constexpr UnitText kFloors{"FLOORS", "FLOORS"};
 }  // namespace prompts

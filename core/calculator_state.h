@@ -24,12 +24,14 @@ struct WorkingValues {
   double dblFrictionLossLength = 0;
   double dblFrictionLossResult = 0;
   // Engine pressure: flow and length in hundreds, floors as elevation pressure.
+  // The number of floors keyed is kept as well, so that a review can show it.
   double dblEnginePressureNozzlePressure = 0;
   double dblEnginePressureFlow = 0;
   double dblEnginePressureCoefficient = 0;
   double dblEnginePressureLines = 0;
   double dblEnginePressureLength = 0;
   double dblEnginePressureElevation = 0;
+  double dblEnginePressureFloors = 0;
   double dblEnginePressureResult = 0;
   // Nozzle flow rate.
   double dblFRStraightTipPressure = 0;
@@ -66,7 +68,7 @@ struct CalculatorState {
   std::int16_t bolRFStraightTip = kFalse;
   std::int16_t bolRFFogNozzle = kFalse;
   std::int16_t bolAppRate = kFalse;
-  std::int16_t bolReview = kFalse;  // review of stored inputs; no key turns it on
+  std::int16_t bolReview = kFalse;             // the stored inputs of a result are being walked
   std::int16_t bolMeasurementChange = kFalse;  // units switched since the last calculation key
 
   // Keypad (1 or 0, except the accumulator and the pending operator 0 to 4).
@@ -82,7 +84,7 @@ struct CalculatorState {
   double dblHoseCoefficient = 0;
   std::string strHoseSize = "0";
 
-  std::int16_t intStep = 0;               // step the current Enter press performs
+  std::int16_t intStep = 0;              // step the current Enter press performs
   std::int16_t bolPromptShown = kFalse;  // a prompt is shown; the next digit replaces it
 
   WorkingValues working;

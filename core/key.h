@@ -31,6 +31,7 @@ enum class KeyKind : std::uint8_t {
   Hose,               // index into the hose table
   TypedClear,         // the typed "C": clears the keypad; no key on the panel
   TypedClearDisplay,  // the typed "D": clears the display only; no key on the panel
+  Review,             // F2 or the display's menu: walk the inputs of the result shown
 };
 
 struct Key {

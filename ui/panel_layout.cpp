@@ -90,6 +90,11 @@ constexpr Control hoseLabel(std::int16_t index, int left, int top, int tab) {
   return label(hose.labelName, {}, hose.labelCaption, {left, top, 855, 255}, kDefault, tab);
 }
 
+constexpr Control withToolTip(Control control, std::string_view toolTip) {
+  control.toolTip = toolTip;
+  return control;
+}
+
 constexpr Control frame(std::string_view name, TwipsRect at, int tab) {
   return {.name = name, .kind = Kind::Frame, .at = at, .tab = tab};
 }
@@ -159,8 +164,9 @@ constexpr std::array kControls = {
     nozzleKey("cmdFogNozzleRF", "FOG NOZZLE", "Frame1", 960, 11, KeyKind::FogNozzleRF,
               "Reaction force, fog nozzle"),
 
-    key("cmdEnter", "Enter", {240, 3360, 2175, 375}, kDefault, kLightYellow, 14,
-        Key{KeyKind::Enter}, "Enter"),
+    withToolTip(key("cmdEnter", "Enter", {240, 3360, 2175, 375}, kDefault, kLightYellow, 14,
+                    Key{KeyKind::Enter}, "Enter"),
+                "Takes the value shown. After a result, F2 reviews the inputs."),
 
     // Hose-size block: keys (index into the hose table, left, top, tab) and
     // the metric label above each (index, left, top, tab).

@@ -55,6 +55,7 @@ struct Control {
   bool visible = true;
   std::optional<Key> key{};  // what a key asks the calculator to do
   std::string_view accessibleName{};
+  std::string_view toolTip{};
 };
 
 // Every control of the panel except the menu bar.
@@ -75,5 +76,10 @@ inline constexpr std::string_view kHelpMenuName = "mnuHelp";
 inline constexpr std::string_view kHelpMenuCaption = "&Help";
 inline constexpr std::string_view kAboutItemName = "mnuAbout";
 inline constexpr std::string_view kAboutItemCaption = "&About Vardel";
+
+// The display's context menu: one item, which does what F2 does.
+inline constexpr std::string_view kDisplayMenuName = "mnuDisplay";
+inline constexpr std::string_view kReviewItemName = "mnuReviewInputs";
+inline constexpr std::string_view kReviewItemCaption = "Review inputs";
 
 }  // namespace vardel::ui

@@ -9,12 +9,14 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <algorithm>
 #include <cstdint>
 #include <map>
 #include <optional>
 
+#include "calc/enter_sequence.h"
 #include "calc/press.h"
 #include "core/power_keys.h"
 #include "ui/about_box.h"
@@ -133,6 +135,7 @@ void frmVardel::buildPanel() {
     widget->setEnabled(row.enabled);
     widget->setHidden(!row.visible);
     if (!row.accessibleName.empty()) widget->setAccessibleName(qs(row.accessibleName));
+    if (!row.toolTip.empty()) widget->setToolTip(qs(row.toolTip));
   }
   // The indicator is a window of its own in front of the display.
   txtEorM_->raise();
@@ -141,11 +144,29 @@ void frmVardel::buildPanel() {
     connect(button, &QPushButton::clicked, this, [this, key = key] { press(calculator_, key); });
   }
 
+  buildDisplayMenu();
+
   std::stable_sort(tabStops.begin(), tabStops.end(),
                    [](const auto& a, const auto& b) { return a.first < b.first; });
   for (std::size_t i = 1; i < tabStops.size(); ++i) {
     QWidget::setTabOrder(tabStops[i - 1].second, tabStops[i].second);
   }
+}
+
+void frmVardel::buildDisplayMenu() {
+  mnuDisplay_ = new QMenu(this);
+  mnuDisplay_->setObjectName(qs(kDisplayMenuName));
+  mnuReviewInputs_ = mnuDisplay_->addAction(qs(kReviewItemCaption));
+  mnuReviewInputs_->setObjectName(qs(kReviewItemName));
+  connect(mnuReviewInputs_, &QAction::triggered, this,
+          [this] { press(calculator_, Key{KeyKind::Review}); });
+  // Offered only where F2 would act; the state cannot change while the menu
+  // is open, so it is asked once, as the menu opens.
+  connect(mnuDisplay_, &QMenu::aboutToShow, this,
+          [this] { mnuReviewInputs_->setEnabled(canReview(calculator_.state)); });
+  text1_->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(text1_, &QWidget::customContextMenuRequested, this,
+          [this](const QPoint& at) { mnuDisplay_->popup(text1_->mapToGlobal(at)); });
 }
 
 QPushButton* frmVardel::keyButton(Key key) const {
@@ -214,6 +235,11 @@ bool frmVardel::eventFilter(QObject* watched, QEvent* event) {
 bool frmVardel::previewKeyPress(QKeyEvent* event) {
   if (event->matches(QKeySequence::Copy)) {
     copyDisplay();
+    return true;
+  }
+  // F2 reviews the inputs of the result shown, and does nothing elsewhere.
+  if (event->key() == Qt::Key_F2 && event->modifiers() == Qt::NoModifier) {
+    press(calculator_, Key{KeyKind::Review});
     return true;
   }
   std::optional<std::int16_t> code = typedCode(*event);

@@ -10,9 +10,11 @@
 #include "core/key.h"
 #include "core/panel.h"
 
+class QAction;
 class QKeyEvent;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 
 namespace vardel::ui {
@@ -53,12 +55,13 @@ class frmVardel : public QMainWindow, public Panel {
   bool eventFilter(QObject* watched, QEvent* event) override;
   // The window's key handler. Returns true when the press is used up and the
   // focused control must not see it: Enter, the printable characters but the
-  // blank, and Ctrl+C are used up; every other key goes on as usual.
+  // blank, F2 and Ctrl+C are used up; every other key goes on as usual.
   virtual bool previewKeyPress(QKeyEvent* event);
 
  private:
   void buildPanel();
   void buildMenu();
+  void buildDisplayMenu();
   void setDesignedTabOrder();
   void mnuAbout_Click();
   // Whether a key press delivered to `watched` is typed at this window: one
@@ -72,6 +75,8 @@ class frmVardel : public QMainWindow, public Panel {
   QWidget* panel_ = nullptr;
   QLabel* text1_ = nullptr;
   QLineEdit* txtEorM_ = nullptr;
+  QMenu* mnuDisplay_ = nullptr;
+  QAction* mnuReviewInputs_ = nullptr;
   PanelKey* cmdEnter_ = nullptr;
   std::array<PanelKey*, 11> command1_{};  // the digit keys and the point, by index
   std::vector<std::pair<Key, PanelKey*>> keys_;

@@ -4,26 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include <vector>
-
 #include "support/key_script.h"
 
 namespace vardel::testing {
 namespace {
-
-struct Stage {
-  const char* keys;
-  const char* display;  // after the keys
-};
-
-void walk(const std::vector<Stage>& stages) {
-  Session session;
-  std::string pressed;
-  for (const Stage& stage : stages) {
-    pressed += std::string(stage.keys) + " ";
-    EXPECT_EQ(session.run(stage.keys), stage.display) << "after " << pressed;
-  }
-}
 
 TEST(EnterSequence, PromptsEachInputInTheUnitsInForce) {
   walk({{"EP", "Nozzle PSI"},
@@ -138,16 +122,6 @@ TEST(EnterSequence, TheStepCounterRunningOverIsAFailure) {
   rest.strEorM = rest.txtEorM = "M";
   rest.text1 = "ERROR";
   EXPECT_EQ(session.state(), rest);
-}
-
-TEST(EnterSequence, ReviewFlagIsTestedFirstAndOnlyCounts) {
-  Session session;
-  session.run("AR 30");
-  session.state().bolReview = kTrue;  // no key turns it on
-  session.run("ENTER");
-  EXPECT_EQ(session.calculator.display(), " 30");
-  EXPECT_EQ(session.state().intStep, 1);
-  EXPECT_EQ(session.state().working.dblAppRateLength, 0);
 }
 
 TEST(HoseKeys, WithNothingArmedOnlyShowErrorAndFocusEnter) {

@@ -194,6 +194,17 @@ def run_session(env):
     type_text("\n\n200\n\n")
     check("engine pressure result", settle("PSI 170"), "PSI 170")
 
+    # F2 walks its inputs again: each Enter shows one stored value, the next
+    # keeps it or takes a new one. All kept but the floors, now 3.
+    xdo("key", "F2")
+    check("F2 shows the first prompt again", settle("Nozzle PSI"), "Nozzle PSI")
+    type_text("\n")
+    check("then the stored nozzle pressure", settle("100"), "100")
+    type_text("\n" * 10)
+    check("the walk reaches the floors stored", settle("0"), "0")
+    type_text("3\n")
+    check("engine pressure walked with 3 floors", settle("PSI 183"), "PSI 183")
+
     # Metric friction loss: 600 L/min through 45 mm, one line, 60 m.
     click_twips(3000, 2880, 735, 375)  # ENGLISH METRIC
     indicator = find("text", "Unit system")
@@ -204,6 +215,19 @@ def run_session(env):
     click_twips(2640, 4200, 855, 255)
     type_text("\n\n60\n")
     check("metric friction loss", settle("kPa 531"), "kPa 531")
+
+    # The display's context menu does what F2 does: the length walked to 90 m.
+    # (A popup menu is not in the accessibility tree; its one item is chosen
+    # with the arrow key.)
+    x, y, w, h = extents(display)
+    xdo("mousemove", str(x + w // 2), str(y + h // 2), "click", "3")
+    time.sleep(0.3)
+    xdo("key", "Down", "Return")
+    check("Review inputs shows the first prompt again", settle("FLOW LPM"), "FLOW LPM")
+    type_text("\n" * 7)
+    check("the walk reaches the length stored", settle("60"), "60")
+    type_text("90\n")
+    check("friction loss walked to 90 m", settle("kPa 797"), "kPa 797")
 
     # A lone zero where a value is needed ends the calculation with ERROR.
     click_twips(3000, 2040, 735, 375)  # APPLIC. RATE

@@ -14,6 +14,7 @@
 #include <string_view>
 #include <vector>
 
+#include "calc/enter_sequence.h"
 #include "calc/hose_table.h"
 #include "calc/press.h"
 #include "calc/sequences.h"
@@ -90,6 +91,8 @@ inline const std::vector<Action>& allActions() {
     for (const std::int16_t count : {8, 16, 40, 330}) {
       v.push_back({Action::Kind::DigitRun, Key{}, count});
     }
+    // Last, so that the bytes of the older corpus keep their actions.
+    pressKey(KeyKind::Review);
     return v;
   }();
   return actions;
@@ -121,6 +124,7 @@ struct Tally {
   long messages = 0;         // message boxes shown
   long evaluations = 0;      // operator keys that evaluated and were checked
   long exponentResults = 0;  // results too large to show in full
+  long reviews = 0;          // review walks that ended in a result
 };
 
 namespace detail {
@@ -225,7 +229,7 @@ inline std::string checkAfter(const Calculator& calculator, const testing::FakeP
   if ((s.bolCalculation != 0) != (armedNow == 1)) {
     return broken("bolCalculation disagrees with the calculation flags");
   }
-  if (s.bolReview != 0) return broken("review mode switched on");
+  if (s.bolReview != 0 && s.bolCalculation == 0) return broken("a review with nothing armed");
   if (s.bolPromptShown != 0 && s.bolCalculation == 0) return broken("a prompt with nothing armed");
   if (s.intStep < 0) return broken("negative step counter");
 
@@ -281,8 +285,19 @@ inline std::string checkAfter(const Calculator& calculator, const testing::FakeP
     }
   }
 
+  // A review starts only at a result, from its first prompt; anywhere else
+  // it changes nothing.
+  if (key && key->kind == KeyKind::Review) {
+    if (!canReview(before)) {
+      if (s != before) return broken("a review started without a result");
+    } else if (s.bolReview == 0 || s.intStep != 0 || s.bolPromptShown == 0 ||
+               s.text1 != sequences::armedSequence(s)->firstPrompt.in(s)) {
+      return broken("a review did not start at the first prompt");
+    }
+  }
+
   // Enter: a failure leaves the calculator at rest with "ERROR"; a last step
-  // shows the result.
+  // shows the result, the last step of a review too.
   if (key && key->kind == KeyKind::Enter) {
     const std::optional<std::size_t> was = armed(before);
     if (s.text1 == kErrorText && s.bolCalculation == 0 && (was || before.intStep == 32767)) {
@@ -293,8 +308,13 @@ inline std::string checkAfter(const Calculator& calculator, const testing::FakeP
       if (s != rest) return broken("a failure did not clear everything");
     } else if (was && own == was && s.intStep == before.intStep + 1) {
       const Sequence& sequence = *sequences::kInEnterOrder[*was];
-      if (static_cast<std::size_t>(s.intStep) == sequence.steps.size()) {
+      const std::size_t presses = sequence.steps.size() * (before.bolReview != 0 ? 2 : 1);
+      if (s.bolReview != 0 && static_cast<std::size_t>(s.intStep) >= presses) {
+        return broken("a review went on past its last input");
+      }
+      if (static_cast<std::size_t>(s.intStep) == presses) {
         if (tally) ++tally->results[*was];
+        if (tally && before.bolReview != 0) ++tally->reviews;
         if (std::string problem = checkResultText(s, sequence, tally); !problem.empty()) {
           return broken(problem);
         }

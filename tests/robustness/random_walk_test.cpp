@@ -103,6 +103,24 @@ class Walker {
       }
       plan_.push_back(enter());
     }
+    if (below(3) == 0) planReview(*sequences::kInEnterOrder[which]);
+  }
+
+  // A review walk of the result just planned: most inputs kept, some keyed
+  // anew, a hose chosen again now and then.
+  void planReview(const Sequence& sequence) {
+    plan(KeyKind::Review);
+    for (const Step& step : sequence.steps) {
+      plan_.push_back(enter());
+      if (below(3) == 0) {
+        if (step.kind == StepKind::Hose) {
+          plan(KeyKind::Hose, static_cast<std::int16_t>(below(kHoses.size())));
+        } else {
+          planNumber();
+        }
+      }
+      plan_.push_back(enter());
+    }
   }
 
   std::mt19937_64 random_;
@@ -134,6 +152,7 @@ TEST(RandomWalk, EveryInvariantHoldsAfterEveryAction) {
   for (std::size_t i = 0; i < tally.results.size(); ++i) {
     EXPECT_GE(tally.results[i], 50) << "calculation " << i << " in Enter's order";
   }
+  EXPECT_GT(tally.reviews, 50);
   EXPECT_GT(tally.failures, 1000);
   EXPECT_GT(tally.messages, 100);
   EXPECT_GT(tally.evaluations, 1000);
@@ -143,8 +162,10 @@ TEST(RandomWalk, EveryInvariantHoldsAfterEveryAction) {
   std::string counts;
   for (const long n : tally.results) counts += std::to_string(n) + " ";
   RecordProperty("results", counts);
-  std::printf("results per calculation: %s; failures %ld; messages %ld; evaluations %ld\n",
-              counts.c_str(), tally.failures, tally.messages, tally.evaluations);
+  std::printf(
+      "results per calculation: %s; reviews %ld; failures %ld; messages %ld; "
+      "evaluations %ld\n",
+      counts.c_str(), tally.reviews, tally.failures, tally.messages, tally.evaluations);
 }
 
 // The checker itself must notice a broken state, or the walk proves nothing.

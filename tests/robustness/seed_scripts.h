@@ -23,8 +23,9 @@ struct Seed {
 };
 
 // One completed run of every calculation, both unit systems, a few keypad
-// chains and an overflow. Beyond the key-script words, TYPED and a word
-// types the characters of its keys, and RUN and a count keys a digit run.
+// chains, an overflow and two review walks. Beyond the key-script words,
+// TYPED and a word types the characters of its keys, and RUN and a count
+// keys a digit run.
 inline constexpr Seed kSeeds[] = {
     {"frst", "FRST 50 ENTER 1.125 ENTER"},
     {"frfog", "FRFOG 50 ENTER 150 ENTER 100 ENTER"},
@@ -38,6 +39,12 @@ inline constexpr Seed kSeeds[] = {
     {"ep-metric", "EM EP 700 ENTER 600 ENTER H3X2.5 ENTER ENTER 60 ENTER 2 +/- ENTER"},
     {"keypad", "2 + 3 * 4 = 5 / 0 = C 16 SQRT X2 % 200 + 10 % = D"},
     {"overflow", "RUN330 X2 * RUN330 = FL RUN330 ENTER"},
+    {"fl-review",
+     "FL 150 ENTER H1.75 ENTER ENTER 200 ENTER REVIEW ENTER ENTER ENTER H2.5 ENTER ENTER 2 ENTER "
+     "ENTER 300 ENTER"},
+    {"ep-review",
+     "EP 100 ENTER 150 ENTER H1.75 ENTER ENTER 200 ENTER 3 ENTER REVIEW ENTER ENTER ENTER ENTER "
+     "ENTER ENTER ENTER ENTER ENTER ENTER ENTER 5 ENTER"},
 };
 
 // The fuzzer's bytes for a script, or nothing when a word names no action.

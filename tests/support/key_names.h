@@ -16,8 +16,8 @@
 // rate), RFST RFFOG (reaction force), AR, FL, EP. Hose keys: H and the size
 // text without blanks (H0.75, H1.5, H3X2.5). Others: ENTER, + - * / =, +/-,
 // SQRT, X2, %, AC (all clear), CD (clear display), C and D (typed), EM
-// (English/metric). Shared by the tests, the fuzzer's seeds and the
-// benchmarks.
+// (English/metric), REVIEW (F2: walk the inputs of the result shown). Shared
+// by the tests, the fuzzer's seeds and the benchmarks.
 namespace vardel::testing {
 
 inline std::optional<Key> namedKey(std::string_view word) {
@@ -36,6 +36,7 @@ inline std::optional<Key> namedKey(std::string_view word) {
       {"FRFOG", {KeyKind::FogNozzleFR}},    {"RFST", {KeyKind::StraightTipRF}},
       {"RFFOG", {KeyKind::FogNozzleRF}},    {"AR", {KeyKind::ApplicRate}},
       {"FL", {KeyKind::FrictionLoss}},      {"EP", {KeyKind::EnginePressure}},
+      {"REVIEW", {KeyKind::Review}},
   };
   // clang-format on
   for (const Named& named : kNamed) {

@@ -61,4 +61,20 @@ struct Session {
   Calculator calculator{panel};
 };
 
+// One stage of a walk through a calculation: keys, then the display.
+struct Stage {
+  const char* keys;
+  const char* display;  // after the keys
+};
+
+// Presses the stages in turn on one calculator and checks each display.
+inline void walk(const std::vector<Stage>& stages) {
+  Session session;
+  std::string pressed;
+  for (const Stage& stage : stages) {
+    pressed += std::string(stage.keys) + " ";
+    EXPECT_EQ(session.run(stage.keys), stage.display) << "after " << pressed;
+  }
+}
+
 }  // namespace vardel::testing

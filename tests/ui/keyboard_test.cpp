@@ -23,6 +23,7 @@ class KeyboardTest : public vardel::testing::WindowTest {
   void otherKeysChangeNothing_data();
   void otherKeysChangeNothing();
   void spaceAndTabStillWorkOnTheFocusedKey();
+  void f2ReviewsTheInputsOfAResult();
   void ctrlCCopiesWithoutTheLeadingBlank_data();
   void ctrlCCopiesWithoutTheLeadingBlank();
   void aTypedFaultShowsItsMessageOnce();
@@ -144,6 +145,7 @@ void KeyboardTest::otherKeysChangeNothing_data() {
   QTest::newRow("Escape") << int(Qt::Key_Escape) << "\x1b" << 0;
   QTest::newRow("Delete") << int(Qt::Key_Delete) << "\x7f" << 0;
   QTest::newRow("F1") << int(Qt::Key_F1) << "" << 0;
+  QTest::newRow("F2 without a result") << int(Qt::Key_F2) << "" << 0;
   QTest::newRow("Alt+C") << int(Qt::Key_C) << "c" << int(Qt::AltModifier);
   QTest::newRow("Ctrl+D") << int(Qt::Key_D) << "\x04" << int(Qt::ControlModifier);
   QTest::newRow("Ctrl+5") << int(Qt::Key_5) << "5" << int(Qt::ControlModifier);
@@ -174,6 +176,27 @@ void KeyboardTest::spaceAndTabStillWorkOnTheFocusedKey() {
   press(Qt::Key_Tab, "\t");
   QCOMPARE(QApplication::focusWidget(), key("cmdOneAndAQuarterInch"));
   QCOMPARE(display(), QString(" 7"));
+}
+
+// F2 with the focus anywhere starts the review of the result shown, and does
+// nothing during it.
+void KeyboardTest::f2ReviewsTheInputsOfAResult() {
+  QVERIFY(key("cmdEnter")->toolTip().contains("F2"));
+  QTest::mouseClick(key("cmdApplicRate"), Qt::LeftButton);
+  for (const char* value : {"30", "50"}) {
+    type(value);
+    press(Qt::Key_Return, "\r");
+  }
+  QCOMPARE(display(), QString("GPM 500"));
+  key("cmdOff")->setFocus();
+  press(Qt::Key_F2);
+  QCOMPARE(display(), QString("Length ft"));
+  QCOMPARE(QApplication::focusWidget(), key("cmdEnter"));
+  press(Qt::Key_Return, "\r");
+  QCOMPARE(display(), QString("30"));
+  const vardel::CalculatorState midWalk = window_->calculator().state;
+  press(Qt::Key_F2);
+  QVERIFY(window_->calculator().state == midWalk);
 }
 
 void KeyboardTest::ctrlCCopiesWithoutTheLeadingBlank_data() {

@@ -1,6 +1,8 @@
 #include "ui/panel_window.h"
 
 #include <QAccessible>
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -58,6 +60,7 @@ class PanelWindowTest : public vardel::testing::WindowTest {
   void unitKeySwitchesTheIndicator();
   void guidedCalculationByMouse();
   void enginePressureByMouse();
+  void displayMenuReviewsAResult();
   void offClosesTheWindow();
 
  private:
@@ -524,6 +527,39 @@ void PanelWindowTest::enginePressureByMouse() {
   QCOMPARE(display(), QString("45"));
   click({"Enter", "Enter", "6", "0", "Enter", "2", "Enter"});
   QCOMPARE(display(), QString("kPa 1291"));
+}
+
+// Right-clicking the display opens its menu; its one item is offered only
+// while a result is shown, and walks that result's inputs again.
+void PanelWindowTest::displayMenuReviewsAResult() {
+  auto* text1 = window_->findChild<QLabel*>("text1");
+  auto* menu = window_->findChild<QMenu*>(qs(kDisplayMenuName));
+  auto* item = window_->findChild<QAction*>(qs(kReviewItemName));
+  QVERIFY(menu != nullptr && item != nullptr);
+  QCOMPARE(item->text(), QString("Review inputs"));
+  // What the window system sends on a right-click (test mouse clicks do not
+  // make one).
+  const auto openMenu = [&] {
+    const QPoint at = text1->rect().center();
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, text1->mapToGlobal(at));
+    QApplication::sendEvent(text1, &event);
+    QVERIFY(menu->isVisible());
+  };
+
+  click({"FRICTION LOSS", "1", "5", "0"});
+  openMenu();
+  QVERIFY(!item->isEnabled());
+  menu->hide();
+
+  click({"Enter", "1 3/4\"", "Enter", "Enter", "2", "0", "0", "Enter"});
+  QCOMPARE(display(), QString("PSI 70"));
+  openMenu();
+  QVERIFY(item->isEnabled());
+  QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
+  QTRY_VERIFY(!menu->isVisible());
+  QCOMPARE(display(), QString("FLOW GPM"));
+  click({"Enter"});
+  QCOMPARE(display(), QString("150"));
 }
 
 void PanelWindowTest::offClosesTheWindow() {
