@@ -1,9 +1,10 @@
 # The two commands of the README do all the set-up themselves:
 #   make run   installs missing packages, builds and starts the calculator
-#   make test  the same set-up, then every test
+#   make test  the same set-up, then every test (natively, then the logic
+#              tests again as WebAssembly under node)
 JOBS ?= $(shell nproc)
 
-.PHONY: all setup build run test sanitize logic format-check bench bench-startup fuzz seeds screenshot package clean
+.PHONY: all setup build run test test-wasm sanitize logic format-check bench bench-startup fuzz seeds screenshot package clean
 
 all: build
 
@@ -19,6 +20,14 @@ run: build
 
 test: build
 	ctest --preset default -j $(JOBS)
+	@$(MAKE) --no-print-directory test-wasm
+
+# The engine and its logic tests compiled by emscripten to WebAssembly, the
+# tests run under node: both builds must compute the same.
+test-wasm: setup
+	cmake --preset wasm >/dev/null
+	cmake --build --preset wasm -j $(JOBS)
+	ctest --preset wasm -j $(JOBS)
 
 sanitize: setup
 	cmake --preset sanitize >/dev/null
@@ -71,7 +80,7 @@ bench-startup: setup
 	@scripts/bench-startup.sh
 
 clean:
-	rm -rf build build-sanitize build-logic build-bench build-fuzz
+	rm -rf build build-sanitize build-logic build-bench build-fuzz build-wasm
 
 # The picture of the panel in the README, taken without a display.
 screenshot: build
