@@ -4,7 +4,7 @@
 #              tests again as WebAssembly under node)
 JOBS ?= $(shell nproc)
 
-.PHONY: all setup build run test test-wasm sanitize logic format-check bench bench-startup fuzz screenshot package clean
+.PHONY: all setup build run test test-wasm sanitize logic format-check bench bench-startup fuzz seeds screenshot package clean
 
 all: build
 
@@ -58,6 +58,12 @@ fuzz:
 	cd build-fuzz && tests/fuzz/key_sequence_fuzzer -max_total_time=$(FUZZ_SECONDS) \
 	  -max_len=128 -timeout=10 -rss_limit_mb=4096 -print_final_stats=1 \
 	  corpus ../tests/fuzz/corpus
+
+# Rewrites the fuzzer's seeds, tests/fuzz/corpus/seed-*, from their key
+# scripts in tests/robustness/seed_scripts.h.
+seeds: build
+	cmake --build --preset default --target make_seed_corpus -j $(JOBS)
+	build/tests/robustness/make_seed_corpus tests/fuzz/corpus
 
 # Figures of the logic and of a key press through the window (optimised build).
 bench: setup

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "key_script.h"
+#include "support/key_script.h"
 
 namespace vardel::testing {
 namespace {

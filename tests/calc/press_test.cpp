@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "key_script.h"
+#include "support/key_script.h"
 
 namespace vardel::testing {
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "calc/enter_sequence.h"
-#include "key_script.h"
+#include "support/key_script.h"
 
 namespace vardel::testing {
 namespace {

@@ -6,7 +6,7 @@
 #include <ostream>
 #include <string>
 
-#include "key_script.h"
+#include "support/key_script.h"
 
 namespace vardel::testing {
 namespace {

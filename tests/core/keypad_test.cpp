@@ -6,14 +6,14 @@
 
 #include "core/messages.h"
 #include "core/power_keys.h"
-#include "keypad_script.h"
 #include "support/fake_panel.h"
+#include "support/key_script.h"
 
 namespace vardel {
 namespace {
 
 using testing::FakePanel;
-using testing::keys;
+using testing::pressKeys;
 
 class Keypad : public ::testing::Test {
  protected:
@@ -21,7 +21,7 @@ class Keypad : public ::testing::Test {
 
   // Runs the script and returns the display.
   std::string after(std::string_view script) {
-    keys(calculator, script);
+    pressKeys(calculator, script);
     EXPECT_EQ(panel.display, calculator.display()) << "window and state disagree";
     return calculator.display();
   }
@@ -53,44 +53,45 @@ TEST_F(Keypad, ChainsEvaluateLeftToRight) {
       {"007", " 7"},
       {"0.0", " 0.0"},
       {"0.05", " 0.05"},
-      {"+", " 0"},  // the brand text reads as 0
+      {"+", " 0"},           // the brand text reads as 0
       {"9 - * 2 =", " 18"},  // a second operator only replaces the pending one
-      {"6 = 2", " 2"},     // a digit after = starts afresh
-      {"6 = + 2 =", " 8"},  // an operator after = carries the result on
+      {"6 = 2", " 2"},       // a digit after = starts afresh
+      {"6 = + 2 =", " 8"},   // an operator after = carries the result on
       {"7 = =", " 7"},
       {"16 SQRT", "4"},
       {"16 SQRT 2", "42"},  // the keypad fields are untouched by the root
-      {"3 SQR", "9"},
-      {"1.5 SQR", "2.25"},
-      {"200 + 10 PCT", "220"},
-      {"200 + 10 PCT =", " 420"},
-      {"200 - 10 PCT", "180"},
-      {"200 * 10 PCT", "20"},
-      {"200 / 10 PCT", "2000"},
-      {"50 PCT", "0.5"},
-      {"200 + 10 = PCT", " 210"},  // after = the percent key does nothing
-      {"12 NEG", "-12"},
-      {"12 NEG 3", "-123"},
-      {"0 NEG", "0"},  // never "-0"
+      {"3 X2", "9"},
+      {"1.5 X2", "2.25"},
+      {"200 + 10 %", "220"},
+      {"200 + 10 % =", " 420"},
+      {"200 - 10 %", "180"},
+      {"200 * 10 %", "20"},
+      {"200 / 10 %", "2000"},
+      {"50 %", "0.5"},
+      {"200 + 10 = %", " 210"},  // after = the percent key does nothing
+      {"12 +/-", "-12"},
+      {"12 +/- 3", "-123"},
+      {"0 +/-", "0"},  // never "-0"
       {"2 SQRT", "1.4142135623731"},
-      {"2 NEG SQR", "4"},
-      {"5 + 3 c", " 0"},
-      {"5 + 3 c 4 =", " 4"},
-      {"5 + d", " 0"},
-      {"5 + d 3 =", " 8"},
+      {"2 +/- X2", "4"},
+      {"5 + 3 C", " 0"},
+      {"5 + 3 C 4 =", " 4"},
+      {"5 + D", " 0"},
+      {"5 + D 3 =", " 8"},
       {"12 AC 5", " 5"},
-      {"12 CLR", "0"},
-      {"12 CLR 3", "03"},
-      {"12 + CLR 3", " 3"},
-      {"1.5 CLR .5", "0.5"},  // the cleared number's point is gone with it
-      {"1.5 d .5", " 0.5"},
+      {"12 CD", "0"},
+      {"12 CD 3", "03"},
+      {"12 + CD 3", " 3"},
+      {"1.5 CD .5", "0.5"},  // the cleared number's point is gone with it
+      {"1.5 D .5", " 0.5"},
+      {"1.5 C .5", " .5"},
       {"0.1 + 0.2 =", " .3"},
   };
   for (const Chain& chain : chains) {
     FakePanel freshPanel;
     Calculator fresh{freshPanel};
     Form_Load(fresh);
-    keys(fresh, chain.script);
+    pressKeys(fresh, chain.script);
     EXPECT_EQ(fresh.display(), chain.display) << chain.script;
     EXPECT_TRUE(freshPanel.messages.empty()) << chain.script;
   }
@@ -115,7 +116,7 @@ TEST_F(Keypad, SecondPointIsRefused) {
 }
 
 TEST_F(Keypad, NegativeRootIsRefused) {
-  after("9 NEG");
+  after("9 +/-");
   EXPECT_EQ(after("SQRT"), "-9");
   EXPECT_EQ(lastMessage(), (FakePanel::Message{messages::kNegativeRoot, "Error"}));
 }
@@ -130,12 +131,12 @@ TEST_F(Keypad, OverflowIsRefused) {
   EXPECT_EQ(lastMessage(), (FakePanel::Message{messages::kOverflow, ""}));
   EXPECT_EQ(s, before);
 
-  EXPECT_EQ(after("SQR"), " " + big);
+  EXPECT_EQ(after("X2"), " " + big);
   EXPECT_EQ(panel.messages.size(), 2u);
 
   FakePanel otherPanel;
   Calculator other{otherPanel};
-  keys(other, std::string(400, '9') + " +");  // the keyed number itself is too large
+  pressKeys(other, std::string(400, '9') + " +");  // the keyed number itself is too large
   EXPECT_EQ(otherPanel.messages.size(), 1u);
   EXPECT_EQ(other.state.intOperatorKeyed, 0);
   EXPECT_EQ(other.state.dblAccumulator, 0);
@@ -144,7 +145,7 @@ TEST_F(Keypad, OverflowIsRefused) {
 TEST_F(Keypad, PercentOfZeroUnderDivideIsADivideByZero) {
   after("5 / 0");
   const CalculatorState before = s;
-  EXPECT_EQ(after("PCT"), " 0");
+  EXPECT_EQ(after("%"), " 0");
   EXPECT_EQ(lastMessage(), (FakePanel::Message{messages::kDivideByZero, ""}));
   EXPECT_EQ(s, before);
 }
@@ -152,10 +153,10 @@ TEST_F(Keypad, PercentOfZeroUnderDivideIsADivideByZero) {
 // The transform keys leave a display that is not one number as it is.
 TEST_F(Keypad, TransformKeysIgnoreTextsThatAreNotNumbers) {
   for (const char* display : {"VORNA", " ", " .", "Nozzle PSI", "3 X 2.5", "ERROR"}) {
-    for (const char* key : {"SQRT", "SQR", "PCT", "NEG"}) {
+    for (const char* key : {"SQRT", "X2", "%", "+/-"}) {
       calculator.show(display);
       const CalculatorState before = s;
-      keys(calculator, key);
+      pressKeys(calculator, key);
       EXPECT_EQ(s, before) << key << " on " << display;
     }
   }
@@ -165,11 +166,11 @@ TEST_F(Keypad, TransformKeysIgnoreTextsThatAreNotNumbers) {
 TEST_F(Keypad, SignChangeInsideACalculationTakesTheNumberAfterTheWord) {
   calculator.state.bolCalculation = kTrue;
   calculator.show("GPM 185");
-  EXPECT_EQ(after("NEG"), "-185");
-  EXPECT_EQ(after("NEG"), "185");
+  EXPECT_EQ(after("+/-"), "-185");
+  EXPECT_EQ(after("+/-"), "185");
   calculator.show(" 50");
-  EXPECT_EQ(after("NEG"), "-50");
-  EXPECT_EQ(after("NEG"), "50");
+  EXPECT_EQ(after("+/-"), "-50");
+  EXPECT_EQ(after("+/-"), "50");
 }
 
 TEST_F(Keypad, DigitsReplaceAPromptAndResetThePoint) {
@@ -205,29 +206,29 @@ TEST_F(Keypad, StateTable) {
   };
   const Transition transitions[] = {
       {"", resting, 0},
-      {"4", {1, 0, 0}, 0},                   // Resting -> Keying
-      {"+", {0, 1, 0}, 0},                   // Resting -> Operator
-      {"=", {0, 1, 4}, 0},                   // Resting -> Equals
-      {"4 5", {1, 0, 0}, 0},                 // Keying -> Keying
-      {"4 *", {0, 1, 3}, 4},                 // Keying -> Operator
-      {"4 =", {0, 1, 4}, 4},                 // Keying -> Equals
-      {"4 * 2", {1, 0, 3}, 4},               // Operator -> Keying
-      {"4 * -", {0, 1, 1}, 4},               // Operator -> Operator
-      {"4 * =", {0, 1, 4}, 16},              // Operator -> Equals
-      {"4 = 2", {1, 0, 0}, 0},               // Equals -> Keying, a new chain
-      {"4 = /", {0, 1, 2}, 4},               // Equals -> Operator
-      {"4 = =", {0, 1, 4}, 4},               // Equals -> Equals
-      {"4 c", resting, 0},                   // "C" from Keying
-      {"4 * c", resting, 0},                 // "C" from Operator
-      {"4 = c", resting, 0},                 // "C" from Equals
-      {"4 * 2 AC", resting, 0},              // ALL CLEAR from anywhere
-      {"4 * 2 SQRT SQR PCT NEG", {1, 0, 3}, 4},  // transforms cause no transition
+      {"4", {1, 0, 0}, 0},                    // Resting -> Keying
+      {"+", {0, 1, 0}, 0},                    // Resting -> Operator
+      {"=", {0, 1, 4}, 0},                    // Resting -> Equals
+      {"4 5", {1, 0, 0}, 0},                  // Keying -> Keying
+      {"4 *", {0, 1, 3}, 4},                  // Keying -> Operator
+      {"4 =", {0, 1, 4}, 4},                  // Keying -> Equals
+      {"4 * 2", {1, 0, 3}, 4},                // Operator -> Keying
+      {"4 * -", {0, 1, 1}, 4},                // Operator -> Operator
+      {"4 * =", {0, 1, 4}, 16},               // Operator -> Equals
+      {"4 = 2", {1, 0, 0}, 0},                // Equals -> Keying, a new chain
+      {"4 = /", {0, 1, 2}, 4},                // Equals -> Operator
+      {"4 = =", {0, 1, 4}, 4},                // Equals -> Equals
+      {"4 C", resting, 0},                    // "C" from Keying
+      {"4 * C", resting, 0},                  // "C" from Operator
+      {"4 = C", resting, 0},                  // "C" from Equals
+      {"4 * 2 AC", resting, 0},               // ALL CLEAR from anywhere
+      {"4 * 2 SQRT X2 % +/-", {1, 0, 3}, 4},  // transforms cause no transition
   };
   for (const Transition& t : transitions) {
     FakePanel freshPanel;
     Calculator fresh{freshPanel};
     Form_Load(fresh);
-    keys(fresh, t.script);
+    pressKeys(fresh, t.script);
     expectFields(fresh.state, t.fields, t.script);
     EXPECT_EQ(fresh.state.dblAccumulator, t.accumulator) << t.script;
   }
@@ -236,7 +237,7 @@ TEST_F(Keypad, StateTable) {
 TEST_F(Keypad, KeysMoveTheFocusToEnter) {
   after("1 + 2");
   EXPECT_EQ(panel.enterFocused, 3);
-  after("SQRT SQR PCT NEG");
+  after("SQRT X2 % +/-");
   EXPECT_EQ(panel.enterFocused, 3);  // the transform keys leave the focus
   after("/ 0 =");                    // refused: the focus stays
   EXPECT_EQ(panel.enterFocused, 5);

@@ -18,12 +18,28 @@
 #include "calc/press.h"
 #include "core/calculator.h"
 #include "core/power_keys.h"
+#include "support/design_hoses.h"
 #include "support/fake_panel.h"
+#include "support/key_names.h"
 
 namespace vardel::oracle {
 namespace {
 
+using testing::DesignHose;
+
 // --- The reckoning -----------------------------------------------------------
+
+// The formulas' constants as the design states them, English and metric;
+// the hose coefficients come from the design's hose table.
+struct Constant {
+  double english, metric;
+  double in(bool isMetric) const { return isMetric ? metric : english; }
+};
+constexpr Constant kTipFlow{29.71, 0.0667766};      // gpm or lpm per (in or mm)^2 per root pressure
+constexpr Constant kTipReaction{1.57, 0.0015};      // lb or N per (in or mm)^2 per pressure
+constexpr Constant kFogReaction{0.0505, 0.02259};   // lb or N per flow per root pressure
+constexpr Constant kAreaPerFlow{3, 0.0737};         // ft^2 per gpm, or m^2 per lpm
+constexpr Constant kElevationPerFloor{4.3, 29.65};  // psi or kPa per floor
 
 // A keyed number as a value: the text read by the C library, a leading "-"
 // standing for the sign key, which shows the number to 15 significant digits.
@@ -94,6 +110,11 @@ struct Keyed {
     }
     if (negative) key(KeyKind::PosNeg);
   }
+  void hose(const DesignHose& hose) {
+    const std::optional<std::vector<Key>> keys = testing::keysOfWord(testing::scriptWord(hose));
+    ASSERT_TRUE(keys) << hose.keyName;
+    for (const Key k : *keys) key(k.kind, k.index);
+  }
   void enter(const std::string& text) {
     number(text);
     key(KeyKind::Enter);
@@ -138,7 +159,7 @@ const bool kUnitSystems[] = {false, true};
 // --- The formulas ------------------------------------------------------------
 
 TEST(FormulaOracle, StraightTipFlowAndReaction) {
-  const std::vector<std::string> diameters = {"1.125", "1", "28", "0.5",   "-2",    "0",
+  const std::vector<std::string> diameters = {"1.125", "1", "28",     "0.5",   "-2",     "0",
                                               "0.0",   "3", big(100), big(10), tiny(200)};
   Seen seen;
   for (const bool metric : kUnitSystems) {
@@ -153,12 +174,12 @@ TEST(FormulaOracle, StraightTipFlowAndReaction) {
           if (!refused(p) && !refused(d)) {
             const double P = valueOf(p), D = valueOf(d);
             if (std::isfinite(P) && std::isfinite(D)) {
-              result = reaction ? D * D * (metric ? 0.0015 : 1.57) * P
-                                : D * D * (metric ? 0.0667766 : 29.71) * std::sqrt(P);
+              result = reaction ? D * D * kTipReaction.in(metric)*P
+                                : D * D * kTipFlow.in(metric)*std::sqrt(P);
             }
           }
-          const std::string word = reaction ? (metric ? "Newtons " : "Lbs ")
-                                            : (metric ? "LPM " : "GPM ");
+          const std::string word =
+              reaction ? (metric ? "Newtons " : "Lbs ") : (metric ? "LPM " : "GPM ");
           EXPECT_EQ(k.display(), expected(word, result))
               << (reaction ? "reaction" : "flow") << " P " << p << " d " << d << " metric "
               << metric;
@@ -172,9 +193,10 @@ TEST(FormulaOracle, StraightTipFlowAndReaction) {
 
 TEST(FormulaOracle, FogNozzleFlow) {
   // Rated flows that give exact halves at a rated and used pressure of 1.
-  const std::vector<std::string> flows = {"150", "95", "106.5", "107.5", "-0.5", "-150",
-                                          "0",   "0.0", big(300), tiny(300)};
-  const std::vector<std::string> rated = {"100", "1", "0.0", "0", "-100", "49", big(300), tiny(300)};
+  const std::vector<std::string> flows = {"150",  "95", "106.5", "107.5",  "-0.5",
+                                          "-150", "0",  "0.0",   big(300), tiny(300)};
+  const std::vector<std::string> rated = {"100",  "1",  "0.0",    "0",
+                                          "-100", "49", big(300), tiny(300)};
   Seen seen;
   for (const bool metric : kUnitSystems) {
     for (const std::string& p : kPressures) {
@@ -218,7 +240,7 @@ TEST(FormulaOracle, FogNozzleReaction) {
           const double P = valueOf(p), Q = valueOf(q);
           if (std::isfinite(P) && std::isfinite(Q)) {
             const double root = std::sqrt(P);
-            result = Q * (metric ? 0.02259 : 0.0505) * root;
+            result = Q * kFogReaction.in(metric)*root;
           }
         }
         EXPECT_EQ(k.display(), expected(metric ? "Newtons " : "Lbs ", result))
@@ -232,8 +254,8 @@ TEST(FormulaOracle, FogNozzleReaction) {
 
 TEST(FormulaOracle, ApplicationRate) {
   // 2.5 x 3 / 3, 1.5 x 1 / 3 and 4.5 x 1 / 3 are exact halves.
-  const std::vector<std::string> lengths = {"2.5", "3.5", "1.5", "4.5", "30", "-30", "10",
-                                            "0",   "0.0", big(200), tiny(300), big(330)};
+  const std::vector<std::string> lengths = {"2.5", "3.5", "1.5", "4.5",    "30",      "-30",
+                                            "10",  "0",   "0.0", big(200), tiny(300), big(330)};
   const std::vector<std::string> widths = {"3", "1", "50", "40", "15", "-2.5", big(200), "0.0"};
   Seen seen;
   for (const bool metric : kUnitSystems) {
@@ -246,7 +268,7 @@ TEST(FormulaOracle, ApplicationRate) {
         std::optional<double> result;
         if (!refused(l) && !refused(w)) {
           const double L = valueOf(l), W = valueOf(w);
-          if (std::isfinite(L) && std::isfinite(W)) result = W * L / (metric ? 0.0737 : 3);
+          if (std::isfinite(L) && std::isfinite(W)) result = W * L / kAreaPerFlow.in(metric);
         }
         EXPECT_EQ(k.display(), expected(metric ? "LPM " : "GPM ", result))
             << "L " << l << " W " << w << " metric " << metric;
@@ -257,15 +279,12 @@ TEST(FormulaOracle, ApplicationRate) {
   seen.expectVariety();
 }
 
-// Hose keys by their place on the panel, with the coefficients they stand
-// for: psi per (100 gpm)^2 per 100 ft, and kPa per (100 lpm)^2 per 100 m.
-struct HoseCoefficient {
-  std::int16_t index;
-  double english;
-  double metric;
-};
-const HoseCoefficient kHoseCoefficients[] = {
-    {0, 1100, 1741}, {4, 15.5, 24.6}, {6, 2, 3.17}, {7, 0.8, 1.27}, {13, 0.05, 0.083}};
+// A few hose keys of the design's table: the largest and smallest
+// coefficients and some in between. Every key is checked on its own in the
+// hose key test.
+const DesignHose kSomeHoses[] = {testing::kDesignHoses[0], testing::kDesignHoses[4],
+                                 testing::kDesignHoses[6], testing::kDesignHoses[7],
+                                 testing::kDesignHoses[13]};
 
 // Friction loss of a lay: flow and length in hundreds, a count of 0 lines
 // (or nothing keyed) meaning one line.
@@ -275,29 +294,31 @@ std::optional<double> frictionLoss(double flow, double coefficient, double lines
 }
 
 TEST(FormulaOracle, FrictionLoss) {
-  const std::vector<std::string> flows = {"150", "600", "500", "0", "0.0", "-150", tiny(300), big(160), "95.5"};
+  const std::vector<std::string> flows = {"150",  "600",     "500",    "0",   "0.0",
+                                          "-150", tiny(300), big(160), "95.5"};
   const std::vector<std::string> lines = {"", "0", "2", "0.5", "-2", big(200)};
   const std::vector<std::string> lengths = {"200", "60", "300", "0", "-100", big(300), "12.5"};
   Seen seen;
   for (const bool metric : kUnitSystems) {
-    for (const HoseCoefficient& hose : kHoseCoefficients) {
+    for (const DesignHose& hose : kSomeHoses) {
       for (const std::string& flow : flows) {
         for (const std::string& n : lines) {
           for (const std::string& length : lengths) {
             Keyed k(metric);
             k.key(KeyKind::FrictionLoss);
             k.enter(flow);
-            k.key(KeyKind::Hose, hose.index);
+            k.hose(hose);
             k.key(KeyKind::Enter);
             k.enter(n);
             k.enter(length);
             std::optional<double> result;
             if (!refused(flow) && !refused(length)) {
-              result = frictionLoss(valueOf(flow), metric ? hose.metric : hose.english,
+              result = frictionLoss(valueOf(flow),
+                                    metric ? hose.metricCoefficient : hose.englishCoefficient,
                                     valueOf(n), valueOf(length));
             }
             EXPECT_EQ(k.display(), expected(metric ? "kPa " : "PSI ", result))
-                << "flow " << flow << " hose " << hose.index << " lines '" << n << "' length "
+                << "flow " << flow << " hose " << hose.sizeText << " lines '" << n << "' length "
                 << length << " metric " << metric;
             seen.note(k.display());
           }
@@ -316,7 +337,7 @@ TEST(FormulaOracle, EnginePressure) {
   const std::vector<std::string> floors = {"", "0", "3", "2", "-1", "2.5", big(300), big(308)};
   Seen seen;
   for (const bool metric : kUnitSystems) {
-    for (const HoseCoefficient& hose : {kHoseCoefficients[1], kHoseCoefficients[0]}) {
+    for (const DesignHose& hose : {kSomeHoses[1], kSomeHoses[0]}) {
       for (const std::string& nozzle : nozzles) {
         for (const std::string& flow : flows) {
           for (const std::string& n : lines) {
@@ -326,22 +347,22 @@ TEST(FormulaOracle, EnginePressure) {
                 k.key(KeyKind::EnginePressure);
                 k.enter(nozzle);
                 k.enter(flow);
-                k.key(KeyKind::Hose, hose.index);
+                k.hose(hose);
                 k.key(KeyKind::Enter);
                 k.enter(n);
                 k.enter(length);
                 k.enter(floor);
                 std::optional<double> result;
                 const std::optional<double> elevation =
-                    finite(valueOf(floor) * (metric ? 29.65 : 4.3));
+                    finite(valueOf(floor) * kElevationPerFloor.in(metric));
                 if (!refused(nozzle) && !refused(flow) && !refused(length) && elevation) {
-                  const std::optional<double> loss =
-                      frictionLoss(valueOf(flow), metric ? hose.metric : hose.english,
-                                   valueOf(n), valueOf(length));
+                  const std::optional<double> loss = frictionLoss(
+                      valueOf(flow), metric ? hose.metricCoefficient : hose.englishCoefficient,
+                      valueOf(n), valueOf(length));
                   if (loss) result = *loss + valueOf(nozzle) + *elevation;
                 }
                 EXPECT_EQ(k.display(), expected(metric ? "kPa " : "PSI ", result))
-                    << "nozzle " << nozzle << " flow " << flow << " hose " << hose.index
+                    << "nozzle " << nozzle << " flow " << flow << " hose " << hose.sizeText
                     << " lines '" << n << "' length " << length << " floors '" << floor
                     << "' metric " << metric;
                 seen.note(k.display());

@@ -17,7 +17,7 @@
 // text without blanks (H0.75, H1.5, H3X2.5). Others: ENTER, + - * / =, +/-,
 // SQRT, X2, %, AC (all clear), CD (clear display), C and D (typed), EM
 // (English/metric), REVIEW (F2: walk the inputs of the result shown). Shared
-// by the tests and the benchmarks.
+// by the tests, the fuzzer's seeds and the benchmarks.
 namespace vardel::testing {
 
 inline std::optional<Key> namedKey(std::string_view word) {
