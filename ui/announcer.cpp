@@ -55,9 +55,21 @@ Announcer::Announcer(QWidget* parent) : QWidget(parent) {
   for (Notice*& notice : notices_) notice = new Notice(this);
 }
 
-void Announcer::announce(const QString& text) {
-  last_ = (last_ + 1) % notices_.size();
-  notices_[last_]->appear(text);
+void Announcer::announce(Source source, const QString& text) {
+  pending_.at(static_cast<std::size_t>(source)) = text;
+  if (queued_) return;
+  queued_ = true;
+  QMetaObject::invokeMethod(this, &Announcer::speakPending, Qt::QueuedConnection);
+}
+
+void Announcer::speakPending() {
+  queued_ = false;
+  for (QString& text : pending_) {
+    if (text.isEmpty()) continue;
+    last_ = (last_ + 1) % notices_.size();
+    notices_[last_]->appear(text);
+    text.clear();
+  }
 }
 
 QString Announcer::text() const { return notices_[last_]->text(); }

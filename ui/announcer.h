@@ -17,14 +17,24 @@ class Announcer : public QWidget {
   Q_OBJECT
 
  public:
+  // What a text comes from. Of the texts one key shows on its way, only the
+  // last from each source is spoken (ALL CLEAR's VORNA just before a first
+  // prompt is not).
+  enum class Source { Display, Indicator };
+
   explicit Announcer(QWidget* parent);
 
-  // Speaks `text`, the same text again as well.
-  void announce(const QString& text);
-  // The last announcement.
+  // Speaks `text` once the key that showed it is done; the same text again
+  // as well.
+  void announce(Source source, const QString& text);
+  // The last announcement spoken.
   QString text() const;
 
  private:
+  void speakPending();
+
+  std::array<QString, 2> pending_{};  // by source; empty: nothing to say
+  bool queued_ = false;
   // A screen reader reads a notification's text when it comes to the
   // notification, which may be after the next few announcements when keys
   // come fast; each of these keeps its text until it is used again.

@@ -188,7 +188,7 @@ void frmVardel::setDisplayText(const std::string& text) {
   text1_->setText(shown);
   // Every new text is heard, the same one again too: each is the answer to
   // a key. A lone blank is only the step before a keyed digit shows.
-  if (!shown.trimmed().isEmpty()) announcer_->announce(shown);
+  if (!shown.trimmed().isEmpty()) announcer_->announce(Announcer::Source::Display, shown);
 }
 
 void frmVardel::setIndicatorText(const std::string& text) {
@@ -196,8 +196,9 @@ void frmVardel::setIndicatorText(const std::string& text) {
   if (shown == txtEorM_->text()) return;
   txtEorM_->setText(shown);
   announcer_->announce(
+      Announcer::Source::Indicator,
       txtEorM_->accessibleName() + QStringLiteral(" ") + shown +
-      (text == kEnglishUnits ? QStringLiteral(", English") : QStringLiteral(", metric")));
+          (text == kEnglishUnits ? QStringLiteral(", English") : QStringLiteral(", metric")));
 }
 
 void frmVardel::enableKey(Key key) {
