@@ -78,7 +78,8 @@ void pressThroughWindow(benchmark::State& state, std::string_view setup, Key key
     state.SkipWithError("the key has no enabled button");
     return;
   }
-  const QString wanted = QString::fromUtf8(expected.data(), static_cast<qsizetype>(expected.size()));
+  const QString wanted =
+      QString::fromUtf8(expected.data(), static_cast<qsizetype>(expected.size()));
 
   long repaints = 0;
   std::vector<double> times;
@@ -100,9 +101,9 @@ void pressThroughWindow(benchmark::State& state, std::string_view setup, Key key
     benchmark::DoNotOptimize(text);
     state.SetIterationTime(std::chrono::duration<double>(end - start).count());
     if (text != wanted) {
-      state.SkipWithError(("display \"" + text.toStdString() + "\", expected \"" +
-                           std::string(expected) + "\"")
-                              .c_str());
+      state.SkipWithError(
+          ("display \"" + text.toStdString() + "\", expected \"" + std::string(expected) + "\"")
+              .c_str());
       break;
     }
     repaints += w.counter.paints - paintsBefore;

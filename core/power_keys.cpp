@@ -8,9 +8,8 @@ namespace {
 // The keys that the panel designs disabled and start-up (and ON) enables:
 // the seven calculation keys and ENGLISH METRIC.
 constexpr std::array kKeysEnabledAtStartUp = {
-    KeyKind::EnginePressure, KeyKind::FrictionLoss,  KeyKind::StraightTipFR,
-    KeyKind::FogNozzleFR,    KeyKind::StraightTipRF, KeyKind::FogNozzleRF,
-    KeyKind::ApplicRate,     KeyKind::EnglishMetric,
+    KeyKind::EnginePressure, KeyKind::FrictionLoss, KeyKind::StraightTipFR, KeyKind::FogNozzleFR,
+    KeyKind::StraightTipRF,  KeyKind::FogNozzleRF,  KeyKind::ApplicRate,    KeyKind::EnglishMetric,
 };
 
 void enableStartUpKeys(Panel& panel) {

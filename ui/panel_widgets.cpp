@@ -75,8 +75,8 @@ void StretchedImage::paintEvent(QPaintEvent* /*event*/) {
   const qreal ratio = devicePixelRatioF();
   const QSize device = (QSizeF(size()) * ratio).toSize();
   if (scaled_.size() != device || scaled_.devicePixelRatio() != ratio) {
-    scaled_ = QPixmap::fromImage(
-        source.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    scaled_ =
+        QPixmap::fromImage(source.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
     scaled_.setDevicePixelRatio(ratio);
   }
   QPainter painter(this);

@@ -42,7 +42,7 @@ class StretchedImage : public QWidget {
  private:
   QString path_;
   mutable QImage picture_;  // read on first use, premultiplied
-  QPixmap scaled_;  // picture_ at the last painted size, in device pixels
+  QPixmap scaled_;          // picture_ at the last painted size, in device pixels
 };
 
 }  // namespace vardel::ui
