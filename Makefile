@@ -3,7 +3,8 @@
 #   make test  the same set-up, then every test
 JOBS ?= $(shell nproc)
 
-.PHONY: all setup build run test sanitize bench bench-startup fuzz screenshot package clean
+.PHONY: all setup build run test sanitize bench bench-startup fuzz screenshot package clean \
+  web serve-web bench-web test-web
 
 all: build
 
@@ -54,7 +55,28 @@ bench-startup: setup
 	@scripts/bench-startup.sh
 
 clean:
-	rm -rf build build-sanitize build-bench build-fuzz
+	rm -rf build build-sanitize build-bench build-fuzz build-web
+
+# The web panel: the engine compiled with emscripten and the site around it,
+# static files in build-web/site that any web server can host.
+web: setup
+	cmake --preset web >/dev/null
+	cmake --build --preset web -j $(JOBS)
+
+serve-web: web
+	node scripts/serve-web.mjs build-web/site 8080
+
+# playwright-core, as pinned in package-lock.json, for the browser tests.
+node_modules/.package-lock.json: package.json package-lock.json
+	npm ci --no-audit --no-fund
+
+# The web panel in headless Chromium at a desktop and a phone size.
+test-web: web node_modules/.package-lock.json
+	node --test web/tests/*.test.mjs
+
+# Transfer sizes, start-up against the floor page, and key-press times.
+bench-web: web node_modules/.package-lock.json
+	node web/tests/bench-web.mjs
 
 # The picture of the panel in the README, taken without a display.
 screenshot: build

@@ -6,7 +6,10 @@ set -eu
 
 packages="cmake g++ make qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev \
 fonts-liberation xvfb xauth appstream desktop-file-utils dpkg-dev file \
-xdotool dbus-x11 at-spi2-core python3-pyatspi $*"
+xdotool dbus-x11 at-spi2-core python3-pyatspi \
+emscripten nodejs chromium python3-fonttools python3-brotli $*"
+# npm comes with some builds of nodejs; Debian's own nodejs needs the package.
+command -v npm >/dev/null 2>&1 || packages="$packages npm"
 
 missing=""
 for p in $packages; do

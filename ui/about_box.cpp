@@ -10,33 +10,33 @@
 #include <QWidget>
 
 #include "core/app_info.h"
+#include "ui/about_layout.h"
 #include "ui/panel_layout.h"
 #include "ui/system_info.h"
 
 namespace vardel::ui {
 namespace {
 
-// Places, in twips, of the box's controls.
-constexpr int kClientWidth = 5730;
-constexpr int kClientHeight = 3555;
+QRect pixels(const about::Place& at) {
+  return {toPixels(at.left), toPixels(at.top), toPixels(at.width), toPixels(at.height)};
+}
 
-QRect pixels(int left, int top, int width, int height) {
-  return {toPixels(left), toPixels(top), toPixels(width), toPixels(height)};
+QString qs(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 // A horizontal rule from x1 to x2 (both included) at y, `thickness` pixels
 // high, in one colour.
-QWidget* makeRule(QWidget* parent, const char* name, int index, int x1, int x2, int y,
-                  int thickness, QRgb rgb) {
+QWidget* makeRule(QWidget* parent, const char* name, int index, const about::Rule& rule_) {
   auto* rule = new QWidget(parent);
   rule->setObjectName(QString::fromLatin1(name));
   rule->setProperty("index", index);
   rule->setAutoFillBackground(true);
   QPalette palette = rule->palette();
-  palette.setColor(QPalette::Window, QColor::fromRgb(rgb));
+  palette.setColor(QPalette::Window, QColor::fromRgb(rule_.rgb));
   rule->setPalette(palette);
-  const int left = toPixels(x1);
-  rule->setGeometry(left, toPixels(y), toPixels(x2) - left + 1, thickness);
+  const int left = toPixels(rule_.x1);
+  rule->setGeometry(left, toPixels(rule_.y), toPixels(rule_.x2) - left + 1, rule_.thickness);
   return rule;
 }
 
@@ -76,11 +76,6 @@ class QtDesktop : public Desktop {
   QWidget* owner_;
 };
 
-constexpr const char* kDescription =
-    "The Vardel is programmed to provide answers to typical fireground situations under normal "
-    "and reasonable conditions. The calculator was designed to provide advanced prompting "
-    "programs and basic mathematical functions as well.";
-
 }  // namespace
 
 frmAbout::frmAbout(QWidget* owner)
@@ -92,7 +87,7 @@ frmAbout::frmAbout(QWidget* owner)
       QString::fromUtf8(kWindowFont.face.data(), static_cast<qsizetype>(kWindowFont.face.size())));
   font.setPointSizeF(kWindowFont.points);
   setFont(font);
-  setFixedSize(toPixels(kClientWidth), toPixels(kClientHeight));
+  setFixedSize(toPixels(about::kClientWidthTwips), toPixels(about::kClientHeightTwips));
   setSizeGripEnabled(false);
   buildControls();
   Form_Load();
@@ -103,24 +98,24 @@ void frmAbout::buildControls() {
   image->setObjectName("Image1");
   image->setAccessibleName("Program icon");
   image->setPixmap(QPixmap(QStringLiteral(":/pictures/icon.png")));
-  image->setGeometry(pixels(360, 240, 480, 480));
+  image->setGeometry(pixels(about::kIcon));
   image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-  lblTitle_ = makeLabel(this, "lblTitle", {}, pixels(1050, 240, 3885, 480));
-  lblVersion_ = makeLabel(this, "lblVersion", {}, pixels(1050, 780, 3885, 225));
-  QLabel* description = makeLabel(this, "lblDescription", QString::fromUtf8(kDescription),
-                                  pixels(1050, 1125, 3885, 1170));
+  lblTitle_ = makeLabel(this, "lblTitle", {}, pixels(about::kTitle));
+  lblVersion_ = makeLabel(this, "lblVersion", {}, pixels(about::kVersion));
+  QLabel* description = makeLabel(this, "lblDescription", qs(about::kDescription),
+                                  pixels(about::kDescriptionPlace));
   description->setWordWrap(true);
 
   // The etched rule: a grey line over a white one, 15 twips apart.
-  makeRule(this, "Line1_1", 1, 90, 5654, 2445, 1, 0x808080);
-  makeRule(this, "Line1_0", 0, 105, 5654, 2460, 2, 0xFFFFFF);
+  makeRule(this, "Line1_1", 1, about::kGreyRule);
+  makeRule(this, "Line1_0", 0, about::kWhiteRule);
 
-  makeLabel(this, "lblDisclaimer", QStringLiteral("Warning: ..."), pixels(255, 2625, 3870, 825));
+  makeLabel(this, "lblDisclaimer", qs(about::kDisclaimer), pixels(about::kDisclaimerPlace));
 
-  cmdOK_ = new QPushButton(QStringLiteral("OK"), this);
+  cmdOK_ = new QPushButton(qs(about::kOKCaption), this);
   cmdOK_->setObjectName("cmdOK");
-  cmdOK_->setGeometry(pixels(4245, 3000, 1260, 345));
+  cmdOK_->setGeometry(pixels(about::kOK));
   // Default key: Enter clicks it. Esc rejects the box, which closes it too.
   cmdOK_->setDefault(true);
   cmdOK_->setAutoDefault(true);
@@ -131,8 +126,8 @@ void frmAbout::buildControls() {
 
 void frmAbout::Form_Load() {
   const QString title = QString::fromUtf8(app_info::kTitle);
-  setWindowTitle(QStringLiteral("About ") + title);
-  lblVersion_->setText(QStringLiteral("Version %1.%2.%3")
+  setWindowTitle(qs(about::kTitlePrefix) + title);
+  lblVersion_->setText(qs(about::kVersionPrefix) + QStringLiteral("%1.%2.%3")
                            .arg(app_info::kVersionMajor)
                            .arg(app_info::kVersionMinor)
                            .arg(app_info::kVersionRevision));
