@@ -34,7 +34,7 @@ class NullPanel final : public Panel {
   void makeEnterDefault() override {}
   void focusEnter() override {}
   std::string digitCaption(int index) const override {
-    return index == kPointIndex ? "." : std::string(1, static_cast<char>('0' + index));
+    return std::string(kDigitCaptions.at(static_cast<std::size_t>(index)));
   }
   void showMessage(const std::string&, const std::string&) override {}
   void closeWindow() override {}
@@ -94,12 +94,10 @@ void BM_Key(benchmark::State& state, std::string_view before, Key key, std::stri
 BENCHMARK_CAPTURE(BM_Key, Digit_first, "AC", Key{KeyKind::Digit, 7}, " 7");
 BENCHMARK_CAPTURE(BM_Key, Digit_third, "12", Key{KeyKind::Digit, 3}, " 123");
 BENCHMARK_CAPTURE(BM_Key, Point, "12", Key{KeyKind::Digit, kPointIndex}, " 12.");
-BENCHMARK_CAPTURE(BM_Key, Operator_plus, "12", Key{KeyKind::Operator, 0}, " 12");
-BENCHMARK_CAPTURE(BM_Key, Operator_equals, "12 + 30", Key{KeyKind::Operator, kEqualsIndex},
-                  " 42");
+BENCHMARK_CAPTURE(BM_Key, Operator_plus, "12", keyOf(Operator::Plus), " 12");
+BENCHMARK_CAPTURE(BM_Key, Operator_equals, "12 + 30", keyOf(Operator::Equals), " 42");
 BENCHMARK_CAPTURE(BM_Key, Enter_value_step, "EP 100", Key{KeyKind::Enter}, "FLOW GPM");
-BENCHMARK_CAPTURE(BM_Key, Hose, "EP 100 ENTER 150 ENTER", keysOf("H1.75").front(),
-                  "1.75");
+BENCHMARK_CAPTURE(BM_Key, Hose, "EP 100 ENTER 150 ENTER", keysOf("H1.75").front(), "1.75");
 BENCHMARK_CAPTURE(BM_Key, AllClear, "EP 100 ENTER 150", Key{KeyKind::AllClear}, "VORNA");
 
 // A whole calculation: ALL CLEAR, the function key, every value and Enter,
@@ -146,8 +144,7 @@ void BM_Format(benchmark::State& state) {
 BENCHMARK(BM_Format<formatSigned>)->Name("BM_formatSigned")->DenseRange(0, kValues.size() - 1);
 BENCHMARK(BM_Format<formatPlain>)->Name("BM_formatPlain")->DenseRange(0, kValues.size() - 1);
 
-constexpr std::array<std::string_view, 4> kTexts = {" 183", "-.25", " 123456.789012345",
-                                                    "PSI 170"};
+constexpr std::array<std::string_view, 4> kTexts = {" 183", "-.25", " 123456.789012345", "PSI 170"};
 
 template <std::optional<double> (*Read)(std::string_view)>
 void BM_Read(benchmark::State& state) {

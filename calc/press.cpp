@@ -26,7 +26,7 @@ void press(Calculator& c, Key key) {
       if (inRange(key.index, kPointIndex)) Command1_Click(c, key.index);
       break;
     case KeyKind::Operator:
-      if (inRange(key.index, kEqualsIndex)) command2_Click(c, key.index);
+      if (inRange(key.index, indexOf(Operator::Equals))) command2_Click(c, key.index);
       break;
     case KeyKind::SqRoot: cmdSqRoot_Click(c); break;
     case KeyKind::Squared: cmdSquared_Click(c); break;

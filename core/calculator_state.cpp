@@ -1,5 +1,7 @@
 #include "core/calculator_state.h"
 
+#include "core/key.h"
+
 namespace vardel {
 
 bool isEnglish(const CalculatorState& state) { return state.strEorM == kEnglishUnits; }
@@ -8,7 +10,7 @@ void restKeypad(CalculatorState& state) {
   state.dblAccumulator = 0;
   state.intDecimalPoint = 0;
   state.intEntryStarted = 0;
-  state.intOperator = 0;
+  state.intOperator = indexOf(Operator::Plus);
   state.intOperatorKeyed = 0;
 }
 

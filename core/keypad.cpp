@@ -9,11 +9,6 @@
 namespace vardel {
 namespace {
 
-constexpr std::int16_t kPlus = 0;
-constexpr std::int16_t kMinus = 1;
-constexpr std::int16_t kDivide = 2;
-constexpr std::int16_t kTimes = 3;
-
 void keyPoint(Calculator& calculator) {
   CalculatorState& s = calculator.state;
   if (s.bolPromptShown != 0) {
@@ -46,18 +41,25 @@ void keyDigit(Calculator& calculator, const std::string& digit) {
 std::optional<double> evaluate(Calculator& calculator, double value) {
   const CalculatorState& s = calculator.state;
   double result = s.dblAccumulator;
-  switch (s.intOperator) {
-    case kPlus: result = s.dblAccumulator + value; break;
-    case kMinus: result = s.dblAccumulator - value; break;
-    case kTimes: result = s.dblAccumulator * value; break;
-    case kDivide:
+  switch (static_cast<Operator>(s.intOperator)) {
+    case Operator::Plus:
+      result = s.dblAccumulator + value;
+      break;
+    case Operator::Minus:
+      result = s.dblAccumulator - value;
+      break;
+    case Operator::Times:
+      result = s.dblAccumulator * value;
+      break;
+    case Operator::Divide:
       if (value == 0) {
         calculator.panel.showMessage(messages::kDivideByZero, messages::kProgramTitle);
         return std::nullopt;
       }
       result = s.dblAccumulator / value;
       break;
-    default: break;  // "=": the result stands
+    case Operator::Equals:
+      break;  // the result stands
   }
   if (!std::isfinite(result)) {
     calculator.panel.showMessage(messages::kOverflow, messages::kProgramTitle);
@@ -70,11 +72,11 @@ std::optional<double> evaluate(Calculator& calculator, double value) {
 
 void Command1_Click(Calculator& calculator, std::int16_t index) {
   CalculatorState& s = calculator.state;
-  if (s.intOperator == kEqualsIndex) {
+  if (s.intOperator == indexOf(Operator::Equals)) {
     // A digit after "=" begins a new chain.
     s.dblAccumulator = 0;
     calculator.show(" ");
-    s.intOperator = 0;
+    s.intOperator = indexOf(Operator::Plus);
   }
   s.intOperatorKeyed = 0;
   if (s.intEntryStarted == 0) calculator.show(" ");
@@ -91,7 +93,7 @@ void Command1_Click(Calculator& calculator, std::int16_t index) {
 
 void command2_Click(Calculator& calculator, std::int16_t index) {
   CalculatorState& s = calculator.state;
-  if (index == kEqualsIndex || s.intOperatorKeyed == 0) {
+  if (index == indexOf(Operator::Equals) || s.intOperatorKeyed == 0) {
     const std::optional<double> value = readLenient(calculator.display());
     if (!value) {
       calculator.panel.showMessage(messages::kOverflow, messages::kProgramTitle);

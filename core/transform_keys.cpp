@@ -62,18 +62,25 @@ void cmdPercent_Click(Calculator& calculator) {
   }
   // The percentage as the display would show it: 15 significant digits.
   const double p = readStrict(formatPlain(d)).value_or(d);
-  switch (s.intOperator) {
-    case 0: showResult(calculator, acc + p * acc); break;
-    case 1: showResult(calculator, acc - p * acc); break;
-    case 2:
+  switch (static_cast<Operator>(s.intOperator)) {
+    case Operator::Plus:
+      showResult(calculator, acc + p * acc);
+      break;
+    case Operator::Minus:
+      showResult(calculator, acc - p * acc);
+      break;
+    case Operator::Divide:
       if (p == 0) {
         calculator.panel.showMessage(messages::kDivideByZero, messages::kProgramTitle);
         return;
       }
       showResult(calculator, acc / p);
       break;
-    case 3: showResult(calculator, p * acc); break;
-    default: break;  // after "=" the key does nothing
+    case Operator::Times:
+      showResult(calculator, p * acc);
+      break;
+    case Operator::Equals:
+      break;  // after "=" the key does nothing
   }
 }
 

@@ -22,14 +22,14 @@ constexpr bool kDisabled = false;
 constexpr bool kHidden = false;
 
 // A key of the window or of a frame; keys are black text on a flat face.
-constexpr Control key(std::string_view name, std::string_view caption, Twips at, Font font,
+constexpr Control key(std::string_view name, std::string_view caption, TwipsRect at, Font font,
                       std::uint32_t face, int tab, Key emits, std::string_view spoken,
                       bool enabled = true, bool visible = true, std::string_view parent = {}) {
   return {.name = name,
           .kind = Kind::Key,
           .parent = parent,
           .caption = caption,
-          .twips = at,
+          .at = at,
           .font = font,
           .back = face,
           .fore = kBlack,
@@ -53,15 +53,15 @@ constexpr Control keypadKey(std::string_view name, std::string_view caption, int
   return key(name, caption, {left, top, 735, 375}, font, kLightBlue, tab, emits, spoken);
 }
 
-constexpr Control digitKey(std::int16_t index, std::string_view caption, int left, int top,
-                           Font font, int tab, std::string_view spoken) {
-  return keypadKey("Command1", caption, left, top, font, tab, Key{KeyKind::Digit, index}, spoken);
+constexpr Control digitKey(std::int16_t index, int left, int top, Font font, int tab,
+                           std::string_view spoken) {
+  return keypadKey("Command1", kDigitCaptions[static_cast<std::size_t>(index)], left, top, font,
+                   tab, vardel::digitKey(index), spoken);
 }
 
-constexpr Control operatorKey(std::int16_t index, std::string_view caption, int left, int top,
-                              Font font, int tab, std::string_view spoken) {
-  return keypadKey("command2", caption, left, top, font, tab, Key{KeyKind::Operator, index},
-                   spoken);
+constexpr Control operatorKey(Operator op, int left, int top, Font font, int tab,
+                              std::string_view spoken) {
+  return keypadKey("command2", captionOf(op), left, top, font, tab, keyOf(op), spoken);
 }
 
 // Hose keys and their metric labels take name and caption from the hose
@@ -77,7 +77,7 @@ constexpr Control hoseLabel(std::int16_t index, int left, int top, int tab) {
   return {.name = hose.labelName,
           .kind = Kind::Label,
           .caption = hose.labelCaption,
-          .twips = {left, top, 855, 255},
+          .at = {left, top, 855, 255},
           .font = kDefault,
           .fore = kBlack,
           .align = Align::Centre,
@@ -85,24 +85,24 @@ constexpr Control hoseLabel(std::int16_t index, int left, int top, int tab) {
 }
 
 constexpr Control label(std::string_view name, std::string_view parent, std::string_view caption,
-                        Twips at, Font font, int tab) {
+                        TwipsRect at, Font font, int tab) {
   return {.name = name,
           .kind = Kind::Label,
           .parent = parent,
           .caption = caption,
-          .twips = at,
+          .at = at,
           .font = font,
           .fore = kBlack,
           .align = Align::Centre,
           .tab = tab};
 }
 
-constexpr Control frame(std::string_view name, Twips at, int tab) {
-  return {.name = name, .kind = Kind::Frame, .twips = at, .tab = tab};
+constexpr Control frame(std::string_view name, TwipsRect at, int tab) {
+  return {.name = name, .kind = Kind::Frame, .at = at, .tab = tab};
 }
 
 constexpr Control line(std::string_view name, int x1, int y1, int x2, int y2) {
-  return {.name = name, .kind = Kind::Line, .twips = {x1, y1, x2, y2}};
+  return {.name = name, .kind = Kind::Line, .line = {x1, y1, x2, y2}};
 }
 
 // Frames come before the controls they hold, so that a parent exists when
@@ -112,7 +112,7 @@ constexpr std::array kControls = {
     Control{.name = "text1",
             .kind = Kind::Label,
             .caption = "VORNA",
-            .twips = {240, 960, 4320, 435},
+            .at = {240, 960, 4320, 435},
             .font = kArial15_75,
             .back = kWhite,
             .fore = kBlack,
@@ -122,7 +122,7 @@ constexpr std::array kControls = {
     Control{.name = "txtEorM",
             .kind = Kind::TextBox,
             .caption = "E",
-            .twips = {240, 960, 375, 435},
+            .at = {240, 960, 375, 435},
             .font = kArial14_25,
             .back = kWhite,
             .fore = kBlack,
@@ -130,7 +130,7 @@ constexpr std::array kControls = {
             .enabled = kDisabled,
             .accessibleName = "Unit system"},
 
-    Control{.name = "Image1", .kind = Kind::Image, .twips = {720, 120, 3045, 735}},
+    Control{.name = "Image1", .kind = Kind::Image, .at = {720, 120, 3045, 735}},
 
     // Power keys.
     key("cmdOff", "OFF", {3000, 1560, 1575, 375}, kDefault, kLightYellow, 65, Key{KeyKind::Off},
@@ -212,29 +212,29 @@ constexpr std::array kControls = {
 
     // Keypad, row by row from the top; columns at 360, 1200, 2040, 2880, 3720.
     keypadKey("cmdSqRoot", "SqRoot", 360, 5760, kArial9, 46, Key{KeyKind::SqRoot}, "Square root"),
-    digitKey(7, "7", 1200, 5760, kArial9, 50, "Seven"),
-    digitKey(8, "8", 2040, 5760, kArial9, 54, "Eight"),
-    digitKey(9, "9", 2880, 5760, kArial9, 58, "Nine"),
-    operatorKey(2, "/", 3720, 5760, kArial9, 62, "Divide"),
+    digitKey(7, 1200, 5760, kArial9, 50, "Seven"),
+    digitKey(8, 2040, 5760, kArial9, 54, "Eight"),
+    digitKey(9, 2880, 5760, kArial9, 58, "Nine"),
+    operatorKey(Operator::Divide, 3720, 5760, kArial9, 62, "Divide"),
 
     keypadKey("cmdSquared", "X \u00B2", 360, 6240, kArial9_75, 45, Key{KeyKind::Squared},
               "Squared"),
-    digitKey(4, "4", 1200, 6240, kArial9, 49, "Four"),
-    digitKey(5, "5", 2040, 6240, kArial9, 53, "Five"),
-    digitKey(6, "6", 2880, 6240, kArial9, 57, "Six"),
-    operatorKey(3, "*", 3720, 6240, kArial9, 61, "Times"),
+    digitKey(4, 1200, 6240, kArial9, 49, "Four"),
+    digitKey(5, 2040, 6240, kArial9, 53, "Five"),
+    digitKey(6, 2880, 6240, kArial9, 57, "Six"),
+    operatorKey(Operator::Times, 3720, 6240, kArial9, 61, "Times"),
 
     keypadKey("cmdPercent", "%", 360, 6720, kArial12, 44, Key{KeyKind::Percent}, "Percent"),
-    digitKey(1, "1", 1200, 6720, kArial9, 48, "One"),
-    digitKey(2, "2", 2040, 6720, kArial9, 52, "Two"),
-    digitKey(3, "3", 2880, 6720, kArial9, 56, "Three"),
-    operatorKey(1, "-", 3720, 6720, kArial12, 60, "Minus"),
+    digitKey(1, 1200, 6720, kArial9, 48, "One"),
+    digitKey(2, 2040, 6720, kArial9, 52, "Two"),
+    digitKey(3, 2880, 6720, kArial9, 56, "Three"),
+    operatorKey(Operator::Minus, 3720, 6720, kArial12, 60, "Minus"),
 
     keypadKey("cmdPosNeq", "+/-", 360, 7200, kArial11_25, 43, Key{KeyKind::PosNeg}, "Change sign"),
-    digitKey(0, "0", 1200, 7200, kArial9, 47, "Zero"),
-    digitKey(kPointIndex, ".", 2040, 7200, kArial12, 51, "Point"),
-    operatorKey(kEqualsIndex, "=", 2880, 7200, kArial12, 55, "Equals"),
-    operatorKey(0, "+", 3720, 7200, kArial12, 59, "Plus"),
+    digitKey(0, 1200, 7200, kArial9, 47, "Zero"),
+    digitKey(kPointIndex, 2040, 7200, kArial12, 51, "Point"),
+    operatorKey(Operator::Equals, 2880, 7200, kArial12, 55, "Equals"),
+    operatorKey(Operator::Plus, 3720, 7200, kArial12, 59, "Plus"),
 };
 
 }  // namespace

@@ -17,9 +17,14 @@ enum class Kind : std::uint8_t { Key, Label, Frame, TextBox, Image, Line };
 
 enum class Align : std::uint8_t { Left, Centre, Right };
 
-// Left, top, width, height; for a line its two end points x1, y1, x2, y2.
-struct Twips {
-  int a = 0, b = 0, c = 0, d = 0;
+// A control's rectangle, relative to its parent.
+struct TwipsRect {
+  int left = 0, top = 0, width = 0, height = 0;
+};
+
+// A line from one end point to the other, both drawn.
+struct TwipsLine {
+  int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
 };
 
 // An empty face means the window's default font.
@@ -38,7 +43,8 @@ struct Control {
   Kind kind{};
   std::string_view parent{};  // a frame's name, or empty for the window's client area
   std::string_view caption{};
-  Twips twips{};  // relative to the parent
+  TwipsRect at{};    // every control but a line
+  TwipsLine line{};  // a line only
   Font font{};
   std::optional<std::uint32_t> back{};  // key face, label or text box background
   std::optional<std::uint32_t> fore{};  // text colour

@@ -10,74 +10,29 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <algorithm>
 #include <cstdint>
 #include <map>
 #include <optional>
 
 #include "calc/press.h"
-#include "core/app_info.h"
-#include "core/keyboard.h"
 #include "core/power_keys.h"
 #include "ui/about_box.h"
+#include "ui/controls.h"
 #include "ui/panel_layout.h"
 #include "ui/panel_widgets.h"
 
 namespace vardel::ui {
 namespace {
 
-QString qs(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QColor colour(std::uint32_t rgb) { return QColor::fromRgb(static_cast<QRgb>(rgb)); }
-
-QFont fontOf(const Font& design) {
-  QFont font(qs(design.face));
-  font.setPointSizeF(design.points);
-  font.setWeight(QFont::Normal);
-  font.setStyle(QFont::StyleNormal);
-  return font;
-}
-
-QRect pixelRect(const Twips& t) {
-  return {toPixels(t.a), toPixels(t.b), toPixels(t.c), toPixels(t.d)};
-}
-
-// A one-pixel line covers both of its end points.
-QRect linePixels(const Twips& t) {
-  const int x1 = toPixels(t.a), y1 = toPixels(t.b), x2 = toPixels(t.c), y2 = toPixels(t.d);
-  return QRect(QPoint(std::min(x1, x2), std::min(y1, y2)),
-               QPoint(std::max(x1, x2), std::max(y1, y2)));
-}
-
-Qt::Alignment alignmentOf(Align align) {
-  switch (align) {
-    case Align::Centre:
-      return Qt::AlignHCenter;
-    case Align::Right:
-      return Qt::AlignRight;
-    case Align::Left:
-      break;
-  }
-  return Qt::AlignLeft;
-}
-
-// Sets a colour in the active, inactive and disabled groups alike.
-void setAllGroups(QPalette& palette, QPalette::ColorRole role, const QColor& value) {
-  palette.setColor(QPalette::Active, role, value);
-  palette.setColor(QPalette::Inactive, role, value);
-  palette.setColor(QPalette::Disabled, role, value);
-}
-
-const QColor kDisabledCaption(0x80, 0x80, 0x80);
-
-// The character code that a key press types for the calculator, or nothing.
+// The character code that a key press types at the panel, or nothing.
 // Return and the keypad's Enter are code 13; every other key counts by the
-// character it types, so the numeric keypad's digits and operators work like
-// the main keyboard's. Chords with Ctrl, Alt or Meta type nothing here: they
-// belong to the menu's access keys and to copying (Alt+C is not "c").
+// character it types, so the numeric keypad works like the main keyboard.
+// Printable characters but the blank go to the window's character handler,
+// which acts on the calculator's and ignores the rest: no key of the panel
+// takes a character, while the blank presses the focused key. Chords with
+// Ctrl, Alt or Meta type nothing here: they belong to the menu's access keys
+// and to copying (Alt+C is not "c").
 std::optional<std::int16_t> typedCode(const QKeyEvent& event) {
   constexpr Qt::KeyboardModifiers chords = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
   if (event.modifiers() & chords) return std::nullopt;
@@ -87,77 +42,8 @@ std::optional<std::int16_t> typedCode(const QKeyEvent& event) {
   const char16_t ch = text.front().unicode();
   // Only plain ASCII can be a calculator character; a wider code must not
   // alias one when narrowed.
-  if (ch >= 0x80) return std::nullopt;
-  const auto code = static_cast<std::int16_t>(ch);
-  if (!keyForCharacter(code)) return std::nullopt;
-  return code;
-}
-
-PanelKey* makeKey(const Control& row, QWidget* parent) {
-  auto* key = new PanelKey(parent);
-  key->setText(qs(row.caption));
-  QPalette palette = key->palette();
-  setAllGroups(palette, QPalette::Button, colour(row.back.value_or(kLightBlue)));
-  setAllGroups(palette, QPalette::ButtonText, colour(row.fore.value_or(kBlack)));
-  palette.setColor(QPalette::Disabled, QPalette::ButtonText, kDisabledCaption);
-  key->setPalette(palette);
-  key->setAutoDefault(false);
-  // A hidden key can never take the focus.
-  key->setFocusPolicy(row.visible ? Qt::StrongFocus : Qt::NoFocus);
-  if (row.key->kind == KeyKind::Digit || row.key->kind == KeyKind::Operator) {
-    key->setProperty("index", row.key->index);
-  }
-  return key;
-}
-
-QLabel* makeLabel(const Control& row, QWidget* parent) {
-  auto* label = new QLabel(parent);
-  // Plain text always: the display's leading blank must show as a blank.
-  label->setTextFormat(Qt::PlainText);
-  label->setText(qs(row.caption));
-  label->setWordWrap(false);
-  QPalette palette = label->palette();
-  if (row.back) {
-    label->setAutoFillBackground(true);
-    setAllGroups(palette, QPalette::Window, colour(*row.back));
-  }
-  if (row.fore) setAllGroups(palette, QPalette::WindowText, colour(*row.fore));
-  label->setPalette(palette);
-  if (row.border) {
-    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    label->setLineWidth(1);
-    label->setIndent(3);
-    label->setAlignment(alignmentOf(row.align) | Qt::AlignVCenter);
-  } else {
-    label->setAlignment(alignmentOf(row.align) | Qt::AlignTop);
-  }
-  return label;
-}
-
-QLineEdit* makeTextBox(const Control& row, QWidget* parent) {
-  auto* box = new QLineEdit(parent);
-  box->setText(qs(row.caption));
-  QPalette palette = box->palette();
-  // The disabled indicator keeps its black text on white.
-  if (row.back) setAllGroups(palette, QPalette::Base, colour(*row.back));
-  if (row.fore) setAllGroups(palette, QPalette::Text, colour(*row.fore));
-  box->setPalette(palette);
-  box->setFocusPolicy(Qt::NoFocus);
-  box->setReadOnly(true);
-  return box;
-}
-
-QFrame* makeFrame(QWidget* parent) {
-  auto* frame = new QFrame(parent);
-  frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
-  return frame;
-}
-
-QWidget* makeLine(QWidget* parent) {
-  auto* line = new QWidget(parent);
-  line->setAutoFillBackground(true);
-  line->setBackgroundRole(QPalette::WindowText);
-  return line;
+  if (ch <= u' ' || ch >= 0x7F) return std::nullopt;
+  return static_cast<std::int16_t>(ch);
 }
 
 }  // namespace
@@ -197,7 +83,7 @@ void frmVardel::buildMenu() {
 void frmVardel::buildPanel() {
   panel_ = new QWidget(this);
   panel_->setObjectName("panel");
-  panel_->setFont(fontOf(kWindowFont));
+  panel_->setFont(windowFont());
   setCentralWidget(panel_);
   panel_->installEventFilter(this);
   installEventFilter(this);
@@ -207,7 +93,7 @@ void frmVardel::buildPanel() {
   for (const Control& row : panelControls()) {
     QWidget* parent = row.parent.empty() ? panel_ : frames.at(row.parent);
     QWidget* widget = nullptr;
-    QRect geometry = pixelRect(row.twips);
+    QRect geometry = pixelRect(row.at);
     switch (row.kind) {
       case Kind::Key: {
         PanelKey* key = makeKey(row, parent);
@@ -238,7 +124,7 @@ void frmVardel::buildPanel() {
         break;
       case Kind::Line:
         widget = makeLine(parent);
-        geometry = linePixels(row.twips);
+        geometry = pixelRect(row.line);
         break;
     }
     widget->setObjectName(qs(row.name));
@@ -296,13 +182,7 @@ std::string frmVardel::digitCaption(int index) const {
 }
 
 void frmVardel::showMessage(const std::string& text, const std::string& title) {
-  const QString boxTitle =
-      title.empty() ? QString::fromUtf8(app_info::kTitle) : QString::fromStdString(title);
-  QMessageBox box(QMessageBox::NoIcon, boxTitle, QString::fromStdString(text), QMessageBox::Ok,
-                  this);
-  box.setTextFormat(Qt::PlainText);
-  // Modal: the action that asked for the box waits here until OK.
-  box.exec();
+  showMessageBox(this, text, title);
 }
 
 void frmVardel::closeWindow() { close(); }
@@ -338,7 +218,7 @@ bool frmVardel::previewKeyPress(QKeyEvent* event) {
   }
   std::optional<std::int16_t> code = typedCode(*event);
   if (!code) return false;
-  // Enter is used up too: the keyboard's Enter runs the Enter key's action
+  // Used up, Enter too: the keyboard's Enter runs the Enter key's action
   // here once, and no focused key may click on it as well.
   Form_KeyPress(calculator_, *code);
   return true;

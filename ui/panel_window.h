@@ -52,8 +52,8 @@ class frmVardel : public QMainWindow, public Panel {
   // with the focus sees it (the window's key preview).
   bool eventFilter(QObject* watched, QEvent* event) override;
   // The window's key handler. Returns true when the press is used up and the
-  // focused control must not see it: the characters of the calculator's
-  // keyboard and Ctrl+C are used up, every other key goes on as usual.
+  // focused control must not see it: Enter, the printable characters but the
+  // blank, and Ctrl+C are used up; every other key goes on as usual.
   virtual bool previewKeyPress(QKeyEvent* event);
 
  private:

@@ -90,31 +90,32 @@ std::string font(const Font& f) {
   return "{\"face\":" + quoted(f.face) + ",\"points\":" + std::to_string(f.points) + "}";
 }
 
-std::string place(const about::Place& p) {
-  return "{\"left\":" + std::to_string(p.left) + ",\"top\":" + std::to_string(p.top) +
-         ",\"width\":" + std::to_string(p.width) + ",\"height\":" + std::to_string(p.height) +
+std::string rect(const TwipsRect& r) {
+  return "{\"left\":" + std::to_string(r.left) + ",\"top\":" + std::to_string(r.top) +
+         ",\"width\":" + std::to_string(r.width) + ",\"height\":" + std::to_string(r.height) +
          "}";
 }
 
+std::string line(const TwipsLine& l) {
+  return "{\"x1\":" + std::to_string(l.x1) + ",\"y1\":" + std::to_string(l.y1) +
+         ",\"x2\":" + std::to_string(l.x2) + ",\"y2\":" + std::to_string(l.y2) + "}";
+}
+
 std::string rule(const about::Rule& r) {
-  return "{\"x1\":" + std::to_string(r.x1) + ",\"x2\":" + std::to_string(r.x2) +
-         ",\"y\":" + std::to_string(r.y) + ",\"thickness\":" + std::to_string(r.thickness) +
+  return "{\"line\":" + line(r.line) + ",\"thickness\":" + std::to_string(r.thickness) +
          ",\"colour\":" + colour(r.rgb) + "}";
 }
 
 std::string control(const Control& row, std::size_t index) {
-  const Twips& t = row.twips;
   std::string out = "{\"row\":" + std::to_string(index);
   out += ",\"name\":" + quoted(designName(row));
   out += ",\"kind\":" + quoted(kindName(row.kind));
   out += ",\"parent\":" + quoted(row.parent);
   out += ",\"caption\":" + quoted(row.caption);
   if (row.kind == Kind::Line) {
-    out += ",\"line\":{\"x1\":" + std::to_string(t.a) + ",\"y1\":" + std::to_string(t.b) +
-           ",\"x2\":" + std::to_string(t.c) + ",\"y2\":" + std::to_string(t.d) + "}";
+    out += ",\"line\":" + line(row.line);
   } else {
-    out += ",\"rect\":{\"left\":" + std::to_string(t.a) + ",\"top\":" + std::to_string(t.b) +
-           ",\"width\":" + std::to_string(t.c) + ",\"height\":" + std::to_string(t.d) + "}";
+    out += ",\"rect\":" + rect(row.at);
   }
   out += ",\"font\":" + font(row.font.face.empty() ? kWindowFont : row.font);
   if (row.back) out += ",\"back\":" + colour(*row.back);
@@ -142,11 +143,11 @@ int main() {
          ",\"caption\":" + quoted(kAboutItemCaption) + "}}";
   out += ",\n\"about\":{\"width\":" + std::to_string(about::kClientWidthTwips) +
          ",\"height\":" + std::to_string(about::kClientHeightTwips) +
-         ",\"icon\":" + place(about::kIcon) + ",\"lblTitle\":" + place(about::kTitle) +
-         ",\"lblVersion\":" + place(about::kVersion) +
-         ",\"lblDescription\":" + place(about::kDescriptionPlace) +
-         ",\"lblDisclaimer\":" + place(about::kDisclaimerPlace) + ",\"cmdOK\":" +
-         place(about::kOK) + ",\"rules\":[" + rule(about::kGreyRule) + "," +
+         ",\"icon\":" + rect(about::kIcon) + ",\"lblTitle\":" + rect(about::kTitle) +
+         ",\"lblVersion\":" + rect(about::kVersion) +
+         ",\"lblDescription\":" + rect(about::kDescriptionPlace) +
+         ",\"lblDisclaimer\":" + rect(about::kDisclaimerPlace) + ",\"cmdOK\":" +
+         rect(about::kOK) + ",\"rules\":[" + rule(about::kGreyRule) + "," +
          rule(about::kWhiteRule) + "]" + ",\"titlePrefix\":" + quoted(about::kTitlePrefix) +
          ",\"versionPrefix\":" + quoted(about::kVersionPrefix) +
          ",\"description\":" + quoted(about::kDescription) +

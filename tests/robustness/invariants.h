@@ -43,8 +43,12 @@ inline std::string describe(const Action& a) {
     case Action::Kind::Press:
       os << "press kind " << static_cast<int>(a.key.kind) << " index " << a.key.index;
       break;
-    case Action::Kind::Type: os << "type code " << a.code; break;
-    case Action::Kind::DigitRun: os << "key " << a.code << " digits"; break;
+    case Action::Kind::Type:
+      os << "type code " << a.code;
+      break;
+    case Action::Kind::DigitRun:
+      os << "key " << a.code << " digits";
+      break;
   }
   return os.str();
 }
@@ -59,16 +63,16 @@ inline const std::vector<Action>& allActions() {
       v.push_back({Action::Kind::Press, Key{kind, index}, 0});
     };
     for (std::int16_t i = 0; i <= kPointIndex; ++i) pressKey(KeyKind::Digit, i);
-    for (std::int16_t i = 0; i <= kEqualsIndex; ++i) pressKey(KeyKind::Operator, i);
+    for (std::int16_t i = 0; i <= indexOf(Operator::Equals); ++i) pressKey(KeyKind::Operator, i);
     for (std::int16_t i = 0; i < static_cast<std::int16_t>(kHoses.size()); ++i) {
       pressKey(KeyKind::Hose, i);
     }
     for (const KeyKind kind :
          {KeyKind::SqRoot, KeyKind::Squared, KeyKind::Percent, KeyKind::PosNeg, KeyKind::AllClear,
-          KeyKind::ClearDisplay, KeyKind::Off, KeyKind::On, KeyKind::EnglishMetric,
-          KeyKind::Enter, KeyKind::StraightTipFR, KeyKind::FogNozzleFR, KeyKind::StraightTipRF,
-          KeyKind::FogNozzleRF, KeyKind::ApplicRate, KeyKind::FrictionLoss,
-          KeyKind::EnginePressure, KeyKind::TypedClear, KeyKind::TypedClearDisplay}) {
+          KeyKind::ClearDisplay, KeyKind::Off, KeyKind::On, KeyKind::EnglishMetric, KeyKind::Enter,
+          KeyKind::StraightTipFR, KeyKind::FogNozzleFR, KeyKind::StraightTipRF,
+          KeyKind::FogNozzleRF, KeyKind::ApplicRate, KeyKind::FrictionLoss, KeyKind::EnginePressure,
+          KeyKind::TypedClear, KeyKind::TypedClearDisplay}) {
       pressKey(kind);
     }
     // Indexes outside their arrays must do nothing.
@@ -93,7 +97,9 @@ inline const std::vector<Action>& allActions() {
 
 inline void perform(Calculator& calculator, const Action& a) {
   switch (a.kind) {
-    case Action::Kind::Press: press(calculator, a.key); break;
+    case Action::Kind::Press:
+      press(calculator, a.key);
+      break;
     case Action::Kind::Type: {
       std::int16_t code = a.code;
       Form_KeyPress(calculator, code);
@@ -111,10 +117,10 @@ inline void perform(Calculator& calculator, const Action& a) {
 // What the walk learns about its own depth.
 struct Tally {
   std::array<long, sequences::kInEnterOrder.size()> results{};  // in Enter's order
-  long failures = 0;           // Enter presses that ended in "ERROR"
-  long messages = 0;           // message boxes shown
-  long evaluations = 0;        // operator keys that evaluated and were checked
-  long exponentResults = 0;    // results too large to show in full
+  long failures = 0;         // Enter presses that ended in "ERROR"
+  long messages = 0;         // message boxes shown
+  long evaluations = 0;      // operator keys that evaluated and were checked
+  long exponentResults = 0;  // results too large to show in full
 };
 
 namespace detail {
@@ -212,7 +218,8 @@ inline std::string checkAfter(const Calculator& calculator, const testing::FakeP
   if (!isBit(s.intDecimalPoint) || !isBit(s.intOperatorKeyed) || !isBit(s.intEntryStarted)) {
     return broken("a keypad flag is neither 0 nor 1");
   }
-  if (s.intOperator < 0 || s.intOperator > kEqualsIndex) return broken("intOperator out of range");
+  if (s.intOperator < 0 || s.intOperator > indexOf(Operator::Equals))
+    return broken("intOperator out of range");
   const int armedNow = armedCount(s);
   if (armedNow > 1) return broken("more than one calculation armed");
   if ((s.bolCalculation != 0) != (armedNow == 1)) {
@@ -234,9 +241,9 @@ inline std::string checkAfter(const Calculator& calculator, const testing::FakeP
   } else {
     bool known = false;
     for (const Hose& hose : kHoses) {
-      known = known || (s.strHoseSize == hose.sizeText &&
-                        (s.dblHoseCoefficient == hose.englishCoefficient ||
-                         s.dblHoseCoefficient == hose.metricCoefficient));
+      known = known ||
+              (s.strHoseSize == hose.sizeText && (s.dblHoseCoefficient == hose.englishCoefficient ||
+                                                  s.dblHoseCoefficient == hose.metricCoefficient));
     }
     if (!known) return broken("hose coefficient and size from different rows");
   }
@@ -254,15 +261,17 @@ inline std::string checkAfter(const Calculator& calculator, const testing::FakeP
   }
 
   const bool messageShown = panel.messages.size() != messagesBefore;
-  if (tally && messageShown) tally->messages += static_cast<long>(panel.messages.size() - messagesBefore);
+  if (tally && messageShown)
+    tally->messages += static_cast<long>(panel.messages.size() - messagesBefore);
   if (messageShown && s != before) return broken("a message box changed the state");
 
   // An operator key that evaluated shows the accumulator in signed format.
   std::optional<Key> key;
   if (action.kind == Action::Kind::Press) key = action.key;
   if (action.kind == Action::Kind::Type) key = keyForCharacter(action.code);
-  if (key && key->kind == KeyKind::Operator && key->index >= 0 && key->index <= kEqualsIndex &&
-      !messageShown && (key->index == kEqualsIndex || before.intOperatorKeyed == 0)) {
+  if (key && key->kind == KeyKind::Operator && key->index >= 0 &&
+      key->index <= indexOf(Operator::Equals) && !messageShown &&
+      (key->index == indexOf(Operator::Equals) || before.intOperatorKeyed == 0)) {
     if (tally) ++tally->evaluations;
     if (!std::isfinite(s.dblAccumulator)) return broken("accumulator not finite");
     if (s.text1 != formatSigned(s.dblAccumulator)) return broken("display is not the accumulator");

@@ -24,7 +24,7 @@ class FakePanel : public Panel {
   void makeEnterDefault() override { ++enterMadeDefault; }
   void focusEnter() override { ++enterFocused; }
   std::string digitCaption(int index) const override {
-    return index == 10 ? "." : std::string(1, static_cast<char>('0' + index));
+    return std::string(kDigitCaptions.at(static_cast<std::size_t>(index)));
   }
   void showMessage(const std::string& text, const std::string& title) override {
     messages.push_back({text, title});

@@ -26,9 +26,7 @@ inline std::optional<Key> namedKey(std::string_view word) {
   };
   // clang-format off
   static const Named kNamed[] = {
-      {"ENTER", {KeyKind::Enter}},          {"+", {KeyKind::Operator, 0}},
-      {"-", {KeyKind::Operator, 1}},        {"/", {KeyKind::Operator, 2}},
-      {"*", {KeyKind::Operator, 3}},        {"=", {KeyKind::Operator, 4}},
+      {"ENTER", {KeyKind::Enter}},
       {"+/-", {KeyKind::PosNeg}},           {"SQRT", {KeyKind::SqRoot}},
       {"X2", {KeyKind::Squared}},           {"%", {KeyKind::Percent}},
       {"AC", {KeyKind::AllClear}},          {"CD", {KeyKind::ClearDisplay}},
@@ -41,6 +39,9 @@ inline std::optional<Key> namedKey(std::string_view word) {
   // clang-format on
   for (const Named& named : kNamed) {
     if (named.word == word) return named.key;
+  }
+  for (const Operator op : kOperators) {
+    if (captionOf(op) == word) return keyOf(op);
   }
   if (word.size() > 1 && word[0] == 'H') {
     for (std::size_t i = 0; i < kHoses.size(); ++i) {
@@ -57,13 +58,10 @@ inline std::optional<std::vector<Key>> keysOfWord(std::string_view word) {
   if (const std::optional<Key> key = namedKey(word)) return std::vector<Key>{*key};
   std::vector<Key> keys;
   for (const char c : word) {
-    if (c == '.') {
-      keys.push_back({KeyKind::Digit, kPointIndex});
-    } else if (c >= '0' && c <= '9') {
-      keys.push_back({KeyKind::Digit, static_cast<std::int16_t>(c - '0')});
-    } else {
-      return std::nullopt;
-    }
+    const auto digit =
+        std::find(kDigitCaptions.begin(), kDigitCaptions.end(), std::string_view(&c, 1));
+    if (digit == kDigitCaptions.end()) return std::nullopt;
+    keys.push_back(digitKey(static_cast<std::int16_t>(digit - kDigitCaptions.begin())));
   }
   return keys;
 }

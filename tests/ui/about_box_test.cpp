@@ -13,12 +13,10 @@
 #include <functional>
 #include <memory>
 
-#include "modal_watch.h"
 #include "ui/panel_window.h"
+#include "window_test.h"
 
-using vardel::testing::ModalWatch;
 using vardel::ui::frmAbout;
-using vardel::ui::frmVardel;
 
 namespace {
 
@@ -34,13 +32,10 @@ QString labelText(QWidget* box, const char* name) {
 
 }  // namespace
 
-class AboutBoxTest : public QObject {
+class AboutBoxTest : public vardel::testing::WindowTest {
   Q_OBJECT
 
  private slots:
-  void init();
-  void cleanup();
-
   void openedTwiceByTheMenuShowsTheProgramEachTime();
   void accessKeysOpenIt();
   void shapeAndPlaces();
@@ -50,27 +45,10 @@ class AboutBoxTest : public QObject {
   void sysInfoSaysUnavailableHere();
 
  private:
-  QString display() const { return window_->findChild<QLabel*>("text1")->text(); }
   QAction* aboutItem() const { return window_->findChild<QAction*>("mnuAbout"); }
   // Opens the box from the menu and runs `visit` on it while it is open.
   void openAbout(const std::function<void(frmAbout*)>& visit);
-
-  std::unique_ptr<frmVardel> window_;
-  std::unique_ptr<ModalWatch> watch_;
 };
-
-void AboutBoxTest::init() {
-  watch_ = std::make_unique<ModalWatch>();
-  window_ = std::make_unique<frmVardel>();
-  window_->show();
-  window_->activateWindow();
-  QVERIFY(QTest::qWaitForWindowActive(window_.get()));
-}
-
-void AboutBoxTest::cleanup() {
-  window_.reset();
-  watch_.reset();
-}
 
 void AboutBoxTest::openAbout(const std::function<void(frmAbout*)>& visit) {
   bool visited = false;
@@ -247,5 +225,5 @@ void AboutBoxTest::sysInfoSaysUnavailableHere() {
   QCOMPARE(QString(seen[0].buttons[0]).remove('&'), QString("OK"));
 }
 
-QTEST_MAIN(AboutBoxTest)
+VARDEL_WINDOW_TEST_MAIN(AboutBoxTest)
 #include "about_box_test.moc"

@@ -9,8 +9,7 @@
 #include <QTest>
 
 #include "ui/panel_window.h"
-
-using vardel::ui::frmVardel;
+#include "window_test.h"
 
 namespace {
 
@@ -35,13 +34,10 @@ QRect doubled(const QRect& r) { return {r.x() * 2, r.y() * 2, r.width() * 2, r.h
 
 }  // namespace
 
-class HighDpiTest : public QObject {
+class HighDpiTest : public vardel::testing::WindowTest {
   Q_OBJECT
 
  private slots:
-  void init();
-  void cleanup() { window_.reset(); }
-
   void panelIsTwiceTheDesignedSize();
   void designedColoursAtDoubledPlaces();
   void captionsAreDrawnAtFullResolution();
@@ -58,18 +54,10 @@ class HighDpiTest : public QObject {
   QRect deviceRect(const QWidget* widget) const {
     return doubled(QRect(widget->mapTo(panel(), QPoint(0, 0)), widget->size()));
   }
-
-  std::unique_ptr<frmVardel> window_;
 };
 
-void HighDpiTest::init() {
-  window_ = std::make_unique<frmVardel>();
-  window_->show();
-  QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
-  QCOMPARE(window_->devicePixelRatio(), 2.0);
-}
-
 void HighDpiTest::panelIsTwiceTheDesignedSize() {
+  QCOMPARE(window_->devicePixelRatio(), 2.0);
   const QPixmap client = panel()->grab();
   QCOMPARE(client.devicePixelRatio(), 2.0);
   QCOMPARE(client.size(), QSize(650, 1086));
@@ -142,7 +130,7 @@ void HighDpiTest::captionsAreDrawnAtFullResolution() {
 int main(int argc, char* argv[]) {
   // The scale must be set before the application starts.
   qputenv("QT_SCALE_FACTOR", "2");
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  vardel::testing::useOffscreenUnlessChosen();
   QApplication application(argc, argv);
   HighDpiTest test;
   return QTest::qExec(&test, argc, argv);

@@ -8,19 +8,13 @@
 #include <QTest>
 #include <memory>
 
-#include "modal_watch.h"
 #include "ui/panel_window.h"
+#include "window_test.h"
 
-using vardel::testing::ModalWatch;
-using vardel::ui::frmVardel;
-
-class KeyboardTest : public QObject {
+class KeyboardTest : public vardel::testing::WindowTest {
   Q_OBJECT
 
  private slots:
-  void init();
-  void cleanup();
-
   void typedRows_data();
   void typedRows();
   void keypadOfTheKeyboard();
@@ -35,32 +29,13 @@ class KeyboardTest : public QObject {
   void displaySpeaksItsCurrentText();
 
  private:
-  QString display() const { return window_->findChild<QLabel*>("text1")->text(); }
   QPushButton* key(const char* name, int index = -1) const;
   // Types at the control that has the focus, as the keyboard does.
   static void type(const QString& text) { QTest::keyClicks(QApplication::focusWidget(), text); }
   static void press(Qt::Key code, const QString& text = {}, Qt::KeyboardModifiers mods = {}) {
     QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), code, text, mods);
   }
-
-  std::unique_ptr<frmVardel> window_;
-  std::unique_ptr<ModalWatch> watch_;
 };
-
-void KeyboardTest::init() {
-  watch_ = std::make_unique<ModalWatch>();
-  window_ = std::make_unique<frmVardel>();
-  window_->show();
-  window_->activateWindow();
-  QVERIFY(QTest::qWaitForWindowActive(window_.get()));
-  QVERIFY(QApplication::focusWidget() != nullptr);
-}
-
-void KeyboardTest::cleanup() {
-  window_.reset();
-  const auto left = watch_->take();
-  QVERIFY2(left.empty(), "a modal window was left over");
-}
 
 QPushButton* KeyboardTest::key(const char* name, int index) const {
   for (auto* button : window_->findChildren<QPushButton*>(name)) {
@@ -267,5 +242,5 @@ void KeyboardTest::displaySpeaksItsCurrentText() {
   QCOMPARE(spoken->text(QAccessible::Name), QString(" 0"));
 }
 
-QTEST_MAIN(KeyboardTest)
+VARDEL_WINDOW_TEST_MAIN(KeyboardTest)
 #include "keyboard_test.moc"

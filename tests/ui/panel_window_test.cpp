@@ -12,18 +12,14 @@
 #include <set>
 
 #include "calc/hose_table.h"
-#include "modal_watch.h"
+#include "ui/controls.h"
 #include "ui/panel_layout.h"
 #include "ui/panel_widgets.h"
+#include "window_test.h"
 
-using vardel::testing::ModalWatch;
 using namespace vardel::ui;
 
 namespace {
-
-QString qs(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // "Command1(7)" for a key of an array, the plain name otherwise.
 QString displayName(const QWidget* widget) {
@@ -39,13 +35,10 @@ bool isMetricCompatibleArial(const QFont& font) {
 
 }  // namespace
 
-class PanelWindowTest : public QObject {
+class PanelWindowTest : public vardel::testing::WindowTest {
   Q_OBJECT
 
  private slots:
-  void init();
-  void cleanup();
-
   void everyControlIsWhereTheDesignPutsIt();
   void designedPixelsOfSomeControls();
   void hoseLabelsSitAboveTheirKeys();
@@ -69,27 +62,7 @@ class PanelWindowTest : public QObject {
   QWidget* control(const Control& row) const;
   QPushButton* keyByCaption(const QString& caption) const;
   void click(const QStringList& captions);
-  QString display() const { return window_->findChild<QLabel*>("text1")->text(); }
-
-  std::unique_ptr<frmVardel> window_;
-  std::unique_ptr<ModalWatch> watch_;
 };
-
-void PanelWindowTest::init() {
-  watch_ = std::make_unique<ModalWatch>();
-  window_ = std::make_unique<frmVardel>();
-  window_->show();
-  QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
-}
-
-void PanelWindowTest::cleanup() {
-  window_.reset();
-  // A modal window that no test asked for is a fault.
-  const auto left = watch_->take();
-  QStringList unexpected;
-  for (const auto& seen : left) unexpected << seen.title + ": " + seen.text;
-  QVERIFY2(unexpected.isEmpty(), qPrintable("modal left over: " + unexpected.join("; ")));
-}
 
 QWidget* PanelWindowTest::control(const Control& row) const {
   const auto found = window_->findChildren<QWidget*>(qs(row.name));
@@ -132,15 +105,10 @@ void PanelWindowTest::everyControlIsWhereTheDesignPutsIt() {
       faults << name + ": parent " + widget->parentWidget()->objectName();
     }
 
-    QRect expected(toPixels(row.twips.a), toPixels(row.twips.b), toPixels(row.twips.c),
-                   toPixels(row.twips.d));
+    const QRect expected = row.kind == Kind::Line ? pixelRect(row.line) : pixelRect(row.at);
     if (row.kind == Kind::Line) {
-      const int x1 = toPixels(row.twips.a), y1 = toPixels(row.twips.b);
-      const int x2 = toPixels(row.twips.c), y2 = toPixels(row.twips.d);
-      expected = QRect(QPoint(std::min(x1, x2), std::min(y1, y2)),
-                       QPoint(std::max(x1, x2), std::max(y1, y2)));
       if (expected.width() != 1 && expected.height() != 1) faults << name + ": not one pixel";
-    } else if (row.twips.a % 15 || row.twips.b % 15 || row.twips.c % 15 || row.twips.d % 15) {
+    } else if (row.at.left % 15 || row.at.top % 15 || row.at.width % 15 || row.at.height % 15) {
       faults << name + ": not on whole pixels";
     }
     if (widget->geometry() != expected) {
@@ -498,5 +466,5 @@ void PanelWindowTest::offClosesTheWindow() {
   QVERIFY(!window_->isVisible());
 }
 
-QTEST_MAIN(PanelWindowTest)
+VARDEL_WINDOW_TEST_MAIN(PanelWindowTest)
 #include "panel_window_test.moc"

@@ -5,6 +5,7 @@
 
 #include "ui/panel_widgets.h"
 #include "ui/panel_window.h"
+#include "window_test.h"
 
 namespace {
 
@@ -24,7 +25,7 @@ quint32 u32be(const QByteArray& bytes, qsizetype at) {
 }  // namespace
 
 // The pictures that ship inside the program, checked byte by byte.
-class PicturesTest : public QObject {
+class PicturesTest : public vardel::testing::WindowTest {
   Q_OBJECT
 
  private slots:
@@ -82,10 +83,7 @@ void PicturesTest::iconFormat() {
 // Image1 shows the whole picture stretched into its rectangle, brand
 // colours and all, and leaves the window's colour where the picture is clear.
 void PicturesTest::brandPictureFillsImage1() {
-  vardel::ui::frmVardel window;
-  window.show();
-  QVERIFY(QTest::qWaitForWindowExposed(&window));
-  auto* image = window.findChild<vardel::ui::StretchedImage*>("Image1");
+  auto* image = window_->findChild<vardel::ui::StretchedImage*>("Image1");
   QVERIFY(image != nullptr);
   QCOMPARE(image->picture().size(), QSize(1120, 374));
   const QImage shown = image->grab().toImage();
@@ -97,8 +95,8 @@ void PicturesTest::brandPictureFillsImage1() {
     }
   }
   QVERIFY2(reddish > 200, qPrintable(QString::number(reddish)));
-  QCOMPARE(shown.pixelColor(0, 0), window.centralWidget()->palette().color(QPalette::Window));
+  QCOMPARE(shown.pixelColor(0, 0), window_->centralWidget()->palette().color(QPalette::Window));
 }
 
-QTEST_MAIN(PicturesTest)
+VARDEL_WINDOW_TEST_MAIN(PicturesTest)
 #include "pictures_test.moc"

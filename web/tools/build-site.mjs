@@ -170,7 +170,8 @@ aboutRule('lblDisclaimer', a.lblDisclaimer);
 aboutRule('cmdOK', a.cmdOK);
 a.rules.forEach((r, i) => {
   rules.push(
-    `#about .rule${i}{left:${ua(r.x1)};top:${ua(r.y)};width:calc(var(--ua) * ${r.x2 - r.x1} + var(--pxa));` +
+    `#about .rule${i}{left:${ua(r.line.x1)};top:${ua(r.line.y1)};` +
+      `width:calc(var(--ua) * ${r.line.x2 - r.line.x1} + var(--pxa));` +
       `height:calc(var(--pxa) * ${r.thickness});background:${r.colour}}`,
   );
 });

@@ -1,0 +1,28 @@
+#include "window_test.h"
+
+#include <QApplication>
+#include <QStringList>
+
+namespace vardel::testing {
+
+void WindowTest::init() {
+  watch_ = std::make_unique<ModalWatch>();
+  window_ = std::make_unique<ui::frmVardel>();
+  window_->show();
+  window_->activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+}
+
+void WindowTest::cleanup() {
+  window_.reset();
+  QStringList left;
+  for (const ModalWatch::Seen& seen : watch_->take()) left << seen.title + ": " + seen.text;
+  watch_.reset();
+  QVERIFY2(left.isEmpty(), qPrintable("modal window left over: " + left.join("; ")));
+}
+
+void useOffscreenUnlessChosen() {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
+}  // namespace vardel::testing

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QLabel>
+#include <QObject>
+#include <QTest>
+#include <memory>
+
+#include "modal_watch.h"
+#include "ui/panel_window.h"
+
+namespace vardel::testing {
+
+// The base of every window test class. Before each test function a new main
+// window is shown and made active, and a watch closes every modal window
+// that opens; after it, the window is gone, and a modal window that the test
+// did not take from the watch fails the test.
+class WindowTest : public QObject {
+  Q_OBJECT
+
+ protected:
+  QString display() const { return window_->findChild<QLabel*>("text1")->text(); }
+
+  std::unique_ptr<ui::frmVardel> window_;
+  std::unique_ptr<ModalWatch> watch_;
+
+ private slots:
+  void init();
+  void cleanup();
+};
+
+// Window tests run on the offscreen platform unless QT_QPA_PLATFORM names
+// another; call before the application is made.
+void useOffscreenUnlessChosen();
+
+}  // namespace vardel::testing
+
+// The main() of a window test program.
+#define VARDEL_WINDOW_TEST_MAIN(TestClass)       \
+  int main(int argc, char* argv[]) {             \
+    vardel::testing::useOffscreenUnlessChosen(); \
+    QApplication application(argc, argv);        \
+    TestClass test;                              \
+    return QTest::qExec(&test, argc, argv);      \
+  }
