@@ -1,10 +1,12 @@
 # The two commands of the README do all the set-up themselves:
 #   make run   installs missing packages, builds and starts the calculator
-#   make test  the same set-up, then every test
+#   make test  the same set-up, then every test (natively, then the logic
+#              tests again as WebAssembly under node, then the web panel in
+#              headless Chromium)
 JOBS ?= $(shell nproc)
 
-.PHONY: all setup build run test sanitize bench bench-startup fuzz screenshot package clean \
-  web serve-web bench-web test-web
+.PHONY: all setup build run test test-wasm sanitize bench bench-startup fuzz screenshot package \
+  clean web serve-web bench-web test-web
 
 all: build
 
@@ -20,6 +22,15 @@ run: build
 
 test: build
 	ctest --preset default -j $(JOBS)
+	@$(MAKE) --no-print-directory test-wasm
+	@$(MAKE) --no-print-directory test-web
+
+# The engine and its logic tests compiled by emscripten to WebAssembly, the
+# tests run under node: both builds must compute the same.
+test-wasm: setup
+	cmake --preset wasm >/dev/null
+	cmake --build --preset wasm -j $(JOBS)
+	ctest --preset wasm -j $(JOBS)
 
 sanitize: setup
 	cmake --preset sanitize >/dev/null
@@ -55,7 +66,7 @@ bench-startup: setup
 	@scripts/bench-startup.sh
 
 clean:
-	rm -rf build build-sanitize build-bench build-fuzz build-web
+	rm -rf build build-sanitize build-bench build-fuzz build-wasm build-web
 
 # The web panel: the engine compiled with emscripten and the site around it,
 # static files in build-web/site that any web server can host.

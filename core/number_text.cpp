@@ -1,28 +1,26 @@
 #include "core/number_text.h"
 
+#include <fast_float/fast_float.h>
+#include <fmt/format.h>
+
 #include <algorithm>
-#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstddef>
-#include <cstdlib>
 #include <limits>
 #include <string>
+#include <system_error>
 
 namespace vardel {
 namespace {
 
 constexpr int kSignificantDigits = 15;
-constexpr long double kLargestWritten = 1.79769313486232e308L;
 
 // The magnitude of value in general notation with 15 significant digits
-// ("0.5", "1e+15", "1.5e-05"), with the exponent marker in capitals.
+// ("0.5", "1e+15", "1.5e-05"), with the exponent marker in capitals. {fmt}
+// rounds on the exact binary expansion, ties to even, and ignores the locale.
 std::string magnitudeText(double value) {
-  std::array<char, 64> buffer{};
-  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
-                                    std::fabs(value), std::chars_format::general,
-                                    kSignificantDigits);
-  std::string text(buffer.data(), result.ptr);
+  std::string text = fmt::format("{:.{}g}", std::fabs(value), kSignificantDigits);
   if (const auto e = text.find('e'); e != std::string::npos) text[e] = 'E';
   return text;
 }
@@ -31,7 +29,7 @@ bool isBlank(char c) { return c == ' ' || c == '\t'; }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 // A decimal number scanned out of a text: sign, mantissa digits (the point
-// kept), and exponent digits, in the form from_chars accepts.
+// kept), and exponent digits, in the form fast_float reads.
 struct ScannedNumber {
   std::string text;      // e.g. "-12.5e+3", without blanks
   bool hasDigits = false;
@@ -74,50 +72,57 @@ ScannedNumber scanNumber(std::string_view text) {
   return n;
 }
 
-// True when the scanned number's first significant digit, exponent applied,
-// stands at 10^0 or above: an out-of-range result then means overflow, not
-// underflow.
-bool isLargeMagnitude(const std::string& number) {
+// True when the magnitude of a scanned number is at most 1.79769313486232E+308,
+// the text the largest double is written as. Compared on the decimal digits,
+// so the answer is exact however many digits the text has.
+bool isAtMostLargestWritten(const std::string& number) {
+  constexpr std::string_view kDigits = "179769313486232";
+  constexpr long long kExponent = 308;
   const std::size_t marker = number.find('e');
   const std::size_t mantissaEnd = marker == std::string::npos ? number.size() : marker;
   long long exponent = 0;
   if (marker != std::string::npos) {
-    // strtoll saturates on absurd exponents; only their sign matters then.
-    exponent = std::strtoll(number.c_str() + marker + 1, nullptr, 10);
-    if (exponent > 1'000'000) return true;
-    if (exponent < -1'000'000) return false;
+    const char* first = number.data() + marker + 1;
+    if (*first == '+') ++first;
+    const auto parsed = std::from_chars(first, number.data() + number.size(), exponent);
+    // An exponent beyond long long: a huge one is beyond the range, and a
+    // tiny one never overflowed.
+    if (parsed.ec != std::errc{}) return *first == '-';
   }
-  const std::size_t point = std::min(number.find('.'), mantissaEnd);
-  long long position = static_cast<long long>(point);  // decimal position + index
+  // The significant digits, and the power of ten of the first of them.
+  std::string digits;
+  long long leadingPower = 0;
+  long long power = static_cast<long long>(std::min(number.find('.'), mantissaEnd)) -
+                    (number[0] == '-' ? 1 : 0) - 1;
   for (std::size_t k = (number[0] == '-') ? 1 : 0; k < mantissaEnd; ++k) {
-    if (k == point) continue;
-    // Digits before the point stand at 10^(point-k-1), after it at 10^(point-k).
-    const long long place = k < point ? position - static_cast<long long>(k) - 1
-                                      : position - static_cast<long long>(k);
-    if (number[k] != '0') return place + exponent >= 0;
+    if (number[k] == '.') continue;
+    if (digits.empty() && number[k] != '0') leadingPower = power;
+    if (!digits.empty() || number[k] != '0') digits += number[k];
+    --power;
   }
-  return false;  // all zeros are never out of range
+  while (!digits.empty() && digits.back() == '0') digits.pop_back();
+  if (digits.empty()) return true;
+  if (exponent > 1'000'000) return false;
+  if (exponent < -1'000'000) return true;
+  const long long magnitude = leadingPower + exponent;
+  if (magnitude != kExponent) return magnitude < kExponent;
+  return std::string_view(digits) <= kDigits;
 }
 
 std::optional<double> convert(const ScannedNumber& n) {
   double value = 0;
   const char* first = n.text.data();
   const char* last = first + n.text.size();
-  const auto result = std::from_chars(first, last, value, std::chars_format::general);
-  if (result.ec == std::errc::result_out_of_range) {
-    const bool negative = n.text[0] == '-';
-    if (!isLargeMagnitude(n.text)) return negative ? -0.0 : 0.0;
-    // The largest double is written, at 15 digits, as 1.79769313486232E+308,
-    // just beyond its own value; such a text reads back as the largest double
-    // so that every written number can be read again.
-    long double wide = 0;
-    const auto wideResult = std::from_chars(first, last, wide, std::chars_format::general);
-    if (wideResult.ec == std::errc{} && std::fabs(wide) <= kLargestWritten) {
-      return negative ? -std::numeric_limits<double>::max() : std::numeric_limits<double>::max();
-    }
-    return std::nullopt;
+  const auto result = fast_float::from_chars(first, last, value, fast_float::chars_format::general);
+  if (result.ec != std::errc{} || result.ptr != last || std::isnan(value)) return std::nullopt;
+  // A number too small for a double has read as a zero of its sign; one too
+  // large as an infinity. The largest double is written, at 15 digits, as
+  // 1.79769313486232E+308, just beyond its own value; such a text reads back
+  // as the largest double so that every written number can be read again.
+  if (std::isinf(value)) {
+    if (!isAtMostLargestWritten(n.text)) return std::nullopt;
+    return std::copysign(std::numeric_limits<double>::max(), value);
   }
-  if (result.ec != std::errc{} || result.ptr != last || !std::isfinite(value)) return std::nullopt;
   return value;
 }
 

@@ -5,10 +5,12 @@
 set -eu
 
 packages="cmake g++ make qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev \
+libfmt-dev libfast-float-dev emscripten googletest \
 fonts-liberation xvfb xauth appstream desktop-file-utils dpkg-dev file \
-xdotool dbus-x11 at-spi2-core python3-pyatspi \
-emscripten nodejs chromium python3-fonttools python3-brotli $*"
-# npm comes with some builds of nodejs; Debian's own nodejs needs the package.
+xdotool dbus-x11 at-spi2-core python3-pyatspi chromium python3-fonttools python3-brotli $*"
+# node and npm may come from another build than Debian's, which Debian's
+# packages would conflict with: only a missing command asks for the package.
+command -v node >/dev/null 2>&1 || packages="$packages nodejs"
 command -v npm >/dev/null 2>&1 || packages="$packages npm"
 
 missing=""

@@ -171,6 +171,20 @@ TEST(NumberTexts, RoundTrip) {
   check(std::numeric_limits<double>::min());
 }
 
+// Texts just beyond the largest double read as it only up to the very text it
+// is written as, however that text is spelled.
+TEST(NumberReadings, TheLargestWrittenNumberInOtherSpellings) {
+  const double largest = std::numeric_limits<double>::max();
+  EXPECT_EQ(readStrict("179769313486232E+294"), largest);
+  EXPECT_EQ(readStrict("-0.0179769313486232000E+310"), -largest);
+  EXPECT_EQ(readStrict("17976931348623.2E295"), largest);
+  EXPECT_EQ(readStrict("1.797693134862316E+308"), largest);
+  EXPECT_EQ(readStrict("1.7976931348623200001E+308"), std::nullopt);
+  EXPECT_EQ(readStrict("00179769313486232" + std::string(293, '0') + "1"), std::nullopt);
+  EXPECT_EQ(readStrict("1.8E+308"), std::nullopt);
+  EXPECT_EQ(readStrict("1E+9223372036854775808"), std::nullopt);
+}
+
 // The decimal point is "." whatever locale the process runs in.
 TEST(NumberTexts, IgnoreTheProcessLocale) {
   const char* previous = std::setlocale(LC_ALL, nullptr);
