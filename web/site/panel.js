@@ -39,7 +39,7 @@ export class PagePanel {
   // the box closes.
   focusEnter() {
     if (this.dialogs.isOpen()) this.dialogs.focusAfterClose(this.enter);
-    else this.enter.focus({ preventScroll: true });
+    else if (this.doc.activeElement !== this.enter) this.enter.focus({ preventScroll: true });
   }
 
   digitCaption(index) {

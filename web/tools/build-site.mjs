@@ -225,6 +225,7 @@ writeFileSync(
   join(out, 'floor.html'),
   page
     .replace(/<script[^>]*><\/script>\n?/g, '')
+    .replace(/<link rel="(modulepreload|preload)" href="(engine|panel|keys|dialogs)[^>]*>\n?/g, '')
     .replace(/<link rel="manifest"[^>]*>\n?/, ''),
 );
 
