@@ -6,7 +6,7 @@
 JOBS ?= $(shell nproc)
 
 .PHONY: all setup build run test test-wasm sanitize bench bench-startup fuzz screenshot package \
-  clean web serve-web bench-web test-web
+  clean web serve-web bench-web test-web screenshot-web
 
 all: build
 
@@ -84,6 +84,10 @@ node_modules/.package-lock.json: package.json package-lock.json
 # The web panel in headless Chromium at a desktop and a phone size.
 test-web: web node_modules/.package-lock.json
 	node --test web/tests/*.test.mjs
+
+# The picture of the web panel in the README, in a phone-sized viewport.
+screenshot-web: web node_modules/.package-lock.json
+	node web/tests/screenshot-web.mjs docs/web-panel.png
 
 # Transfer sizes, start-up against the floor page, and key-press times.
 bench-web: web node_modules/.package-lock.json

@@ -24,12 +24,17 @@ export function installKeys(doc, engine, panel, dialogs) {
     if (key && !key.disabled) engine.click(Number(key.dataset.row));
   });
 
-  // A click or tap on a key leaves the keyboard focus where it is (mostly on
-  // Enter, where the engine puts it): moving it there and back costs more
-  // than the key's whole action, and on a touch screen nothing shows focus.
-  // Tab still moves the focus from key to key.
+  // A mouse click on a key leaves the keyboard focus where it is (mostly on
+  // Enter, where the engine puts it): moving it to the key and back costs
+  // more than the key's whole action. Tab still moves the focus from key to
+  // key. A tap keeps the browser's own handling, which alone clears the
+  // pressed look of the key when the finger lifts.
+  let pointer = 'mouse';
+  panelElement.addEventListener('pointerdown', (event) => {
+    pointer = event.pointerType;
+  });
   panelElement.addEventListener('mousedown', (event) => {
-    if (event.target.closest('button.key')) event.preventDefault();
+    if (pointer === 'mouse' && event.target.closest('button.key')) event.preventDefault();
   });
 
   // A long press opens no callout or context menu on the panel.
