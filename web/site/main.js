@@ -30,7 +30,14 @@ async function start() {
   if (first) first.focus({ preventScroll: true });
   performance.mark('ready');
   document.body.dataset.ready = '1';
-  if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js').catch(() => {});
+  // Registering again checks for a new version of the site, which the
+  // browser fetches whole, in the background, for the next visit.
+  if ('serviceWorker' in navigator) {
+    navigator.serviceWorker
+      .register('sw.js')
+      .then((registration) => registration.update())
+      .catch(() => {});
+  }
 }
 
 start();

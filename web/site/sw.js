@@ -29,8 +29,10 @@ self.addEventListener('activate', (event) => {
   );
 });
 
+// The page asks a waiting version to take over at the start of a visit. The
+// event is kept open until it has, or the idle worker may be stopped first.
 self.addEventListener('message', (event) => {
-  if (event.data === 'take-over') self.skipWaiting();
+  if (event.data === 'take-over') event.waitUntil(self.skipWaiting());
 });
 
 self.addEventListener('fetch', (event) => {

@@ -2,9 +2,12 @@
 // page's elements carry: layout against the layout table, worked examples by
 // tap and by keyboard, the boxes, the offline reload, and a clean console.
 import assert from 'node:assert/strict';
+import { cpSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
 import { after, before, describe, it } from 'node:test';
 import { menuBarTwips, twipsPerPixel } from '../site/geometry.js';
-import { desktop, displayText, launch, openPanel, phone, readLayout, startServer } from './browser.mjs';
+import { desktop, displayText, launch, openPanel, phone, readLayout, siteDir, startServer } from './browser.mjs';
 
 const layout = readLayout();
 let browser;
@@ -244,7 +247,21 @@ describe('boxes', () => {
   });
 });
 
-describe('offline and OFF', () => {
+describe('safety', () => {
+  it('runs under a policy of its own files only, no eval, no inline script; WebAssembly typed', async () => {
+    const { context, page, problems } = await openPanel(browser, origin, desktop);
+    const policy = await page.locator('meta[http-equiv="Content-Security-Policy"]').getAttribute('content');
+    assert.match(policy, /default-src 'self'/);
+    assert.doesNotMatch(policy, /'unsafe-eval'|'unsafe-inline'|\*/);
+    assert.equal(await page.locator('script:not([src])').count(), 0);
+    const wasm = await page.request.get(`${origin}/engine.wasm`);
+    assert.equal(wasm.headers()['content-type'], 'application/wasm');
+    assert.deepEqual(problems, []);
+    await context.close();
+  });
+});
+
+describe('offline, versions and OFF', () => {
   it('opens and works with the network off after one visit', async () => {
     const { context, page, problems } = await openPanel(browser, origin, phone);
     await page.evaluate(async () => {
@@ -257,6 +274,45 @@ describe('offline and OFF', () => {
     assert.equal(await displayText(page), 'PSI 70');
     assert.deepEqual(problems, []);
     await context.close();
+  });
+
+  it('takes a new version whole at the next visit, never a mix of files', async () => {
+    const copy = mkdtempSync(join(tmpdir(), 'vardel-site-'));
+    cpSync(siteDir, copy, { recursive: true });
+    const own = await startServer(copy);
+    const { context, page, problems } = await openPanel(browser, own.origin, desktop);
+    await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
+    // Which version the page and its style sheet came from.
+    const versions = () =>
+      page.evaluate(() => [
+        document.querySelector('meta[name="test-version"]')?.content ?? '1',
+        getComputedStyle(document.documentElement).getPropertyValue('--test-version').trim() || '1',
+      ]);
+
+    const edit = (file, change) => writeFileSync(join(copy, file), change(readFileSync(join(copy, file), 'utf8')));
+    edit('index.html', (t) => t.replace('<head>', '<head>\n<meta name="test-version" content="2">'));
+    edit('vardel.css', (t) => `${t}\n:root { --test-version: 2; }\n`);
+    edit('sw.js', (t) => t.replace(/const VERSION = "[^"]*"/, 'const VERSION = "second"'));
+
+    const seen = [];
+    for (let visit = 0; visit < 4; visit++) {
+      // The page may start itself again under the new version: wait for
+      // whichever document becomes ready.
+      await page.reload({ waitUntil: 'commit' });
+      await page.waitForSelector('body[data-ready="1"]');
+      const now = await versions();
+      assert.equal(now[0], now[1], `visit ${visit}: page and style of one version`);
+      seen.push(now[0]);
+      if (now[0] === '2') break;
+      // Let the browser fetch the new version whole before the next visit.
+      const waiting = () => page.evaluate(async () => !!(await navigator.serviceWorker.getRegistration())?.waiting);
+      while (!(await waiting())) await page.waitForTimeout(50);
+    }
+    assert.equal(seen.at(-1), '2', `versions seen: ${seen}`);
+    assert.deepEqual(problems, []);
+    await context.close();
+    own.server.close();
+    rmSync(copy, { recursive: true, force: true });
   });
 
   it('OFF ends the run: the calculator starts afresh', async () => {
