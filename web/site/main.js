@@ -8,14 +8,20 @@ import { PagePanel } from './panel.js';
 
 // A version of the site fetched on an earlier visit waits in its own cache.
 // It takes over now, before anything is shown, and the page starts again
-// from it, so that this visit runs the new version whole.
+// from it, so that this visit runs the new version whole. Should it not take
+// over soon, this visit runs the version it was loaded from: the calculator
+// must always open.
 async function takeWaitingVersion() {
   if (!('serviceWorker' in navigator) || !navigator.serviceWorker.controller) return false;
   const registration = await navigator.serviceWorker.getRegistration();
   if (!registration || !registration.waiting) return false;
-  navigator.serviceWorker.addEventListener('controllerchange', () => window.location.reload());
+  const changed = new Promise((done) =>
+    navigator.serviceWorker.addEventListener('controllerchange', () => done(true), { once: true }),
+  );
   registration.waiting.postMessage('take-over');
-  return true;
+  const tookOver = await Promise.race([changed, new Promise((done) => setTimeout(() => done(false), 3000))]);
+  if (tookOver) window.location.reload();
+  return tookOver;
 }
 
 async function start() {
