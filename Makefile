@@ -1,10 +1,12 @@
 # The two commands of the README do all the set-up themselves:
 #   make run   installs missing packages, builds and starts the calculator
 #   make test  the same set-up, then every test (natively, then the logic
-#              tests again as WebAssembly under node)
+#              tests again as WebAssembly under node, then the web panel in
+#              headless Chromium)
 JOBS ?= $(shell nproc)
 
-.PHONY: all setup build run test test-wasm sanitize logic format-check bench bench-startup fuzz seeds screenshot package clean
+.PHONY: all setup build run test test-wasm sanitize logic format-check bench bench-startup fuzz \
+  seeds screenshot package clean web serve-web bench-web test-web screenshot-web
 
 all: build
 
@@ -21,6 +23,7 @@ run: build
 test: build
 	ctest --preset default -j $(JOBS)
 	@$(MAKE) --no-print-directory test-wasm
+	@$(MAKE) --no-print-directory test-web
 
 # The engine and its logic tests compiled by emscripten to WebAssembly, the
 # tests run under node: both builds must compute the same.
@@ -80,7 +83,32 @@ bench-startup: setup
 	@scripts/bench-startup.sh
 
 clean:
-	rm -rf build build-sanitize build-logic build-bench build-fuzz build-wasm
+	rm -rf build build-sanitize build-logic build-bench build-fuzz build-wasm build-web
+
+# The web panel: the engine compiled with emscripten and the site around it,
+# static files in build-web/site that any web server can host.
+web: setup
+	cmake --preset web >/dev/null
+	cmake --build --preset web -j $(JOBS)
+
+serve-web: web
+	node scripts/serve-web.mjs build-web/site 8080
+
+# playwright-core, as pinned in package-lock.json, for the browser tests.
+node_modules/.package-lock.json: package.json package-lock.json
+	npm ci --no-audit --no-fund
+
+# The web panel in headless Chromium at a desktop and a phone size.
+test-web: web node_modules/.package-lock.json
+	node --test web/tests/*.test.mjs
+
+# The picture of the web panel in the README, in a phone-sized viewport.
+screenshot-web: web node_modules/.package-lock.json
+	node web/tests/screenshot-web.mjs docs/web-panel.png
+
+# Transfer sizes, start-up against the floor page, and key-press times.
+bench-web: web node_modules/.package-lock.json
+	node web/tests/bench-web.mjs
 
 # The picture of the panel in the README, taken without a display.
 screenshot: build

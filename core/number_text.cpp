@@ -1,7 +1,7 @@
 #include "core/number_text.h"
 
 #include <fast_float/fast_float.h>
-#include <fmt/format.h>
+#include <fmt/compile.h>
 
 #include <algorithm>
 #include <array>
@@ -20,12 +20,12 @@ constexpr int kSignificantDigits = 15;
 // The magnitude of value in general notation with 15 significant digits
 // ("0.5", "1e+15", "1.5e-05"), with the exponent marker in capitals. {fmt}
 // rounds on the exact binary expansion, ties to even, and ignores the locale.
+// The format is compiled, so that only the writing of a double is built in:
+// a format read at run time brings every argument type along, which more
+// than doubles the WebAssembly engine.
 std::string magnitudeText(double value) {
-  // 15 digits, a point, and "e-324" at most; infinity and NaN are shorter.
-  std::array<char, 32> buffer{};
-  const auto result = fmt::format_to_n(buffer.data(), buffer.size(), "{:.{}g}", std::fabs(value),
-                                       kSignificantDigits);
-  std::string text(buffer.data(), result.out);
+  static_assert(kSignificantDigits == 15, "the format below writes 15 significant digits");
+  std::string text = fmt::format(FMT_COMPILE("{:.15g}"), std::fabs(value));
   if (const auto e = text.find('e'); e != std::string::npos) text[e] = 'E';
   return text;
 }

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include "core/app_info.h"
+#include "ui/about_layout.h"
 #include "ui/controls.h"
 #include "ui/panel_layout.h"
 #include "ui/qt_desktop.h"
@@ -15,37 +16,23 @@
 namespace vardel::ui {
 namespace {
 
-// Places, in twips, of the box's controls.
-constexpr int kClientWidth = 5730;
-constexpr int kClientHeight = 3555;
-
-QRect pixels(int left, int top, int width, int height) {
-  return pixelRect(TwipsRect{left, top, width, height});
-}
-
 // A horizontal rule from x1 to x2 (both included) at y, `thickness` pixels
 // high, in one colour.
-QWidget* makeRule(QWidget* parent, const char* name, int index, int x1, int x2, int y,
-                  int thickness, QRgb rgb) {
+QWidget* makeRule(QWidget* parent, const char* name, int index, const about::Rule& design) {
   auto* rule = new QWidget(parent);
   rule->setObjectName(QString::fromLatin1(name));
   rule->setProperty("index", index);
   rule->setAutoFillBackground(true);
   QPalette palette = rule->palette();
-  palette.setColor(QPalette::Window, QColor::fromRgb(rgb));
+  palette.setColor(QPalette::Window, QColor::fromRgb(design.rgb));
   rule->setPalette(palette);
-  rule->setGeometry(pixelRect(TwipsLine{x1, y, x2, y}).adjusted(0, 0, 0, thickness - 1));
+  rule->setGeometry(pixelRect(design.line).adjusted(0, 0, 0, design.thickness - 1));
   return rule;
 }
 
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, const QRect& at) {
   return makePlainLabel(parent, QString::fromLatin1(name), text, at);
 }
-
-constexpr const char* kDescription =
-    "The Vardel is programmed to provide answers to typical fireground situations under normal "
-    "and reasonable conditions. The calculator was designed to provide advanced prompting "
-    "programs and basic mathematical functions as well.";
 
 }  // namespace
 
@@ -55,7 +42,7 @@ frmAbout::frmAbout(QWidget* owner)
   setObjectName("frmAbout");
   // The same default font as the main window's.
   setFont(windowFont());
-  setFixedSize(toPixels(kClientWidth), toPixels(kClientHeight));
+  setFixedSize(toPixels(about::kClientWidthTwips), toPixels(about::kClientHeightTwips));
   setSizeGripEnabled(false);
   buildControls();
   Form_Load();
@@ -66,24 +53,24 @@ void frmAbout::buildControls() {
   image->setObjectName("Image1");
   image->setAccessibleName("Program icon");
   image->setPixmap(QPixmap(QStringLiteral(":/pictures/icon.png")));
-  image->setGeometry(pixels(360, 240, 480, 480));
+  image->setGeometry(pixelRect(about::kIcon));
   image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-  lblTitle_ = makeLabel(this, "lblTitle", {}, pixels(1050, 240, 3885, 480));
-  lblVersion_ = makeLabel(this, "lblVersion", {}, pixels(1050, 780, 3885, 225));
-  QLabel* description = makeLabel(this, "lblDescription", QString::fromUtf8(kDescription),
-                                  pixels(1050, 1125, 3885, 1170));
+  lblTitle_ = makeLabel(this, "lblTitle", {}, pixelRect(about::kTitle));
+  lblVersion_ = makeLabel(this, "lblVersion", {}, pixelRect(about::kVersion));
+  QLabel* description = makeLabel(this, "lblDescription", qs(about::kDescription),
+                                  pixelRect(about::kDescriptionPlace));
   description->setWordWrap(true);
 
   // The etched rule: a grey line over a white one, 15 twips apart.
-  makeRule(this, "Line1_1", 1, 90, 5654, 2445, 1, 0x808080);
-  makeRule(this, "Line1_0", 0, 105, 5654, 2460, 2, 0xFFFFFF);
+  makeRule(this, "Line1_1", 1, about::kGreyRule);
+  makeRule(this, "Line1_0", 0, about::kWhiteRule);
 
-  makeLabel(this, "lblDisclaimer", QStringLiteral("Warning: ..."), pixels(255, 2625, 3870, 825));
+  makeLabel(this, "lblDisclaimer", qs(about::kDisclaimer), pixelRect(about::kDisclaimerPlace));
 
-  cmdOK_ = new QPushButton(QStringLiteral("OK"), this);
+  cmdOK_ = new QPushButton(qs(about::kOKCaption), this);
   cmdOK_->setObjectName("cmdOK");
-  cmdOK_->setGeometry(pixels(4245, 3000, 1260, 345));
+  cmdOK_->setGeometry(pixelRect(about::kOK));
   // Default key: Enter clicks it. Esc rejects the box, which closes it too.
   cmdOK_->setDefault(true);
   cmdOK_->setAutoDefault(true);
@@ -94,8 +81,8 @@ void frmAbout::buildControls() {
 
 void frmAbout::Form_Load() {
   const QString title = QString::fromUtf8(app_info::kTitle);
-  setWindowTitle(QStringLiteral("About ") + title);
-  lblVersion_->setText(QStringLiteral("Version %1.%2.%3")
+  setWindowTitle(qs(about::kTitlePrefix) + title);
+  lblVersion_->setText(qs(about::kVersionPrefix) + QStringLiteral("%1.%2.%3")
                            .arg(app_info::kVersionMajor)
                            .arg(app_info::kVersionMinor)
                            .arg(app_info::kVersionRevision));

@@ -1,0 +1,77 @@
+// The modal boxes: the message box with one OK button, and the About box.
+// While one is open the rest of the page is inert and the panel's keyboard
+// handler stands aside (see keys.js), so no key of the calculator acts.
+
+export class Dialogs {
+  constructor(doc) {
+    this.doc = doc;
+    this.message = doc.getElementById('message');
+    this.about = doc.getElementById('about');
+    this.queue = [];
+    this.afterClose = null;
+    this.returnFocus = null;
+    for (const box of [this.message, this.about]) {
+      box.querySelector('button').addEventListener('click', () => box.close());
+      // Enter closes the box wherever its focus is; Esc closes it natively.
+      box.addEventListener('keydown', (event) => {
+        if (event.key === 'Enter' && !event.isComposing) {
+          event.preventDefault();
+          box.close();
+        }
+      });
+      box.addEventListener('close', () => this.closed());
+    }
+  }
+
+  isOpen() {
+    return this.message.open || this.about.open;
+  }
+
+  focusAfterClose(element) {
+    this.afterClose = element;
+  }
+
+  showMessage(text, title) {
+    this.queue.push({ text, title });
+    if (!this.isOpen()) this.showNext();
+  }
+
+  // The About box's load step runs at every opening: its title, title label
+  // and version label come from the program's title and version.
+  showAbout() {
+    if (this.isOpen()) return;
+    const box = this.about;
+    const title = box.dataset.appTitle;
+    box.querySelector('[data-name="title"]').textContent = box.dataset.titlePrefix + title;
+    box.querySelector('[data-name="lblTitle"]').textContent = title;
+    box.querySelector('[data-name="lblVersion"]').textContent = box.dataset.versionPrefix + box.dataset.version;
+    this.open(box);
+  }
+
+  showNext() {
+    const next = this.queue.shift();
+    if (!next) return;
+    this.message.querySelector('[data-name="title"]').textContent = next.title;
+    this.message.querySelector('[data-name="message"]').textContent = next.text;
+    this.open(this.message);
+  }
+
+  open(box) {
+    if (this.returnFocus === null) this.returnFocus = this.doc.activeElement;
+    box.showModal();
+    box.querySelector('button').focus();
+  }
+
+  closed() {
+    if (this.queue.length > 0) {
+      this.showNext();
+      return;
+    }
+    const target = this.afterClose || this.returnFocus;
+    this.afterClose = null;
+    this.returnFocus = null;
+    if (target && target !== this.doc.body && typeof target.focus === 'function') {
+      target.focus({ preventScroll: true });
+    }
+  }
+}

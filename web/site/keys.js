@@ -1,0 +1,142 @@
+// Everything the user does to the page reaches the engine here, in one
+// place: clicks and taps on the keys, typed characters, Tab, the Help menu
+// and its access keys, and copying the display.
+
+// The character code that a key press types for the calculator, or null.
+// Enter (main or numeric keypad) is 13; every other key counts by the
+// character it types, so the numeric keypad's digits and operators work like
+// the main keyboard's. Chords with Ctrl, Alt or Meta type nothing: they
+// belong to the menu's access keys and to copying.
+function typedCode(event) {
+  if (event.ctrlKey || event.altKey || event.metaKey || event.isComposing) return null;
+  if (event.key === 'Enter') return 13;
+  if (event.key.length !== 1) return null;
+  const code = event.key.charCodeAt(0);
+  return code < 0x80 ? code : null;
+}
+
+export function installKeys(doc, engine, panel, dialogs) {
+  const panelElement = doc.getElementById('panel');
+  const menu = new HelpMenu(doc, dialogs);
+
+  panelElement.addEventListener('click', (event) => {
+    const key = event.target.closest('button[data-row]');
+    if (key && !key.disabled) engine.click(Number(key.dataset.row));
+  });
+
+  // A mouse click on a key leaves the keyboard focus where it is (mostly on
+  // Enter, where the engine puts it): moving it to the key and back costs
+  // more than the key's whole action. Tab still moves the focus from key to
+  // key. A tap keeps the browser's own handling, which alone clears the
+  // pressed look of the key when the finger lifts.
+  let pointer = 'mouse';
+  panelElement.addEventListener('pointerdown', (event) => {
+    pointer = event.pointerType;
+  });
+  panelElement.addEventListener('mousedown', (event) => {
+    if (pointer === 'mouse' && event.target.closest('button.key')) event.preventDefault();
+  });
+
+  // A long press opens no callout or context menu on the panel.
+  panelElement.addEventListener('contextmenu', (event) => event.preventDefault());
+
+  doc.addEventListener('keydown', (event) => {
+    if (dialogs.isOpen() || event.defaultPrevented) return;
+    if (menu.isOpen()) {
+      menu.keydown(event);
+      return;
+    }
+    if (event.altKey && !event.ctrlKey && !event.metaKey && event.key.toLowerCase() === menu.accessKey) {
+      event.preventDefault();
+      menu.open();
+      return;
+    }
+    if (event.key === 'Tab' && !event.ctrlKey && !event.altKey && !event.metaKey) {
+      event.preventDefault();
+      moveFocus(panelElement, event.shiftKey ? -1 : 1);
+      return;
+    }
+    if ((event.ctrlKey || event.metaKey) && !event.altKey && event.key.toLowerCase() === 'c') {
+      copyDisplay(panel.display.textContent);
+      event.preventDefault();
+      return;
+    }
+    const code = typedCode(event);
+    // Used up when the calculator takes it, Enter included: one typed Enter
+    // runs the Enter key once, and no focused key may click on it as well.
+    if (code !== null && engine.type(code)) event.preventDefault();
+  });
+}
+
+// Tab follows the designed order (the markup is written in it) and wraps
+// around within the panel, as it does in a window.
+function moveFocus(panelElement, step) {
+  const keys = [...panelElement.querySelectorAll('button.key')].filter((key) => !key.disabled && !key.hidden);
+  if (keys.length === 0) return;
+  const at = keys.indexOf(document.activeElement);
+  const next = at < 0 ? (step > 0 ? 0 : keys.length - 1) : (at + step + keys.length) % keys.length;
+  keys[next].focus();
+}
+
+// Ctrl+C: the display's number, without its leading blank.
+function copyDisplay(text) {
+  const number = text.startsWith(' ') ? text.slice(1) : text;
+  if (navigator.clipboard) navigator.clipboard.writeText(number).catch(() => {});
+}
+
+// The menu bar's one menu: Help, with one item, About Vardel. Alt+H opens
+// it, then A (or Enter on the item) opens the About box; Esc or a click
+// elsewhere closes it.
+class HelpMenu {
+  constructor(doc, dialogs) {
+    this.doc = doc;
+    this.dialogs = dialogs;
+    this.button = doc.getElementById('help');
+    this.list = doc.getElementById('help-menu');
+    this.item = doc.getElementById('about-item');
+    this.accessKey = this.button.dataset.accessKey;
+    this.itemKey = this.item.dataset.accessKey;
+    this.returnFocus = null;
+    this.button.addEventListener('click', () => (this.isOpen() ? this.close() : this.open()));
+    this.item.addEventListener('click', () => this.choose());
+    doc.addEventListener('pointerdown', (event) => {
+      if (this.isOpen() && !event.target.closest('.menubar')) this.close();
+    });
+  }
+
+  isOpen() {
+    return !this.list.hidden;
+  }
+
+  open() {
+    this.returnFocus = this.doc.activeElement;
+    this.list.hidden = false;
+    this.button.setAttribute('aria-expanded', 'true');
+    this.item.focus();
+  }
+
+  close() {
+    this.list.hidden = true;
+    this.button.setAttribute('aria-expanded', 'false');
+    const back = this.returnFocus;
+    this.returnFocus = null;
+    if (back && back !== this.doc.body) back.focus({ preventScroll: true });
+  }
+
+  choose() {
+    this.close();
+    this.dialogs.showAbout();
+  }
+
+  keydown(event) {
+    const key = event.key.toLowerCase();
+    if (event.key === 'Escape') {
+      this.close();
+    } else if (key === this.itemKey || event.key === 'Enter' || event.key === ' ') {
+      this.choose();
+    } else if (event.key !== 'Tab' && event.key !== 'ArrowDown' && event.key !== 'ArrowUp') {
+      return;
+    }
+    event.preventDefault();
+  }
+}

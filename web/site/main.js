@@ -1,0 +1,49 @@
+// Starts the web panel: the markup stands (written from the layout table);
+// the engine is loaded and given the page's panel; then the keys are wired
+// and the window's load step runs.
+import createEngine from './engine.mjs';
+import { Dialogs } from './dialogs.js';
+import { installKeys } from './keys.js';
+import { PagePanel } from './panel.js';
+
+// A version of the site fetched on an earlier visit waits in its own cache.
+// It takes over now, before anything is shown, and the page starts again
+// from it, so that this visit runs the new version whole. Should it not take
+// over soon, this visit runs the version it was loaded from: the calculator
+// must always open.
+async function takeWaitingVersion() {
+  if (!('serviceWorker' in navigator) || !navigator.serviceWorker.controller) return false;
+  const registration = await navigator.serviceWorker.getRegistration();
+  if (!registration || !registration.waiting) return false;
+  const changed = new Promise((done) =>
+    navigator.serviceWorker.addEventListener('controllerchange', () => done(true), { once: true }),
+  );
+  registration.waiting.postMessage('take-over');
+  const tookOver = await Promise.race([changed, new Promise((done) => setTimeout(() => done(false), 3000))]);
+  if (tookOver) window.location.reload();
+  return tookOver;
+}
+
+async function start() {
+  if (await takeWaitingVersion()) return;
+  const dialogs = new Dialogs(document);
+  const panel = new PagePanel(document, dialogs);
+  const module = await createEngine({ panel });
+  installKeys(document, { click: module._vardel_click, type: module._vardel_type }, panel, dialogs);
+  module._vardel_start();
+  // The first key in the tab order has the focus when the window opens.
+  const first = document.querySelector('#panel button.key:not([disabled]):not([hidden])');
+  if (first) first.focus({ preventScroll: true });
+  performance.mark('ready');
+  document.body.dataset.ready = '1';
+  // Registering again checks for a new version of the site, which the
+  // browser fetches whole, in the background, for the next visit.
+  if ('serviceWorker' in navigator) {
+    navigator.serviceWorker
+      .register('sw.js')
+      .then((registration) => registration.update())
+      .catch(() => {});
+  }
+}
+
+start();

@@ -1,0 +1,123 @@
+// The web panel's figures: the site's transfer size file by file; start-up
+// (navigation to ready) over cold loads side by side with the floor page,
+// the same panel as static HTML and CSS without the engine or any script;
+// and one key press, from the click event to the display's new text.
+// Prints Markdown tables. RUNS=n sets the number of cold loads (9).
+import { readFileSync } from 'node:fs';
+import { join } from 'node:path';
+import { gzipSync } from 'node:zlib';
+import { buildDir, desktop, launch, siteDir, startServer } from './browser.mjs';
+
+const runs = Number(process.env.RUNS || 9);
+const presses = Number(process.env.PRESSES || 1000);
+
+const median = (values) => {
+  const sorted = [...values].sort((a, b) => a - b);
+  const middle = sorted.length >> 1;
+  return sorted.length % 2 ? sorted[middle] : (sorted[middle - 1] + sorted[middle]) / 2;
+};
+const percentile = (values, p) => {
+  const sorted = [...values].sort((a, b) => a - b);
+  return sorted[Math.min(sorted.length - 1, Math.ceil((p / 100) * sorted.length) - 1)];
+};
+const kb = (bytes) => (bytes / 1024).toFixed(1);
+
+// ---- Transfer size --------------------------------------------------------
+
+const { files } = JSON.parse(readFileSync(join(buildDir, 'site-files.json'), 'utf8'));
+let raw = 0;
+let gzip = 0;
+console.log('| file | raw KiB | gzip KiB |\n|---|---|---|');
+for (const file of files) {
+  const body = readFileSync(join(siteDir, file));
+  const packed = gzipSync(body, { level: 9 }).length;
+  raw += body.length;
+  gzip += packed;
+  console.log(`| ${file} | ${kb(body.length)} | ${kb(packed)} |`);
+}
+console.log(`| **total, ${files.length} files** | **${kb(raw)}** | **${kb(gzip)}** |\n`);
+
+// ---- Start-up -------------------------------------------------------------
+
+const browser = await launch();
+const { server, origin } = await startServer();
+
+// Milliseconds from navigation to ready in a fresh context (no cache, no
+// service worker): for the panel, the engine loaded, the panel built and
+// the load event past (fonts and pictures in); for the floor, its load event.
+async function coldLoad(path) {
+  const context = await browser.newContext(desktop);
+  const page = await context.newPage();
+  await page.goto(origin + path, { waitUntil: 'load' });
+  const ms = await page.evaluate(async (isPanel) => {
+    const loadEnd = () => performance.getEntriesByType('navigation')[0].loadEventEnd;
+    while (!(loadEnd() > 0) || (isPanel && document.body.dataset.ready !== '1')) {
+      await new Promise((done) => setTimeout(done, 1));
+    }
+    const text = document.querySelector('[data-name="text1"]').textContent;
+    if (text !== 'VORNA') throw new Error(`display shows ${text}`);
+    const ready = isPanel ? performance.getEntriesByName('ready')[0].startTime : 0;
+    return Math.max(ready, loadEnd());
+  }, path === '/');
+  await context.close();
+  return ms;
+}
+
+await coldLoad('/');
+await coldLoad('/floor.html');
+const panelTimes = [];
+const floorTimes = [];
+for (let i = 0; i < runs; i++) {
+  panelTimes.push(await coldLoad('/'));
+  floorTimes.push(await coldLoad('/floor.html'));
+}
+const fmt = (values) =>
+  `${Math.min(...values).toFixed(1)} / ${median(values).toFixed(1)} / ${Math.max(...values).toFixed(1)}`;
+console.log(`| page (${runs} cold loads, interleaved) | ready ms min / median / max | median ÷ floor |`);
+console.log('|---|---|---|');
+console.log(`| web panel | ${fmt(panelTimes)} | ${(median(panelTimes) / median(floorTimes)).toFixed(2)} |`);
+console.log(`| floor page | ${fmt(floorTimes)} | 1 |\n`);
+
+// ---- Key press ------------------------------------------------------------
+
+// Real clicks, alternately on the digit 5 (" 5") and ALL CLEAR ("VORNA"), so
+// that every press changes the display. Each is timed inside the page from
+// the click event reaching the window to the display holding its new text,
+// when the panel's own handler has run.
+const context = await browser.newContext(desktop);
+const page = await context.newPage();
+await page.goto(origin + '/');
+await page.waitForSelector('body[data-ready="1"]');
+await page.evaluate(() => {
+  window.pressTimes = [];
+  const display = document.querySelector('[data-name="text1"]');
+  let start = 0;
+  let before = '';
+  window.addEventListener('click', () => {
+    start = performance.now();
+    before = display.textContent;
+  }, true);
+  window.addEventListener('click', () => {
+    const end = performance.now();
+    if (display.textContent === before) throw new Error('the display did not change');
+    window.pressTimes.push(end - start);
+  });
+});
+const centre = async (name) => {
+  const box = await page.locator(`[data-name="${name}"]`).boundingBox();
+  return [box.x + box.width / 2, box.y + box.height / 2];
+};
+const five = await centre('Command1(5)');
+const allClear = await centre('cmdAllClear');
+for (let i = 0; i < presses; i++) await page.mouse.click(...(i % 2 ? allClear : five));
+const times = await page.evaluate(() => window.pressTimes);
+if (times.length !== presses) throw new Error(`${times.length} presses timed of ${presses}`);
+console.log(`| key press (${presses} clicks) | median µs | 99th percentile µs | slowest µs |`);
+console.log('|---|---|---|---|');
+console.log(
+  `| click event to new display text | ${(median(times) * 1000).toFixed(0)} | ` +
+    `${(percentile(times, 99) * 1000).toFixed(0)} | ${(Math.max(...times) * 1000).toFixed(0)} |`,
+);
+await context.close();
+await browser.close();
+server.close();
