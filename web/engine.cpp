@@ -7,10 +7,10 @@
 #include <optional>
 #include <string>
 
+#include "calc/enter_sequence.h"
 #include "calc/press.h"
 #include "core/app_info.h"
 #include "core/calculator.h"
-#include "core/keyboard.h"
 #include "core/panel.h"
 #include "core/power_keys.h"
 #include "ui/panel_layout.h"
@@ -92,14 +92,25 @@ void vardel_click(int row) {
   if (control.key && control.visible) vardel::press(*theCalculator, *control.key);
 }
 
-// A typed character (its code; Enter is 13). Returns 1 when the calculator
-// took it, so that the page keeps the browser from acting on it too.
+// A typed character (its code; Enter is 13). Enter and every printable
+// character but the blank go to the window's character handler, which acts
+// on the calculator's and ignores the rest; returns 1 for those, so that the
+// page keeps the browser from acting on them too. The blank and control
+// characters stay the browser's.
 int vardel_type(int code) {
-  if (!theCalculator || code < 0 || code > 0x7F) return 0;
+  if (!theCalculator || (code != 13 && (code <= ' ' || code >= 0x7F))) return 0;
   auto character = static_cast<std::int16_t>(code);
-  if (!vardel::keyForCharacter(character)) return 0;
   vardel::Form_KeyPress(*theCalculator, character);
   return 1;
 }
+
+// F2 or the display menu's item: reviews the inputs of the result shown, and
+// does nothing elsewhere.
+void vardel_review() {
+  if (theCalculator) vardel::press(*theCalculator, vardel::Key{vardel::KeyKind::Review});
+}
+
+// Whether a review can start now: the display menu's item is enabled then.
+int vardel_can_review() { return theCalculator && vardel::canReview(theCalculator->state) ? 1 : 0; }
 
 }  // extern "C"

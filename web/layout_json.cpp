@@ -141,6 +141,8 @@ int main() {
   out += ",\n\"menu\":{\"name\":" + quoted(kHelpMenuName) + ",\"caption\":" +
          quoted(kHelpMenuCaption) + ",\"item\":{\"name\":" + quoted(kAboutItemName) +
          ",\"caption\":" + quoted(kAboutItemCaption) + "}}";
+  out += ",\n\"displayMenu\":{\"name\":" + quoted(kDisplayMenuName) + ",\"item\":{\"name\":" +
+         quoted(kReviewItemName) + ",\"caption\":" + quoted(kReviewItemCaption) + "}}";
   out += ",\n\"about\":{\"width\":" + std::to_string(about::kClientWidthTwips) +
          ",\"height\":" + std::to_string(about::kClientHeightTwips) +
          ",\"icon\":" + rect(about::kIcon) + ",\"lblTitle\":" + rect(about::kTitle) +

@@ -1,6 +1,6 @@
 // Everything the user does to the page reaches the engine here, in one
 // place: clicks and taps on the keys, typed characters, Tab, the Help menu
-// and its access keys, and copying the display.
+// and its access keys, F2 and the display's menu, and copying the display.
 
 // The character code that a key press types for the calculator, or null.
 // Enter (main or numeric keypad) is 13; every other key counts by the
@@ -18,6 +18,7 @@ function typedCode(event) {
 export function installKeys(doc, engine, panel, dialogs) {
   const panelElement = doc.getElementById('panel');
   const menu = new HelpMenu(doc, dialogs);
+  const displayMenu = new DisplayMenu(doc, engine, panel.display);
 
   panelElement.addEventListener('click', (event) => {
     const key = event.target.closest('button[data-row]');
@@ -37,13 +38,27 @@ export function installKeys(doc, engine, panel, dialogs) {
     if (pointer === 'mouse' && event.target.closest('button.key')) event.preventDefault();
   });
 
-  // A long press opens no callout or context menu on the panel.
-  panelElement.addEventListener('contextmenu', (event) => event.preventDefault());
+  // A long press opens no callout or context menu on the panel, but for the
+  // display's own menu (a right click or a long press on the display).
+  panelElement.addEventListener('contextmenu', (event) => {
+    event.preventDefault();
+    if (event.target.closest('[data-name="text1"]')) displayMenu.open(event.clientX, event.clientY);
+  });
 
   doc.addEventListener('keydown', (event) => {
     if (dialogs.isOpen() || event.defaultPrevented) return;
     if (menu.isOpen()) {
       menu.keydown(event);
+      return;
+    }
+    if (displayMenu.isOpen()) {
+      displayMenu.keydown(event);
+      return;
+    }
+    // F2 reviews the inputs of the result shown, and does nothing elsewhere.
+    if (event.key === 'F2' && !event.ctrlKey && !event.altKey && !event.metaKey && !event.shiftKey) {
+      event.preventDefault();
+      engine.review();
       return;
     }
     if (event.altKey && !event.ctrlKey && !event.metaKey && event.key.toLowerCase() === menu.accessKey) {
@@ -133,6 +148,66 @@ class HelpMenu {
     if (event.key === 'Escape') {
       this.close();
     } else if (key === this.itemKey || event.key === 'Enter' || event.key === ' ') {
+      this.choose();
+    } else if (event.key !== 'Tab' && event.key !== 'ArrowDown' && event.key !== 'ArrowUp') {
+      return;
+    }
+    event.preventDefault();
+  }
+}
+
+// The display's context menu: one item, Review inputs, enabled only where F2
+// would act. Esc, a click elsewhere or choosing the item closes it.
+class DisplayMenu {
+  constructor(doc, engine, display) {
+    this.doc = doc;
+    this.engine = engine;
+    this.list = doc.getElementById('display-menu');
+    this.item = doc.getElementById('review-item');
+    this.display = display;
+    this.returnFocus = null;
+    this.item.addEventListener('click', () => this.choose());
+    doc.addEventListener('pointerdown', (event) => {
+      if (this.isOpen() && !event.target.closest('#display-menu')) this.close();
+    });
+  }
+
+  isOpen() {
+    return !this.list.hidden;
+  }
+
+  // Opens at the point pressed, kept inside the window.
+  open(x, y) {
+    this.item.disabled = !this.engine.canReview();
+    this.returnFocus = this.doc.activeElement;
+    const window = this.list.offsetParent ?? this.doc.body;
+    const box = window.getBoundingClientRect();
+    this.list.hidden = false;
+    const left = Math.min(x - box.left, box.width - this.list.offsetWidth);
+    const top = Math.min(y - box.top, box.height - this.list.offsetHeight);
+    this.list.style.left = `${Math.max(0, left)}px`;
+    this.list.style.top = `${Math.max(0, top)}px`;
+    if (!this.item.disabled) this.item.focus({ preventScroll: true });
+  }
+
+  close() {
+    this.list.hidden = true;
+    const back = this.returnFocus;
+    this.returnFocus = null;
+    if (back && back !== this.doc.body) back.focus({ preventScroll: true });
+  }
+
+  // The review moves the focus to Enter itself, after the menu gave it back.
+  choose() {
+    if (this.item.disabled) return;
+    this.close();
+    this.engine.review();
+  }
+
+  keydown(event) {
+    if (event.key === 'Escape') {
+      this.close();
+    } else if (event.key === 'Enter' || event.key === ' ') {
       this.choose();
     } else if (event.key !== 'Tab' && event.key !== 'ArrowDown' && event.key !== 'ArrowUp') {
       return;

@@ -29,7 +29,13 @@ async function start() {
   const dialogs = new Dialogs(document);
   const panel = new PagePanel(document, dialogs);
   const module = await createEngine({ panel });
-  installKeys(document, { click: module._vardel_click, type: module._vardel_type }, panel, dialogs);
+  const engine = {
+    click: module._vardel_click,
+    type: module._vardel_type,
+    review: module._vardel_review,
+    canReview: () => module._vardel_can_review() !== 0,
+  };
+  installKeys(document, engine, panel, dialogs);
   module._vardel_start();
   // The first key in the tab order has the focus when the window opens.
   const first = document.querySelector('#panel button.key:not([disabled]):not([hidden])');

@@ -190,6 +190,42 @@ describe('worked examples', () => {
   });
 });
 
+describe('review', () => {
+  it('F2 walks a friction loss; keying 300 at the length gives PSI 105', async () => {
+    const { context, page, problems } = await openPanel(browser, origin, desktop);
+    await page.keyboard.press('F2');
+    assert.equal(await displayText(page), 'VORNA'); // nothing to review yet
+    await tapAll(page, frictionLoss, 'click');
+    assert.equal(await displayText(page), 'PSI 70');
+    await page.keyboard.press('F2');
+    assert.equal(await displayText(page), 'FLOW GPM');
+    for (let i = 0; i < 7; ++i) await page.keyboard.press('Enter');
+    assert.equal(await displayText(page), '200');
+    await page.keyboard.type('300');
+    await page.keyboard.press('Enter');
+    assert.equal(await displayText(page), 'PSI 105');
+    assert.deepEqual(problems, []);
+    await context.close();
+  });
+
+  it('the display menu, by right click and by long press, offers the review only after a result', async () => {
+    const { context, page } = await openPanel(browser, origin, phone);
+    const item = byName(page, 'mnuReviewInputs');
+    await byName(page, 'cmdFrictionLoss').tap();
+    await byName(page, 'text1').dispatchEvent('contextmenu'); // what a long press fires
+    assert.equal(await item.isDisabled(), true);
+    await page.keyboard.press('Escape');
+    await tapAll(page, frictionLoss.slice(1), 'tap');
+    await byName(page, 'text1').click({ button: 'right' });
+    assert.equal(await item.isDisabled(), false);
+    await item.tap();
+    assert.equal(await displayText(page), 'FLOW GPM');
+    assert.equal(await item.isVisible(), false);
+    assert.equal(await page.evaluate(() => document.activeElement.dataset.name), 'cmdEnter');
+    await context.close();
+  });
+});
+
 describe('boxes', () => {
   it('a divide by zero shows its modal message; no key acts until OK', async () => {
     const { context, page, problems } = await openPanel(browser, origin, desktop);

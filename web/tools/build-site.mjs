@@ -147,6 +147,12 @@ const menuBar = `<div class="menubar" role="menubar">
 </div>
 </div>`;
 
+// The display's context menu (right click, or a long press on a touch
+// screen): one item, which reviews the inputs of the result shown.
+const displayMenu = `<div id="display-menu" class="menu" role="menu" data-name="${layout.displayMenu.name}" hidden>
+<button type="button" id="review-item" data-name="${layout.displayMenu.item.name}" role="menuitem" tabindex="-1">${layout.displayMenu.item.caption}</button>
+</div>`;
+
 const panel = `<div id="panel" class="panel">\n${inTabOrder('').map(element).join('\n')}\n</div>`;
 
 // ---- The dialogs ----------------------------------------------------------
@@ -210,7 +216,7 @@ rules.unshift(
 );
 
 const template = readFileSync(join(web, 'index.html'), 'utf8');
-const body = `<div class="window" id="window">\n${menuBar}\n${panel}\n</div>\n${messageBox}\n${aboutBox}`;
+const body = `<div class="window" id="window">\n${menuBar}\n${panel}\n${displayMenu}\n</div>\n${messageBox}\n${aboutBox}`;
 const page = template.replace('<!-- PANEL -->', body);
 if (page === template) throw new Error('index.html has no <!-- PANEL --> marker');
 
