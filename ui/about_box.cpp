@@ -83,9 +83,9 @@ void frmAbout::Form_Load() {
   const QString title = QString::fromUtf8(app_info::kTitle);
   setWindowTitle(qs(about::kTitlePrefix) + title);
   lblVersion_->setText(qs(about::kVersionPrefix) + QStringLiteral("%1.%2.%3")
-                           .arg(app_info::kVersionMajor)
-                           .arg(app_info::kVersionMinor)
-                           .arg(app_info::kVersionRevision));
+                                                       .arg(app_info::kVersionMajor)
+                                                       .arg(app_info::kVersionMinor)
+                                                       .arg(app_info::kVersionRevision));
   lblTitle_->setText(title);
 }
 

@@ -41,9 +41,7 @@ std::optional<int> rowOf(Key key) {
 
 class PagePanel : public Panel {
  public:
-  void setDisplayText(const std::string& text) override {
-    vardel_panel_set_display(text.c_str());
-  }
+  void setDisplayText(const std::string& text) override { vardel_panel_set_display(text.c_str()); }
   void setIndicatorText(const std::string& text) override {
     vardel_panel_set_indicator(text.c_str());
   }

@@ -22,9 +22,15 @@ std::string quoted(std::string_view text) {
   std::string out = "\"";
   for (const char c : text) {
     switch (c) {
-      case '"': out += "\\\""; break;
-      case '\\': out += "\\\\"; break;
-      case '\n': out += "\\n"; break;
+      case '"':
+        out += "\\\"";
+        break;
+      case '\\':
+        out += "\\\\";
+        break;
+      case '\n':
+        out += "\\n";
+        break;
       default:
         if (static_cast<unsigned char>(c) < 0x20) {
           char escape[8];
@@ -46,21 +52,30 @@ std::string colour(std::uint32_t rgb) {
 
 std::string_view kindName(Kind kind) {
   switch (kind) {
-    case Kind::Key: return "key";
-    case Kind::Label: return "label";
-    case Kind::Frame: return "frame";
-    case Kind::TextBox: return "textbox";
-    case Kind::Image: return "image";
-    case Kind::Line: return "line";
+    case Kind::Key:
+      return "key";
+    case Kind::Label:
+      return "label";
+    case Kind::Frame:
+      return "frame";
+    case Kind::TextBox:
+      return "textbox";
+    case Kind::Image:
+      return "image";
+    case Kind::Line:
+      return "line";
   }
   return "";
 }
 
 std::string_view alignName(Align align) {
   switch (align) {
-    case Align::Left: return "left";
-    case Align::Centre: return "center";
-    case Align::Right: return "right";
+    case Align::Left:
+      return "left";
+    case Align::Centre:
+      return "center";
+    case Align::Right:
+      return "right";
   }
   return "left";
 }
@@ -69,11 +84,16 @@ std::string_view alignName(Align align) {
 // tests need (the hose keys look different; Enter is the default key).
 std::string_view keyKindName(KeyKind kind) {
   switch (kind) {
-    case KeyKind::Digit: return "digit";
-    case KeyKind::Operator: return "operator";
-    case KeyKind::Hose: return "hose";
-    case KeyKind::Enter: return "enter";
-    default: return "function";
+    case KeyKind::Digit:
+      return "digit";
+    case KeyKind::Operator:
+      return "operator";
+    case KeyKind::Hose:
+      return "hose";
+    case KeyKind::Enter:
+      return "enter";
+    default:
+      return "function";
   }
 }
 
@@ -92,8 +112,7 @@ std::string font(const Font& f) {
 
 std::string rect(const TwipsRect& r) {
   return "{\"left\":" + std::to_string(r.left) + ",\"top\":" + std::to_string(r.top) +
-         ",\"width\":" + std::to_string(r.width) + ",\"height\":" + std::to_string(r.height) +
-         "}";
+         ",\"width\":" + std::to_string(r.width) + ",\"height\":" + std::to_string(r.height) + "}";
 }
 
 std::string line(const TwipsLine& l) {
@@ -138,23 +157,25 @@ int main() {
   out += ",\n\"client\":{\"width\":" + std::to_string(kClientWidthTwips) +
          ",\"height\":" + std::to_string(kClientHeightTwips) + "}";
   out += ",\n\"windowFont\":" + font(kWindowFont);
-  out += ",\n\"menu\":{\"name\":" + quoted(kHelpMenuName) + ",\"caption\":" +
-         quoted(kHelpMenuCaption) + ",\"item\":{\"name\":" + quoted(kAboutItemName) +
+  out += ",\n\"menu\":{\"name\":" + quoted(kHelpMenuName) +
+         ",\"caption\":" + quoted(kHelpMenuCaption) +
+         ",\"item\":{\"name\":" + quoted(kAboutItemName) +
          ",\"caption\":" + quoted(kAboutItemCaption) + "}}";
-  out += ",\n\"displayMenu\":{\"name\":" + quoted(kDisplayMenuName) + ",\"item\":{\"name\":" +
-         quoted(kReviewItemName) + ",\"caption\":" + quoted(kReviewItemCaption) + "}}";
+  out += ",\n\"displayMenu\":{\"name\":" + quoted(kDisplayMenuName) +
+         ",\"item\":{\"name\":" + quoted(kReviewItemName) +
+         ",\"caption\":" + quoted(kReviewItemCaption) + "}}";
   out += ",\n\"about\":{\"width\":" + std::to_string(about::kClientWidthTwips) +
          ",\"height\":" + std::to_string(about::kClientHeightTwips) +
          ",\"icon\":" + rect(about::kIcon) + ",\"lblTitle\":" + rect(about::kTitle) +
          ",\"lblVersion\":" + rect(about::kVersion) +
          ",\"lblDescription\":" + rect(about::kDescriptionPlace) +
-         ",\"lblDisclaimer\":" + rect(about::kDisclaimerPlace) + ",\"cmdOK\":" +
-         rect(about::kOK) + ",\"rules\":[" + rule(about::kGreyRule) + "," +
-         rule(about::kWhiteRule) + "]" + ",\"titlePrefix\":" + quoted(about::kTitlePrefix) +
+         ",\"lblDisclaimer\":" + rect(about::kDisclaimerPlace) + ",\"cmdOK\":" + rect(about::kOK) +
+         ",\"rules\":[" + rule(about::kGreyRule) + "," + rule(about::kWhiteRule) + "]" +
+         ",\"titlePrefix\":" + quoted(about::kTitlePrefix) +
          ",\"versionPrefix\":" + quoted(about::kVersionPrefix) +
          ",\"description\":" + quoted(about::kDescription) +
-         ",\"disclaimer\":" + quoted(about::kDisclaimer) +
-         ",\"ok\":" + quoted(about::kOKCaption) + "}";
+         ",\"disclaimer\":" + quoted(about::kDisclaimer) + ",\"ok\":" + quoted(about::kOKCaption) +
+         "}";
   out += ",\n\"controls\":[\n";
   const auto rows = panelControls();
   for (std::size_t i = 0; i < rows.size(); ++i) {
