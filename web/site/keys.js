@@ -18,7 +18,7 @@ function typedCode(event) {
 export function installKeys(doc, engine, panel, dialogs) {
   const panelElement = doc.getElementById('panel');
   const menu = new HelpMenu(doc, dialogs);
-  const displayMenu = new DisplayMenu(doc, engine, panel.display);
+  const displayMenu = new DisplayMenu(doc, engine);
 
   panelElement.addEventListener('click', (event) => {
     const key = event.target.closest('button[data-row]');
@@ -99,23 +99,20 @@ function copyDisplay(text) {
   if (navigator.clipboard) navigator.clipboard.writeText(number).catch(() => {});
 }
 
-// The menu bar's one menu: Help, with one item, About Vardel. Alt+H opens
-// it, then A (or Enter on the item) opens the About box; Esc or a click
-// elsewhere closes it.
-class HelpMenu {
-  constructor(doc, dialogs) {
+// A menu of one item: it opens with the focus on its item and gives the
+// focus back where it was when it closes. Enter, the blank (or the item's
+// access key) chooses the item; Esc closes the menu; a pointer pressed
+// outside `keepOpenWithin` closes it too.
+class OneItemMenu {
+  constructor(doc, listId, itemId, keepOpenWithin) {
     this.doc = doc;
-    this.dialogs = dialogs;
-    this.button = doc.getElementById('help');
-    this.list = doc.getElementById('help-menu');
-    this.item = doc.getElementById('about-item');
-    this.accessKey = this.button.dataset.accessKey;
+    this.list = doc.getElementById(listId);
+    this.item = doc.getElementById(itemId);
     this.itemKey = this.item.dataset.accessKey;
     this.returnFocus = null;
-    this.button.addEventListener('click', () => (this.isOpen() ? this.close() : this.open()));
     this.item.addEventListener('click', () => this.choose());
     doc.addEventListener('pointerdown', (event) => {
-      if (this.isOpen() && !event.target.closest('.menubar')) this.close();
+      if (this.isOpen() && !event.target.closest(keepOpenWithin)) this.close();
     });
   }
 
@@ -123,70 +120,9 @@ class HelpMenu {
     return !this.list.hidden;
   }
 
-  open() {
+  show() {
     this.returnFocus = this.doc.activeElement;
     this.list.hidden = false;
-    this.button.setAttribute('aria-expanded', 'true');
-    this.item.focus();
-  }
-
-  close() {
-    this.list.hidden = true;
-    this.button.setAttribute('aria-expanded', 'false');
-    const back = this.returnFocus;
-    this.returnFocus = null;
-    if (back && back !== this.doc.body) back.focus({ preventScroll: true });
-  }
-
-  choose() {
-    this.close();
-    this.dialogs.showAbout();
-  }
-
-  keydown(event) {
-    const key = event.key.toLowerCase();
-    if (event.key === 'Escape') {
-      this.close();
-    } else if (key === this.itemKey || event.key === 'Enter' || event.key === ' ') {
-      this.choose();
-    } else if (event.key !== 'Tab' && event.key !== 'ArrowDown' && event.key !== 'ArrowUp') {
-      return;
-    }
-    event.preventDefault();
-  }
-}
-
-// The display's context menu: one item, Review inputs, enabled only where F2
-// would act. Esc, a click elsewhere or choosing the item closes it.
-class DisplayMenu {
-  constructor(doc, engine, display) {
-    this.doc = doc;
-    this.engine = engine;
-    this.list = doc.getElementById('display-menu');
-    this.item = doc.getElementById('review-item');
-    this.display = display;
-    this.returnFocus = null;
-    this.item.addEventListener('click', () => this.choose());
-    doc.addEventListener('pointerdown', (event) => {
-      if (this.isOpen() && !event.target.closest('#display-menu')) this.close();
-    });
-  }
-
-  isOpen() {
-    return !this.list.hidden;
-  }
-
-  // Opens at the point pressed, kept inside the window.
-  open(x, y) {
-    this.item.disabled = !this.engine.canReview();
-    this.returnFocus = this.doc.activeElement;
-    const window = this.list.offsetParent ?? this.doc.body;
-    const box = window.getBoundingClientRect();
-    this.list.hidden = false;
-    const left = Math.min(x - box.left, box.width - this.list.offsetWidth);
-    const top = Math.min(y - box.top, box.height - this.list.offsetHeight);
-    this.list.style.left = `${Math.max(0, left)}px`;
-    this.list.style.top = `${Math.max(0, top)}px`;
     if (!this.item.disabled) this.item.focus({ preventScroll: true });
   }
 
@@ -197,21 +133,70 @@ class DisplayMenu {
     if (back && back !== this.doc.body) back.focus({ preventScroll: true });
   }
 
-  // The review moves the focus to Enter itself, after the menu gave it back.
-  choose() {
-    if (this.item.disabled) return;
-    this.close();
-    this.engine.review();
-  }
-
   keydown(event) {
+    const key = event.key.toLowerCase();
     if (event.key === 'Escape') {
       this.close();
-    } else if (event.key === 'Enter' || event.key === ' ') {
+    } else if ((this.itemKey && key === this.itemKey) || event.key === 'Enter' || event.key === ' ') {
       this.choose();
     } else if (event.key !== 'Tab' && event.key !== 'ArrowDown' && event.key !== 'ArrowUp') {
       return;
     }
     event.preventDefault();
+  }
+}
+
+// The menu bar's one menu: Help, with one item, About Vardel. Alt+H opens
+// it, then A (or Enter on the item) opens the About box; Esc or a click
+// elsewhere closes it.
+class HelpMenu extends OneItemMenu {
+  constructor(doc, dialogs) {
+    super(doc, 'help-menu', 'about-item', '.menubar');
+    this.dialogs = dialogs;
+    this.button = doc.getElementById('help');
+    this.accessKey = this.button.dataset.accessKey;
+    this.button.addEventListener('click', () => (this.isOpen() ? this.close() : this.open()));
+  }
+
+  open() {
+    this.show();
+    this.button.setAttribute('aria-expanded', 'true');
+  }
+
+  close() {
+    this.button.setAttribute('aria-expanded', 'false');
+    super.close();
+  }
+
+  choose() {
+    this.close();
+    this.dialogs.showAbout();
+  }
+}
+
+// The display's context menu: one item, Review inputs, enabled only where F2
+// would act.
+class DisplayMenu extends OneItemMenu {
+  constructor(doc, engine) {
+    super(doc, 'display-menu', 'review-item', '#display-menu');
+    this.engine = engine;
+  }
+
+  // Opens at the point pressed, kept inside the window.
+  open(x, y) {
+    this.item.disabled = !this.engine.canReview();
+    this.show();
+    const box = (this.list.offsetParent ?? this.doc.body).getBoundingClientRect();
+    const left = Math.min(x - box.left, box.width - this.list.offsetWidth);
+    const top = Math.min(y - box.top, box.height - this.list.offsetHeight);
+    this.list.style.left = `${Math.max(0, left)}px`;
+    this.list.style.top = `${Math.max(0, top)}px`;
+  }
+
+  // The review moves the focus to Enter itself, after the menu gave it back.
+  choose() {
+    if (this.item.disabled) return;
+    this.close();
+    this.engine.review();
   }
 }
