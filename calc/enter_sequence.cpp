@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "calc/hose_table.h"
+#include "calc/hose_keys.h"
 #include "calc/result_text.h"
 #include "calc/sequences.h"
 #include "core/clear_keys.h"
@@ -24,23 +24,20 @@ void fail(Calculator& calculator) {
   calculator.show(std::string(kErrorText));
 }
 
+// Whether the display still holds the prompt of a step that counts it as
+// nothing keyed ("SIAMESE": one line, "FLOORS": no floors). In a review the
+// display holds the stored value or a keyed one, never that prompt.
+bool nothingKeyed(std::string_view text, StepKind kind, bool review) {
+  if (review) return false;
+  return (kind == StepKind::Lines && text == prompts::kSiamese.english) ||
+         (kind == StepKind::Floors && text == prompts::kFloors.english);
+}
+
 // The number a reading step takes from the display, or nothing when the
-// step must fail. In a review the display holds the stored value or a keyed
-// one, never the prompt, so the prompt is not read as "nothing keyed" there.
+// step must fail.
 std::optional<double> readDisplay(std::string_view text, StepKind kind, bool review) {
-  switch (kind) {
-    case StepKind::Value:
-      if (text == kLoneZero) return std::nullopt;
-      break;
-    case StepKind::Lines:
-      if (!review && text == prompts::kSiamese.english) return 0.0;  // nothing keyed
-      break;
-    case StepKind::Floors:
-      if (!review && text == prompts::kFloors.english) return 0.0;
-      break;
-    case StepKind::Hose:
-      break;
-  }
+  if (kind == StepKind::Value && text == kLoneZero) return std::nullopt;
+  if (nothingKeyed(text, kind, review)) return 0.0;
   return readStrict(text);
 }
 
@@ -57,28 +54,34 @@ double stored(double value, const Step& step, const CalculatorState& s) {
   return value;
 }
 
-// Whether the display still names the selected hose: its size, as a review
-// shows it, or the text its hose key shows in either unit system.
-bool showsSelectedHose(const CalculatorState& s, std::string_view text) {
-  if (text == s.strHoseSize) return true;
-  for (const Hose& hose : kHoses) {
-    if (hose.sizeText == s.strHoseSize) {
-      return text == hose.englishDisplay || text == hose.metricDisplay;
-    }
-  }
-  return false;
+// The display without the blanks around it: how an input is kept.
+std::string_view trimmed(std::string_view text) {
+  const std::size_t first = text.find_first_not_of(" \t");
+  if (first == std::string_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
-// Takes the step's input into its field; false when the step must fail.
-bool takeInput(Calculator& calculator, const Step& step, bool review) {
+// The hose step takes the hose the display names, and nothing else: a number
+// keyed over the hose text would otherwise go unused without a word. The
+// hose prompt, still shown, takes the hose key pressed earlier in the
+// calculation; a review shows the hose itself, never the prompt.
+bool showsHoseToTake(const CalculatorState& s, std::string_view text, bool review) {
+  if (!review && text == prompts::kHoseSize.english) return true;
+  return namesHose(text, s.selectedHose);
+}
+
+// Takes the step's input into its field and keeps it as shown; false when
+// the step must fail.
+bool takeInput(Calculator& calculator, const Step& step, std::size_t index, bool review) {
   CalculatorState& s = calculator.state;
-  double& field = s.working.*step.field;
+  WorkingValues& w = s.working;
+  double& field = w.*step.field;
   if (step.kind == StepKind::Hose) {
-    if (s.dblHoseCoefficient == 0) return false;  // no hose key pressed
-    // A number keyed over the hose a review shows would go unused without a
-    // word; only a hose key chooses another hose.
-    if (review && !showsSelectedHose(s, calculator.display())) return false;
-    field = s.dblHoseCoefficient;
+    if (s.selectedHose < 0) return false;  // no hose key pressed
+    if (!showsHoseToTake(s, calculator.display(), review)) return false;
+    field = hoseCoefficient(s, s.selectedHose);
+    w.hoseTaken = s.selectedHose;
+    w.inputTexts.at(index) = s.strHoseSize;
     return true;
   }
   const std::optional<double> value = readDisplay(calculator.display(), step.kind, review);
@@ -86,7 +89,12 @@ bool takeInput(Calculator& calculator, const Step& step, bool review) {
   const double kept = stored(*value, step, s);
   if (!std::isfinite(kept)) return false;
   field = kept;
-  if (step.asRead != nullptr) s.working.*step.asRead = *value;
+  if (step.asRead != nullptr) w.*step.asRead = *value;
+  // A prompt that stood for "nothing keyed" is kept as what it counted:
+  // one line, no floors.
+  w.inputTexts.at(index) = nothingKeyed(calculator.display(), step.kind, review)
+                               ? formatPlain(step.kind == StepKind::Lines ? kept : *value)
+                               : std::string(trimmed(calculator.display()));
   return true;
 }
 
@@ -96,15 +104,29 @@ void showPrompt(Calculator& calculator, std::string_view prompt) {
   calculator.state.bolPromptShown = kTrue;
 }
 
+// The formula of the result, with every value in the unit system in force
+// now, which its unit word names: the hose taken is looked up again, so that
+// a change of units after the hose step cannot mix two systems.
+bool computeResult(CalculatorState& s, const Sequence& sequence) {
+  for (const Step& step : sequence.steps) {
+    if (step.kind == StepKind::Hose)
+      s.working.*step.field = hoseCoefficient(s, s.working.hoseTaken);
+  }
+  return sequence.formula(s);
+}
+
 // Performs one step that takes an input; false when the press must take the
 // failure path. The last step runs the formula, shows the result and ends a
 // review.
-bool perform(Calculator& calculator, const Sequence& sequence, const Step& step, bool review) {
+bool perform(Calculator& calculator, const Sequence& sequence, std::size_t index, bool review) {
   CalculatorState& s = calculator.state;
-  if (!takeInput(calculator, step, review)) return false;
+  const Step& step = sequence.steps[index];
+  if (!takeInput(calculator, step, index, review)) return false;
   if (step.showsResult()) {
-    if (!sequence.formula(s)) return false;
-    calculator.show(resultText(sequence.unitWord.in(s), s.working.*sequence.result));
+    if (!computeResult(s, sequence)) return false;
+    s.working.resultText = resultText(sequence.unitWord.in(s), s.working.*sequence.result);
+    calculator.show(s.working.resultText);
+    endEntry(s);  // a digit now starts a new number; it never extends the result
     s.bolReview = kFalse;
     return true;
   }
@@ -114,28 +136,18 @@ bool perform(Calculator& calculator, const Sequence& sequence, const Step& step,
   return true;
 }
 
-// What an input holds, as its review shows it: the number in plain format,
-// flows and lengths back in their keyed units, the hose by its size. Nothing
-// when the number cannot be written (it ran over on the way back).
-std::optional<std::string> storedText(const CalculatorState& s, const Step& step) {
-  if (step.kind == StepKind::Hose) return s.strHoseSize;
-  double value = s.working.*(step.asRead != nullptr ? step.asRead : step.field);
-  if (step.stored == Stored::InHundreds) value *= 100;
-  if (!std::isfinite(value)) return std::nullopt;
-  return formatPlain(value);
-}
-
 // One press of Enter in a review: two presses per input. The odd press shows
-// what the input holds, and a digit keyed then replaces it; the even press
-// takes the display as that input, as the sequence's own step does.
+// the input as the result took it (the hose it used is selected again), and
+// a digit keyed then replaces it; the even press takes the display as that
+// input, as the sequence's own step does.
 bool performReview(Calculator& calculator, const Sequence& sequence) {
-  const auto press = static_cast<std::size_t>(calculator.state.intStep);
+  CalculatorState& s = calculator.state;
+  const auto press = static_cast<std::size_t>(s.intStep);
   if (press < 1 || press > 2 * sequence.steps.size()) return true;
-  const Step& step = sequence.steps[(press - 1) / 2];
-  if (press % 2 == 0) return perform(calculator, sequence, step, true);
-  const std::optional<std::string> text = storedText(calculator.state, step);
-  if (!text) return false;
-  showPrompt(calculator, *text);
+  const std::size_t index = (press - 1) / 2;
+  if (press % 2 == 0) return perform(calculator, sequence, index, true);
+  if (sequence.steps[index].kind == StepKind::Hose) selectHose(s, s.working.hoseTaken);
+  showPrompt(calculator, s.working.inputTexts.at(index));
   return true;
 }
 
@@ -157,12 +169,15 @@ void cmdEnter_Click(Calculator& calculator) {
     return;
   }
   if (s.intStep < 1 || static_cast<std::size_t>(s.intStep) > sequence->steps.size()) return;
-  const Step& step = sequence->steps[static_cast<std::size_t>(s.intStep) - 1];
-  if (!perform(calculator, *sequence, step, false)) fail(calculator);
+  if (!perform(calculator, *sequence, static_cast<std::size_t>(s.intStep) - 1, false)) {
+    fail(calculator);
+  }
 }
 
 bool canReview(const CalculatorState& s) {
   if (s.bolReview != 0 || s.bolCalculation == 0) return false;
+  // Only the result itself: not a number keyed or worked out after it.
+  if (s.working.resultText.empty() || s.text1 != s.working.resultText) return false;
   const Sequence* sequence = sequences::armedSequence(s);
   return sequence != nullptr && s.intStep >= 0 &&
          static_cast<std::size_t>(s.intStep) >= sequence->steps.size();

@@ -7,20 +7,45 @@
 #include "calc/unit_text.h"
 
 namespace vardel {
+namespace {
+
+bool isRow(std::int16_t row) { return row >= 0 && static_cast<std::size_t>(row) < kHoses.size(); }
+
+const Hose& hoseAt(std::int16_t row) { return kHoses[static_cast<std::size_t>(row)]; }
+
+}  // namespace
 
 void cmdHose_Click(Calculator& calculator, std::int16_t index) {
-  if (index < 0 || static_cast<std::size_t>(index) >= kHoses.size()) return;
+  if (!isRow(index)) return;
   CalculatorState& s = calculator.state;
   if (s.bolCalculation == 0) {
     calculator.show(std::string(kErrorText));
+    endEntry(s);
   } else {
-    const Hose& hose = kHoses[static_cast<std::size_t>(index)];
-    const bool english = isEnglish(s);
-    s.dblHoseCoefficient = english ? hose.englishCoefficient : hose.metricCoefficient;
-    calculator.show(std::string(english ? hose.englishDisplay : hose.metricDisplay));
-    s.strHoseSize = std::string(hose.sizeText);
+    const Hose& hose = hoseAt(index);
+    calculator.show(std::string(isEnglish(s) ? hose.englishDisplay : hose.metricDisplay));
+    selectHose(s, index);
   }
   calculator.panel.focusEnter();
+}
+
+double hoseCoefficient(const CalculatorState& state, std::int16_t row) {
+  if (!isRow(row)) return 0;
+  const Hose& hose = hoseAt(row);
+  return isEnglish(state) ? hose.englishCoefficient : hose.metricCoefficient;
+}
+
+void selectHose(CalculatorState& state, std::int16_t row) {
+  if (!isRow(row)) return;
+  state.dblHoseCoefficient = hoseCoefficient(state, row);
+  state.strHoseSize = std::string(hoseAt(row).sizeText);
+  state.selectedHose = row;
+}
+
+bool namesHose(std::string_view text, std::int16_t row) {
+  if (!isRow(row)) return false;
+  const Hose& hose = hoseAt(row);
+  return text == hose.sizeText || text == hose.englishDisplay || text == hose.metricDisplay;
 }
 
 }  // namespace vardel

@@ -23,6 +23,12 @@ void clearCalculationFlags(CalculatorState& state) {
 void clearSelectedHose(CalculatorState& state) {
   state.dblHoseCoefficient = 0;
   state.strHoseSize.assign(1, '0');
+  state.selectedHose = -1;
+}
+
+void endEntry(CalculatorState& state) {
+  state.intEntryStarted = 0;
+  state.intDecimalPoint = 0;
 }
 
 }  // namespace vardel

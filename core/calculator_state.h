@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -53,6 +54,14 @@ struct WorkingValues {
   double dblAppRateWidth = 0;
   double dblAppRateResult = 0;
 
+  // What the armed calculation has taken, step by step, so that a review
+  // shows and takes back exactly what its result used. Each input is kept as
+  // the display showed it when Enter took it, without blanks around it; a
+  // prompt taken as "nothing keyed" is kept as the number it stood for.
+  std::array<std::string, 6> inputTexts{};
+  std::int16_t hoseTaken = -1;  // the hose-table row the hose step took
+  std::string resultText{};     // the result last shown; F2 acts only while it is shown
+
   bool operator==(const WorkingValues&) const = default;
 };
 
@@ -80,9 +89,11 @@ struct CalculatorState {
 
   std::string strEorM = "E";  // "E" English, anything else metric
 
-  // Selected hose: coefficient 0 means none chosen.
+  // Selected hose: coefficient 0 means none chosen. The row says which key
+  // chose it, so that its coefficient can follow a change of unit system.
   double dblHoseCoefficient = 0;
   std::string strHoseSize = "0";
+  std::int16_t selectedHose = -1;  // row of the hose table, -1 for none
 
   std::int16_t intStep = 0;              // step the current Enter press performs
   std::int16_t bolPromptShown = kFalse;  // a prompt is shown; the next digit replaces it
@@ -105,5 +116,8 @@ void restKeypad(CalculatorState& state);
 void clearCalculationFlags(CalculatorState& state);
 // No hose chosen: coefficient 0, size text "0".
 void clearSelectedHose(CalculatorState& state);
+// The next digit or point starts a new number (" 8", " ."), as after "=":
+// used where a result or "ERROR" replaces what was being keyed.
+void endEntry(CalculatorState& state);
 
 }  // namespace vardel

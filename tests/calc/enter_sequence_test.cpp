@@ -126,11 +126,12 @@ TEST(EnterSequence, TheStepCounterRunningOverIsAFailure) {
 
 TEST(HoseKeys, WithNothingArmedOnlyShowErrorAndFocusEnter) {
   Session session;
-  session.run("12");
+  session.run("12.5");
   CalculatorState before = session.state();
   const int focusBefore = session.panel.enterFocused;
   EXPECT_EQ(session.run("H1.75"), "ERROR");
   before.text1 = "ERROR";
+  before.intEntryStarted = before.intDecimalPoint = 0;  // the 12.5 is no longer being keyed
   EXPECT_EQ(session.state(), before);
   EXPECT_EQ(session.panel.enterFocused, focusBefore + 1);
 }

@@ -77,4 +77,27 @@ inline void walk(const std::vector<Stage>& stages) {
   }
 }
 
+// A key script and the display that must follow it.
+struct Example {
+  std::string keys;
+  std::string display;
+};
+
+inline void PrintTo(const Example& e, std::ostream* os) {
+  *os << '"' << e.keys << "\" -> \"" << e.display << '"';
+}
+
+// Runs the example on a fresh calculator. A script that ends in "ERROR" must
+// leave the calculator at rest: only the unit system survives a failure.
+inline void expectDisplay(const Example& example) {
+  Session session;
+  EXPECT_EQ(session.run(example.keys), example.display);
+  if (example.display == "ERROR") {
+    CalculatorState rest;
+    rest.strEorM = rest.txtEorM = session.state().strEorM;
+    rest.text1 = "ERROR";
+    EXPECT_EQ(session.state(), rest);
+  }
+}
+
 }  // namespace vardel::testing
