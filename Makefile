@@ -5,7 +5,7 @@
 #              headless Chromium)
 JOBS ?= $(shell nproc)
 
-.PHONY: all setup build run test test-wasm sanitize logic format-check bench bench-startup fuzz \
+.PHONY: all setup build run test test-wasm sanitize logic format-check bench bench-startup fuzz long-walk \
   seeds screenshot package clean web serve-web bench-web test-web screenshot-web
 
 all: build
@@ -61,6 +61,14 @@ fuzz:
 	cd build-fuzz && tests/fuzz/key_sequence_fuzzer -max_total_time=$(FUZZ_SECONDS) \
 	  -max_len=128 -timeout=10 -rss_limit_mb=4096 -print_final_stats=1 \
 	  corpus ../tests/fuzz/corpus
+
+# The random key walk with the honesty model, far longer than in `make test`:
+# WALK_ACTIONS actions (10^8 by default), WALK_SEED for another walk.
+WALK_ACTIONS ?= 100000000
+WALK_SEED ?= 20240611
+long-walk: build
+	VARDEL_WALK_ACTIONS=$(WALK_ACTIONS) VARDEL_WALK_SEED=$(WALK_SEED) \
+	  build/tests/robustness/robustness_tests --gtest_filter='RandomWalk.EveryInvariant*'
 
 # Rewrites the fuzzer's seeds, tests/fuzz/corpus/seed-*, from their key
 # scripts in tests/robustness/seed_scripts.h.

@@ -18,6 +18,7 @@
 #include "calc/press.h"
 #include "core/calculator.h"
 #include "core/power_keys.h"
+#include "robustness/reckoning.h"
 #include "support/design_hoses.h"
 #include "support/fake_panel.h"
 #include "support/key_names.h"
@@ -26,20 +27,9 @@ namespace vardel::oracle {
 namespace {
 
 using testing::DesignHose;
+using namespace reckoning;
 
 // --- The reckoning -----------------------------------------------------------
-
-// The formulas' constants as the design states them, English and metric;
-// the hose coefficients come from the design's hose table.
-struct Constant {
-  double english, metric;
-  double in(bool isMetric) const { return isMetric ? metric : english; }
-};
-constexpr Constant kTipFlow{29.71, 0.0667766};      // gpm or lpm per (in or mm)^2 per root pressure
-constexpr Constant kTipReaction{1.57, 0.0015};      // lb or N per (in or mm)^2 per pressure
-constexpr Constant kFogReaction{0.0505, 0.02259};   // lb or N per flow per root pressure
-constexpr Constant kAreaPerFlow{3, 0.0737};         // ft^2 per gpm, or m^2 per lpm
-constexpr Constant kElevationPerFloor{4.3, 29.65};  // psi or kPa per floor
 
 // A keyed number as a value: the text read by the C library, a leading "-"
 // standing for the sign key, which shows the number to 15 significant digits.
@@ -49,45 +39,6 @@ double valueOf(const std::string& text) {
   char buffer[64];
   std::snprintf(buffer, sizeof buffer, "%.14e", std::strtod(text.c_str() + 1, nullptr));
   return -std::strtod(buffer, nullptr);
-}
-
-// Nearest whole number, an exact half to the even neighbour.
-double halfToEven(double x) {
-  if (!(std::fabs(x) < 4503599627370496.0)) return x;  // 2^52 and up: already whole
-  const double below = std::floor(x);
-  const double fraction = x - below;
-  if (fraction > 0.5) return below + 1;
-  if (fraction < 0.5) return below;
-  return std::fmod(below, 2.0) == 0 ? below : below + 1;
-}
-
-// A whole number as the display writes it: in full below 10^15, else with 15
-// significant digits in exponent form without trailing zeros ("2.971E+31").
-std::string wholeText(double r) {
-  if (r == 0) return "0";
-  char buffer[64];
-  if (std::fabs(r) < 1e15) {
-    std::snprintf(buffer, sizeof buffer, "%.0f", r);
-    return buffer;
-  }
-  std::snprintf(buffer, sizeof buffer, "%.14E", r);
-  std::string text = buffer;
-  const std::size_t e = text.find('E');
-  std::string mantissa = text.substr(0, e);
-  while (mantissa.back() == '0') mantissa.pop_back();
-  if (mantissa.back() == '.') mantissa.pop_back();
-  return mantissa + text.substr(e);
-}
-
-// The display a result should give: "ERROR" when the reckoning faulted.
-std::string expected(const std::string& word, std::optional<double> result) {
-  if (!result || !std::isfinite(*result)) return "ERROR";
-  return word + wholeText(halfToEven(*result));
-}
-
-std::optional<double> finite(double v) {
-  if (!std::isfinite(v)) return std::nullopt;
-  return v;
 }
 
 // --- Keying ------------------------------------------------------------------
@@ -285,13 +236,6 @@ TEST(FormulaOracle, ApplicationRate) {
 const DesignHose kSomeHoses[] = {testing::kDesignHoses[0], testing::kDesignHoses[4],
                                  testing::kDesignHoses[6], testing::kDesignHoses[7],
                                  testing::kDesignHoses[13]};
-
-// Friction loss of a lay: flow and length in hundreds, a count of 0 lines
-// (or nothing keyed) meaning one line.
-std::optional<double> frictionLoss(double flow, double coefficient, double lines, double length) {
-  const double q = (flow / 100) / (lines == 0 ? 1 : lines);
-  return finite(q * q * coefficient * (length / 100));
-}
 
 TEST(FormulaOracle, FrictionLoss) {
   const std::vector<std::string> flows = {"150",  "600",     "500",    "0",   "0.0",

@@ -24,6 +24,7 @@
 #include "core/keyboard.h"
 #include "core/number_text.h"
 #include "core/power_keys.h"
+#include "robustness/honesty_model.h"
 #include "support/fake_panel.h"
 
 namespace vardel::robustness {
@@ -115,6 +116,20 @@ inline void perform(Calculator& calculator, const Action& a) {
       }
       break;
   }
+}
+
+// The key an action stands for, as the honesty model sees it: a typed
+// character by the model's own table, a run of digits as a digit.
+inline std::optional<Key> modelKey(const Action& a) {
+  switch (a.kind) {
+    case Action::Kind::Press:
+      return a.key;
+    case Action::Kind::Type:
+      return HonestyModel::typedKey(a.code);
+    case Action::Kind::DigitRun:
+      return Key{KeyKind::Digit, 9};
+  }
+  return std::nullopt;
 }
 
 // What the walk learns about its own depth.
@@ -326,19 +341,34 @@ inline std::string checkAfter(const Calculator& calculator, const testing::FakeP
   return {};
 }
 
+// Performs one action and checks it: the invariants, then the honesty
+// model, which sees only the key and the display before and after it.
+inline std::string performAndCheck(Calculator& calculator, const testing::FakePanel& panel,
+                                   HonestyModel& model, const Action& action, Tally* tally) {
+  const CalculatorState before = calculator.state;
+  const std::size_t messages = panel.messages.size();
+  perform(calculator, action);
+  std::string problem = checkAfter(calculator, panel, action, before, messages, tally);
+  if (problem.empty())
+    problem = model.observe(modelKey(action), before.text1, calculator.state.text1);
+  if (!problem.empty()) problem += " (after " + describe(action) + ")";
+  return problem;
+}
+
 // Runs a whole sequence of actions on a fresh calculator; each byte chooses
-// one action. Returns the first broken invariant, or an empty text.
-inline std::string runBytes(const std::uint8_t* data, std::size_t size, Tally* tally = nullptr) {
+// one action. Returns the first broken invariant or disagreement with the
+// honesty model, or an empty text.
+inline std::string runBytes(const std::uint8_t* data, std::size_t size, Tally* tally = nullptr,
+                            HonestyModel* model = nullptr) {
   testing::FakePanel panel;
   Calculator calculator(panel);
   Form_Load(calculator);
+  HonestyModel ownModel;
   const std::vector<Action>& actions = allActions();
   for (std::size_t i = 0; i < size; ++i) {
     const Action& action = actions[data[i] % actions.size()];
-    const CalculatorState before = calculator.state;
-    const std::size_t messages = panel.messages.size();
-    perform(calculator, action);
-    if (std::string problem = checkAfter(calculator, panel, action, before, messages, tally);
+    if (std::string problem =
+            performAndCheck(calculator, panel, model ? *model : ownModel, action, tally);
         !problem.empty()) {
       return "byte " + std::to_string(i) + ": " + problem;
     }

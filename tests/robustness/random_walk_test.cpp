@@ -6,11 +6,14 @@
 
 #include <array>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <deque>
 #include <random>
 #include <string>
 
 #include "robustness/invariants.h"
+#include "support/key_names.h"
 
 namespace vardel::robustness {
 namespace {
@@ -127,20 +130,24 @@ class Walker {
   std::deque<Action> plan_;
 };
 
-TEST(RandomWalk, EveryInvariantHoldsAfterEveryAction) {
-  constexpr long kActions = 1'000'000;
+// A million actions by default; VARDEL_WALK_ACTIONS asks for a longer walk
+// (`make long-walk`), VARDEL_WALK_SEED for another one.
+long fromEnvironment(const char* name, long otherwise) {
+  const char* text = std::getenv(name);
+  return text != nullptr && *text != '\0' ? std::atol(text) : otherwise;
+}
+
+TEST(RandomWalk, EveryInvariantHoldsAndTheDisplayIsHonestAfterEveryAction) {
+  const long kActions = fromEnvironment("VARDEL_WALK_ACTIONS", 1'000'000);
   testing::FakePanel panel;
   Calculator calculator(panel);
   Form_Load(calculator);
-  Walker walker(20240611);
+  Walker walker(static_cast<std::uint64_t>(fromEnvironment("VARDEL_WALK_SEED", 20240611)));
+  HonestyModel model;
   Tally tally;
   long metricActions = 0;
   for (long i = 0; i < kActions; ++i) {
-    const Action action = walker.next();
-    const CalculatorState before = calculator.state;
-    const std::size_t messages = panel.messages.size();
-    perform(calculator, action);
-    const std::string problem = checkAfter(calculator, panel, action, before, messages, &tally);
+    const std::string problem = performAndCheck(calculator, panel, model, walker.next(), &tally);
     ASSERT_EQ(problem, "") << "action " << i;
     metricActions += calculator.state.strEorM == "M";
     // Keep the message log from growing without end; only its growth counts.
@@ -166,6 +173,14 @@ TEST(RandomWalk, EveryInvariantHoldsAfterEveryAction) {
       "results per calculation: %s; reviews %ld; failures %ld; messages %ld; "
       "evaluations %ld\n",
       counts.c_str(), tally.reviews, tally.failures, tally.messages, tally.evaluations);
+  const HonestyModel::Counts& honest = model.counts();
+  EXPECT_GT(honest.results, 1000);
+  EXPECT_GT(honest.reviews, 1000);
+  EXPECT_GT(honest.unchangedReviews, 100);
+  std::printf(
+      "honesty model: %ld actions, %ld results recomputed, %ld reviews (%ld unchanged), "
+      "%ld refusals foreseen, 0 disagreements\n",
+      honest.actions, honest.results, honest.reviews, honest.unchangedReviews, honest.refusals);
 }
 
 // The checker itself must notice a broken state, or the walk proves nothing.
@@ -187,6 +202,38 @@ TEST(RandomWalk, CheckerNoticesBrokenStates) {
   EXPECT_NE(corrupt([](Calculator& c) { c.state.working.dblAppRateWidth = 3; }), "");
   EXPECT_NE(corrupt([](Calculator& c) { c.state.dblHoseCoefficient = 15.5; }), "");
   EXPECT_EQ(corrupt([](Calculator&) {}), "");
+}
+
+// The honesty model must notice a dishonest display: each case runs a real
+// calculation, then shows the model what a faulty program would have shown.
+TEST(RandomWalk, HonestyModelNoticesADishonestDisplay) {
+  struct Case {
+    const char* script;  // keys pressed for real
+    Key key;             // then this key, faked
+    const char* before;
+    const char* after;
+  };
+  const Key enter{KeyKind::Enter};
+  const Case cases[] = {
+      {"FL 150 ENTER H1.75 ENTER ENTER 200 ENTER", digitKey(8), "PSI 70", "PSI 708"},
+      {"FL 150 ENTER H1.75 ENTER ENTER 200", enter, " 200", "PSI 71"},
+      {"FL 150 ENTER H1.75 ENTER ENTER 200 EM", enter, " 200", "kPa 70"},
+      {"FL 150 ENTER H2.5 1.75", enter, " 1.75", "SIAMESE"},
+      {"FL 150 ENTER H1.75 ENTER ENTER 200 ENTER REVIEW", enter, "FLOW GPM", "1.5"},
+      {"FL 150 ENTER H1.75 ENTER ENTER 200 ENTER 7", Key{KeyKind::Review}, " 7", "FLOW GPM"},
+  };
+  for (const Case& c : cases) {
+    testing::FakePanel panel;
+    Calculator calculator(panel);
+    Form_Load(calculator);
+    HonestyModel model;
+    for (const Key key : *testing::parseKeys(c.script)) {
+      const std::string before = calculator.display();
+      press(calculator, key);
+      ASSERT_EQ(model.observe(key, before, calculator.display()), "") << c.script;
+    }
+    EXPECT_NE(model.observe(c.key, c.before, c.after), "") << c.script << " then " << c.after;
+  }
 }
 
 }  // namespace
