@@ -227,7 +227,9 @@ TEST(RandomWalk, HonestyModelNoticesADishonestDisplay) {
     Calculator calculator(panel);
     Form_Load(calculator);
     HonestyModel model;
-    for (const Key key : *testing::parseKeys(c.script)) {
+    const std::optional<std::vector<Key>> keys = testing::parseKeys(c.script);
+    ASSERT_TRUE(keys) << c.script;
+    for (const Key key : *keys) {
       const std::string before = calculator.display();
       press(calculator, key);
       ASSERT_EQ(model.observe(key, before, calculator.display()), "") << c.script;
