@@ -2,7 +2,7 @@
 #   make run   installs missing packages, builds and starts the calculator
 #   make test  the same set-up, then every test (natively, then the logic
 #              tests again as WebAssembly under node, then the web panel in
-#              headless Chromium)
+#              Chromium, Firefox and WebKit)
 JOBS ?= $(shell nproc)
 
 .PHONY: all setup build run test test-wasm sanitize logic format-check bench bench-startup fuzz long-walk \
@@ -102,11 +102,13 @@ web: setup
 serve-web: web
 	node scripts/serve-web.mjs build-web/site 8080
 
-# playwright-core, as pinned in package-lock.json, for the browser tests.
+# playwright-core and puppeteer-core, as pinned in package-lock.json, for the
+# browser tests; the browsers themselves are Debian's.
 node_modules/.package-lock.json: package.json package-lock.json
 	npm ci --no-audit --no-fund
 
-# The web panel in headless Chromium at a desktop and a phone size.
+# The web panel at a desktop and a phone size in three engines: Chromium,
+# Firefox and WebKit (VARDEL_WEB_ENGINES=firefox,webkit picks some).
 test-web: web node_modules/.package-lock.json
 	node --test web/tests/*.test.mjs
 

@@ -9,7 +9,8 @@ libfmt-dev libfast-float-dev emscripten googletest \
 fonts-liberation xvfb xauth appstream desktop-file-utils dpkg-dev file \
 xdotool dbus-x11 at-spi2-core python3-pyatspi clang-format lintian \
 x11-utils icewm orca speech-dispatcher weston qt6-wayland \
-chromium python3-fonttools python3-brotli $*"
+chromium python3-fonttools python3-brotli \
+firefox-esr webkit2gtk-driver gir1.2-webkit2-4.1 python3-gi $*"
 # node and npm may come from another build than Debian's, which Debian's
 # packages would conflict with: only a missing command asks for the package.
 command -v node >/dev/null 2>&1 || packages="$packages nodejs"

@@ -6,7 +6,8 @@
 import { readFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { gzipSync } from 'node:zlib';
-import { buildDir, desktop, launch, siteDir, startServer } from './browser.mjs';
+import { buildDir, desktop, named, openPanel, siteDir, startServer } from './browser.mjs';
+import { launch } from './engines.mjs';
 
 const runs = Number(process.env.RUNS || 9);
 const presses = Number(process.env.PRESSES || 1000);
@@ -39,16 +40,15 @@ console.log(`| **total, ${files.length} files** | **${kb(raw)}** | **${kb(gzip)}
 
 // ---- Start-up -------------------------------------------------------------
 
-const browser = await launch();
+const browser = await launch('chromium');
 const { server, origin } = await startServer();
 
 // Milliseconds from navigation to ready in a fresh context (no cache, no
 // service worker): for the panel, the engine loaded, the panel built and
 // the load event past (fonts and pictures in); for the floor, its load event.
 async function coldLoad(path) {
-  const context = await browser.newContext(desktop);
-  const page = await context.newPage();
-  await page.goto(origin + path, { waitUntil: 'load' });
+  const page = await browser.open(desktop);
+  await page.goto(origin + path);
   const ms = await page.evaluate(async (isPanel) => {
     const loadEnd = () => performance.getEntriesByType('navigation')[0].loadEventEnd;
     while (!(loadEnd() > 0) || (isPanel && document.body.dataset.ready !== '1')) {
@@ -59,7 +59,7 @@ async function coldLoad(path) {
     const ready = isPanel ? performance.getEntriesByName('ready')[0].startTime : 0;
     return Math.max(ready, loadEnd());
   }, path === '/');
-  await context.close();
+  await page.close();
   return ms;
 }
 
@@ -84,10 +84,7 @@ console.log(`| floor page | ${fmt(floorTimes)} | 1 |\n`);
 // that every press changes the display. Each is timed inside the page from
 // the click event reaching the window to the display holding its new text,
 // when the panel's own handler has run.
-const context = await browser.newContext(desktop);
-const page = await context.newPage();
-await page.goto(origin + '/');
-await page.waitForSelector('body[data-ready="1"]');
+const page = await openPanel(browser, origin, desktop);
 await page.evaluate(() => {
   window.pressTimes = [];
   const display = document.querySelector('[data-name="text1"]');
@@ -103,13 +100,9 @@ await page.evaluate(() => {
     window.pressTimes.push(end - start);
   });
 });
-const centre = async (name) => {
-  const box = await page.locator(`[data-name="${name}"]`).boundingBox();
-  return [box.x + box.width / 2, box.y + box.height / 2];
-};
-const five = await centre('Command1(5)');
-const allClear = await centre('cmdAllClear');
-for (let i = 0; i < presses; i++) await page.mouse.click(...(i % 2 ? allClear : five));
+const five = await page.centreOf(named('Command1(5)'));
+const allClear = await page.centreOf(named('cmdAllClear'));
+for (let i = 0; i < presses; i++) await page.clickAt(...(i % 2 ? allClear : five), 'left');
 const times = await page.evaluate(() => window.pressTimes);
 if (times.length !== presses) throw new Error(`${times.length} presses timed of ${presses}`);
 console.log(`| key press (${presses} clicks) | median µs | 99th percentile µs | slowest µs |`);
@@ -118,6 +111,6 @@ console.log(
   `| click event to new display text | ${(median(times) * 1000).toFixed(0)} | ` +
     `${(percentile(times, 99) * 1000).toFixed(0)} | ${(Math.max(...times) * 1000).toFixed(0)} |`,
 );
-await context.close();
+await page.close();
 await browser.close();
 server.close();

@@ -1,9 +1,9 @@
-// What the browser tests and the benchmark share: Debian's Chromium driven
-// headless by playwright-core, and the site served from a local server.
+// What the browser tests, the screenshot and the benchmark share: the site
+// served from a local server, the two viewports, and a page of the panel
+// opened in any engine of engines.mjs.
 import { readFileSync } from 'node:fs';
 import { dirname, join } from 'node:path';
 import { fileURLToPath } from 'node:url';
-import { chromium } from 'playwright-core';
 import { serve } from '../../scripts/serve-web.mjs';
 
 const here = dirname(fileURLToPath(import.meta.url));
@@ -15,55 +15,26 @@ export function readLayout() {
   return JSON.parse(readFileSync(join(buildDir, 'web', 'layout.json'), 'utf8'));
 }
 
-export const desktop = { viewport: { width: 1280, height: 800 } };
-export const phone = {
-  viewport: { width: 390, height: 844 },
-  deviceScaleFactor: 3,
-  isMobile: true,
-  hasTouch: true,
-};
-
-export async function launch() {
-  return chromium.launch({
-    executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
-    headless: true,
-    args: [
-      '--no-sandbox', // run as root in CI
-      '--disable-background-networking',
-      '--disable-component-update',
-      '--disable-sync',
-      '--no-first-run',
-      '--disable-quic',
-      '--disable-gpu',
-    ],
-  });
-}
+export const desktop = { width: 1280, height: 800 };
+export const phone = { width: 390, height: 844, deviceScaleFactor: 3, touch: true };
 
 export async function startServer(root = siteDir) {
   const server = await serve(root, 0);
   return { server, origin: `http://127.0.0.1:${server.address().port}` };
 }
 
-// A page of a fresh context, watched for console errors, page errors and
-// requests that leave the origin; opened at the site and ready.
-export async function openPanel(browser, origin, options = desktop, path = '/') {
-  const context = await browser.newContext(options);
-  const page = await context.newPage();
-  const problems = [];
-  page.on('console', (message) => {
-    if (message.type() === 'error') problems.push(`console: ${message.text()}`);
-  });
-  page.on('pageerror', (error) => problems.push(`page error: ${error.message}`));
-  context.on('request', (request) => {
-    const url = new URL(request.url());
-    if (url.origin !== origin && url.protocol !== 'data:') problems.push(`request outside: ${request.url()}`);
-  });
+// A page of its own (fresh storage, no service worker yet) at the site, ready.
+export async function openPanel(browser, origin, view = desktop, path = '/') {
+  const page = await browser.open(view);
   await page.goto(origin + path);
-  await page.waitForSelector('body[data-ready="1"]');
-  return { context, page, problems };
+  await page.waitFor(() => document.body.dataset.ready === '1', undefined, 'the panel to be ready');
+  return page;
 }
+
+// The selector of the element a design name names.
+export const named = (name, scope = '#window') => `${scope} [data-name="${name}"]`;
 
 // The display's text exactly, leading blank included.
 export function displayText(page) {
-  return page.locator('[data-name="text1"]').evaluate((element) => element.textContent);
+  return page.evaluate(() => document.querySelector('[data-name="text1"]').textContent);
 }

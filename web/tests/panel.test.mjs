@@ -1,33 +1,26 @@
-// The web panel in headless Chromium, from outside, by the design names the
-// page's elements carry: layout against the layout table, worked examples by
-// tap and by keyboard, the boxes, the offline reload, and a clean console.
+// The web panel in each browser engine, from outside, by the design names the
+// page's elements carry: its size against the viewport, the layout against
+// the layout table, worked examples by keyboard, click and tap, the boxes,
+// the offline reload, and a console without errors. The same tests run in
+// every engine of engines.mjs; each test's name begins with its engine's.
 import assert from 'node:assert/strict';
 import { cpSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
-import { after, before, describe, it } from 'node:test';
+import { after, before, describe, it as nodeIt } from 'node:test';
 import { menuBarTwips, twipsPerPixel } from '../site/geometry.js';
-import { desktop, displayText, launch, openPanel, phone, readLayout, siteDir, startServer } from './browser.mjs';
+import { desktop, displayText, named, openPanel, phone, readLayout, siteDir, startServer } from './browser.mjs';
+import { cannotTouch, enginesToTest, launch } from './engines.mjs';
 
 const layout = readLayout();
-let browser;
-let server;
-let origin;
+const sleep = (ms) => new Promise((done) => setTimeout(done, ms));
 
-before(async () => {
-  browser = await launch();
-  ({ server, origin } = await startServer());
-});
-after(async () => {
-  await browser?.close();
-  server?.close();
-});
-
-const byName = (page, name, scope = '#window') => page.locator(`${scope} [data-name="${name}"]`);
-
-async function tapAll(page, names, how) {
-  for (const name of names) await byName(page, name)[how]();
-}
+// Friction loss, 150 gpm through 1 3/4" hose, one line, 200 ft: PSI 70.
+const frictionLoss = [
+  'cmdFrictionLoss', 'Command1(1)', 'Command1(5)', 'Command1(0)', 'cmdEnter',
+  'cmdOneandThreeQuartersInch', 'cmdEnter', 'cmdEnter',
+  'Command1(2)', 'Command1(0)', 'Command1(0)', 'cmdEnter',
+];
 
 // The rectangle, in CSS pixels of the page, that a row of the table must
 // take at the scale the panel is drawn at.
@@ -51,322 +44,393 @@ function expectedRect(row, panelBox, scale) {
   };
 }
 
-for (const [size, options] of [
-  ['1280x800', desktop],
-  ['390x844 with touch', phone],
-]) {
-  describe(`layout at ${size}`, () => {
-    it('places every control of the table at its scaled rectangle, the whole window fitting', async () => {
-      const { context, page, problems } = await openPanel(browser, origin, options);
-      const { width, height } = options.viewport;
-      // The binding side decides the one scale of the whole window.
-      const scale = Math.min(width / layout.client.width, height / (layout.client.height + menuBarTwips));
-      const panelBox = await page.locator('#panel').boundingBox();
-      assert.ok(Math.abs(panelBox.width - layout.client.width * scale) < 0.5, 'panel width');
-      assert.ok(Math.abs(panelBox.height - layout.client.height * scale) < 0.5, 'panel height');
-      assert.ok(panelBox.x >= -0.5 && panelBox.x + panelBox.width <= width + 0.5, 'panel fits across');
-      assert.ok(panelBox.y >= 0 && panelBox.y + panelBox.height <= height + 0.5, 'panel fits down');
-
-      for (const row of layout.controls) {
-        const element = byName(page, row.name, '#panel');
-        assert.equal(await element.count(), 1, `one element for ${row.name}`);
-        if (!row.visible) {
-          assert.equal(await element.isVisible(), false, `${row.name} is not shown`);
-          continue;
-        }
-        const box = await element.boundingBox();
-        const want = expectedRect(row, panelBox, scale);
-        for (const side of ['x', 'y', 'width', 'height']) {
-          assert.ok(Math.abs(box[side] - want[side]) <= 1, `${row.name} ${side}: ${box[side]} for ${want[side]}`);
-        }
-      }
-      // The page never scrolls.
-      const scrolls = await page.evaluate(
-        () => document.scrollingElement.scrollHeight > innerHeight || document.scrollingElement.scrollWidth > innerWidth,
-      );
-      assert.equal(scrolls, false);
-      assert.deepEqual(problems, []);
-      await context.close();
-    });
+// Every element of the panel by design name: how many carry the name, its
+// box, and whether it is drawn.
+function panelElements(page) {
+  return page.evaluate(() => {
+    const found = {};
+    for (const element of document.querySelectorAll('#panel [data-name]')) {
+      const { x, y, width, height } = element.getBoundingClientRect();
+      const seen = found[element.dataset.name];
+      found[element.dataset.name] = {
+        count: (seen?.count ?? 0) + 1,
+        box: { x, y, width, height },
+        visible: element.getClientRects().length > 0,
+      };
+    }
+    return found;
   });
 }
 
-describe('panel', () => {
-  it('shows the designed colours, font, captions and spoken names', async () => {
-    const { context, page, problems } = await openPanel(browser, origin, desktop);
-    const style = (name, property) =>
-      byName(page, name).evaluate((element, p) => getComputedStyle(element)[p], property);
-    assert.equal(await style('cmdEnter', 'backgroundColor'), 'rgb(255, 255, 128)');
-    assert.equal(await style('Command1(7)', 'backgroundColor'), 'rgb(192, 192, 255)');
-    assert.equal(await style('cmdOneInch', 'backgroundColor'), 'rgb(255, 255, 255)');
-    assert.equal(await style('text1', 'backgroundColor'), 'rgb(255, 255, 255)');
-    assert.equal(await style('text1', 'color'), 'rgb(0, 0, 0)');
-    assert.equal(await page.evaluate(() => document.fonts.check('12px "Vardel Sans"')), true);
-    assert.equal(await displayText(page), 'VORNA');
-    assert.equal(await byName(page, 'txtEorM').inputValue(), 'E');
-    assert.equal(await byName(page, 'cmdSquared').textContent(), 'X \u00B2');
-    assert.equal(await byName(page, 'cmdFourandHalfInch').textContent(), ' 4 1/2"');
-    // Every visible key is an enabled button named as on the desktop.
-    for (const row of layout.controls.filter((c) => c.kind === 'key' && c.visible)) {
-      const key = page.getByRole('button', { name: row.spoken, exact: true });
-      assert.ok((await key.count()) >= 1, `a button named ${row.spoken}`);
-      assert.equal(await byName(page, row.name).isEnabled(), true, `${row.name} enabled at start`);
-    }
-    assert.equal(await byName(page, 'text1').getAttribute('aria-live'), 'polite');
-    assert.equal(await byName(page, 'txtEorM').isEnabled(), false);
-    assert.deepEqual(problems, []);
-    await context.close();
-  });
+for (const engine of enginesToTest()) {
+  const it = (name, ...rest) => nodeIt(`${engine}: ${name}`, ...rest);
+  const touchOnly = { skip: cannotTouch[engine] ?? false };
+  let browser;
+  let server;
+  let origin;
 
-  it('follows the designed tab order, wrapping round, and never stops at the indicator', async () => {
-    const { context, page } = await openPanel(browser, origin, desktop);
-    const stops = layout.controls.filter((c) => c.kind === 'key' && c.visible);
-    const order = [];
-    for (let i = 0; i <= stops.length; i++) {
-      order.push(await page.evaluate(() => document.activeElement.dataset.name));
-      await page.keyboard.press('Tab');
-    }
-    assert.equal(order[0], 'cmdEnginePressure');
-    assert.deepEqual(order.slice(1, 4), ['cmdStraightTipFR', 'cmdfognozzleFR', 'cmdClearDisplay']);
-    assert.equal(order[10], 'cmdEnter');
-    assert.equal(order[stops.length - 1], 'cmdOff');
-    assert.equal(order[stops.length], 'cmdEnginePressure');
-    await context.close();
-  });
-});
-
-// Friction loss, 150 gpm through 1 3/4" hose, one line, 200 ft: PSI 70.
-const frictionLoss = [
-  'cmdFrictionLoss', 'Command1(1)', 'Command1(5)', 'Command1(0)', 'cmdEnter',
-  'cmdOneandThreeQuartersInch', 'cmdEnter', 'cmdEnter',
-  'Command1(2)', 'Command1(0)', 'Command1(0)', 'cmdEnter',
-];
-
-describe('worked examples', () => {
-  it('friction loss by tap on a phone', async () => {
-    const { context, page, problems } = await openPanel(browser, origin, phone);
-    await tapAll(page, frictionLoss.slice(0, 1), 'tap');
-    assert.equal(await displayText(page), 'FLOW GPM');
-    await tapAll(page, frictionLoss.slice(1), 'tap');
-    assert.equal(await displayText(page), 'PSI 70');
-    assert.deepEqual(problems, []);
-    await context.close();
-  });
-
-  it('friction loss by keyboard: one typed Enter runs Enter once, wherever the focus is', async () => {
-    const { context, page, problems } = await openPanel(browser, origin, desktop);
-    await byName(page, 'cmdFrictionLoss').click();
-    assert.equal(await page.evaluate(() => document.activeElement.dataset.name), 'cmdEnter');
-    await page.keyboard.type('150');
-    assert.equal(await displayText(page), ' 150');
-    await page.keyboard.press('Enter');
-    assert.equal(await displayText(page), 'HOSE SIZE');
-    await byName(page, 'cmdOneandThreeQuartersInch').click();
-    assert.equal(await displayText(page), '1.75');
-    await page.keyboard.press('NumpadEnter');
-    assert.equal(await displayText(page), 'SIAMESE');
-    await page.keyboard.press('Enter');
-    await page.keyboard.type('200');
-    await page.keyboard.press('Enter');
-    assert.equal(await displayText(page), 'PSI 70');
-    assert.deepEqual(problems, []);
-    await context.close();
-  });
-
-  it('the numeric keypad\'s operators, metric units, and a tap beside a hose key', async () => {
-    const { context, page } = await openPanel(browser, origin, phone);
-    for (const key of ['2', 'NumpadAdd', '3', 'NumpadMultiply', '4', 'Equal']) {
-      await page.keyboard.press(key);
-    }
-    assert.equal(await displayText(page), ' 20');
-    await byName(page, 'cmdEnglishMetric').tap();
-    assert.equal(await byName(page, 'txtEorM').inputValue(), 'M');
-    // The metric label above a hose key takes the key's taps.
-    await byName(page, 'cmdFrictionLoss').tap();
-    const label = await byName(page, 'lbl45mm').boundingBox();
-    await page.touchscreen.tap(label.x + label.width / 2, label.y + label.height / 2);
-    assert.equal(await displayText(page), '45');
-    await context.close();
-  });
-});
-
-describe('review', () => {
-  it('F2 walks a friction loss; keying 300 at the length gives PSI 105', async () => {
-    const { context, page, problems } = await openPanel(browser, origin, desktop);
-    await page.keyboard.press('F2');
-    assert.equal(await displayText(page), 'VORNA'); // nothing to review yet
-    await tapAll(page, frictionLoss, 'click');
-    assert.equal(await displayText(page), 'PSI 70');
-    await page.keyboard.press('F2');
-    assert.equal(await displayText(page), 'FLOW GPM');
-    for (let i = 0; i < 7; ++i) await page.keyboard.press('Enter');
-    assert.equal(await displayText(page), '200');
-    await page.keyboard.type('300');
-    await page.keyboard.press('Enter');
-    assert.equal(await displayText(page), 'PSI 105');
-    assert.deepEqual(problems, []);
-    await context.close();
-  });
-
-  it('the display menu, by right click and by long press, offers the review only after a result', async () => {
-    const { context, page } = await openPanel(browser, origin, phone);
-    const item = byName(page, 'mnuReviewInputs');
-    await byName(page, 'cmdFrictionLoss').tap();
-    await byName(page, 'text1').dispatchEvent('contextmenu'); // what a long press fires
-    assert.equal(await item.isDisabled(), true);
-    await page.keyboard.press('Escape');
-    await tapAll(page, frictionLoss.slice(1), 'tap');
-    await byName(page, 'text1').click({ button: 'right' });
-    assert.equal(await item.isDisabled(), false);
-    await item.tap();
-    assert.equal(await displayText(page), 'FLOW GPM');
-    assert.equal(await item.isVisible(), false);
-    assert.equal(await page.evaluate(() => document.activeElement.dataset.name), 'cmdEnter');
-    await context.close();
-  });
-});
-
-describe('boxes', () => {
-  it('a divide by zero shows its modal message; no key acts until OK', async () => {
-    const { context, page, problems } = await openPanel(browser, origin, desktop);
-    await page.keyboard.type('8/0=');
-    const box = page.getByRole('dialog', { name: 'Vardel' });
-    await box.waitFor();
-    assert.equal(await box.locator('[data-name="message"]').textContent(), 'SORRY DIVIDE ZERO');
-    await page.keyboard.type('5');
-    assert.equal(await displayText(page), ' 0');
-    await box.getByRole('button', { name: 'OK' }).click();
-    assert.equal(await box.isVisible(), false);
-    assert.equal(await page.evaluate(() => document.activeElement.dataset.name), 'cmdEnter');
-    await page.keyboard.type('5=');
-    assert.equal(await displayText(page), ' 1.6');
-
-    await page.keyboard.type('c');
-    await byName(page, 'Command1(4)').click();
-    await byName(page, 'cmdPosNeq').click();
-    await byName(page, 'cmdSqRoot').click();
-    const error = page.getByRole('dialog', { name: 'Error' });
-    await error.waitFor();
-    assert.equal(await error.locator('[data-name="message"]').textContent(), 'Error Attempting A Negative Root');
-    await page.keyboard.press('Escape');
-    assert.equal(await error.isVisible(), false);
-    assert.equal(await displayText(page), '-4');
-    assert.deepEqual(problems, []);
-    await context.close();
-  });
-
-  it('the About box opens from Alt+H, A and from the menu, and closes with Enter and Esc', async () => {
-    const { context, page, problems } = await openPanel(browser, origin, desktop);
-    for (const close of ['Enter', 'Escape']) {
-      if (close === 'Enter') {
-        await page.keyboard.press('Alt+h');
-        await page.keyboard.press('a');
-      } else {
-        await page.locator('[data-name="mnuHelp"]').click();
-        await page.locator('[data-name="mnuAbout"]').click();
-      }
-      const box = page.getByRole('dialog', { name: 'About Vardel' });
-      await box.waitFor();
-      const text = (name) => box.locator(`[data-name="${name}"]`).textContent();
-      assert.equal(await text('lblTitle'), 'Vardel');
-      assert.equal(await text('lblVersion'), 'Version 2.0.0');
-      assert.match(await text('lblDescription'), /^The Vardel is programmed to provide answers/);
-      assert.equal(await text('lblDisclaimer'), 'Warning: ...');
-      assert.equal(await text('cmdOK'), 'OK');
-      await page.keyboard.type('7');
-      assert.equal(await displayText(page), 'VORNA');
-      await page.keyboard.press(close);
-      assert.equal(await box.isVisible(), false);
-    }
-    assert.deepEqual(problems, []);
-    await context.close();
-  });
-});
-
-describe('safety', () => {
-  it('runs under a policy of its own files only, no eval, no inline script; WebAssembly typed', async () => {
-    const { context, page, problems } = await openPanel(browser, origin, desktop);
-    const policy = await page.locator('meta[http-equiv="Content-Security-Policy"]').getAttribute('content');
-    assert.match(policy, /default-src 'self'/);
-    assert.doesNotMatch(policy, /'unsafe-eval'|'unsafe-inline'|\*/);
-    assert.equal(await page.locator('script:not([src])').count(), 0);
-    const wasm = await page.request.get(`${origin}/engine.wasm`);
-    assert.equal(wasm.headers()['content-type'], 'application/wasm');
-    assert.deepEqual(problems, []);
-    await context.close();
-  });
-});
-
-describe('offline, versions and OFF', () => {
-  it('opens and works with the network off after one visit', async () => {
-    const { context, page, problems } = await openPanel(browser, origin, phone);
-    await page.evaluate(async () => {
-      await navigator.serviceWorker.ready;
+  describe(engine, () => {
+    before(async () => {
+      browser = await launch(engine);
+      ({ server, origin } = await startServer());
+      console.log(`engine ${engine}: ${browser.version}`);
     });
-    await context.setOffline(true);
-    await page.reload();
-    await page.waitForSelector('body[data-ready="1"]');
-    await tapAll(page, frictionLoss, 'tap');
-    assert.equal(await displayText(page), 'PSI 70');
-    assert.deepEqual(problems, []);
-    await context.close();
-  });
+    after(async () => {
+      await browser?.close();
+      server?.close();
+    });
 
-  // Runs on request only (VARDEL_WEB_VERSION_TEST=1): the reload during
-  // which the new version takes over now and then stalls in headless Chromium.
-  it('takes a new version whole at the next visit, never a mix of files', {
-    skip: !process.env.VARDEL_WEB_VERSION_TEST && 'set VARDEL_WEB_VERSION_TEST=1',
-  }, async () => {
-    const copy = mkdtempSync(join(tmpdir(), 'vardel-site-'));
-    cpSync(siteDir, copy, { recursive: true });
-    const own = await startServer(copy);
-    const { context, page, problems } = await openPanel(browser, own.origin, desktop);
-    await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
-    // Which version the page and its style sheet came from.
-    const versions = () =>
-      page.evaluate(() => [
-        document.querySelector('meta[name="test-version"]')?.content ?? '1',
-        getComputedStyle(document.documentElement).getPropertyValue('--test-version').trim() || '1',
-      ]);
+    const property = (page, name, key) => page.evaluate(([s, k]) => document.querySelector(s)[k], [named(name), key]);
+    const focused = (page) => page.evaluate(() => document.activeElement.dataset.name);
+    const clickAll = async (page, names) => {
+      for (const name of names) await page.click(named(name));
+    };
 
-    const edit = (file, change) => writeFileSync(join(copy, file), change(readFileSync(join(copy, file), 'utf8')));
-    edit('index.html', (t) => t.replace('<head>', '<head>\n<meta name="test-version" content="2">'));
-    edit('vardel.css', (t) => `${t}\n:root { --test-version: 2; }\n`);
-    edit('sw.js', (t) => t.replace(/const VERSION = "[^"]*"/, 'const VERSION = "second"'));
+    for (const [size, view] of [
+      ['1280x800', desktop],
+      ['390x844 with touch', phone],
+    ]) {
+      describe(`size at ${size}`, () => {
+        // The binding side decides the one scale of the whole window.
+        const scale = Math.min(view.width / layout.client.width, view.height / (layout.client.height + menuBarTwips));
 
-    const seen = [];
-    for (let visit = 0; visit < 6; visit++) {
-      // The page may start itself again under the new version: wait for
-      // whichever document becomes ready.
-      await page.reload({ waitUntil: 'commit' });
-      await page.waitForSelector('body[data-ready="1"]');
-      const now = await versions();
-      assert.equal(now[0], now[1], `visit ${visit}: page and style of one version`);
-      seen.push(now[0]);
-      if (now[0] === '2') break;
-      // Let the browser fetch the new version whole before the next visit.
-      const waiting = () => page.evaluate(async () => !!(await navigator.serviceWorker.getRegistration())?.waiting);
-      while (!(await waiting())) await page.waitForTimeout(50);
+        it('fills the viewport on its binding side and keeps the designed shape', async () => {
+          const page = await openPanel(browser, origin, view);
+          const window = await page.box('#window');
+          const figures = `window ${window.width}x${window.height} in ${view.width}x${view.height}`;
+          const designed = layout.client.width / (layout.client.height + menuBarTwips);
+          if (view.width / view.height < designed) assert.ok(Math.abs(window.width - view.width) <= 1, figures);
+          else assert.ok(Math.abs(window.height - view.height) <= 1, figures);
+          assert.ok(window.width <= view.width + 0.5 && window.height <= view.height + 0.5, figures);
+          assert.ok(Math.abs(window.width - window.height * designed) <= 1, `${figures}: shape`);
+          // The page never scrolls.
+          const scrolls = await page.evaluate(
+            () => document.scrollingElement.scrollHeight > innerHeight || document.scrollingElement.scrollWidth > innerWidth,
+          );
+          assert.equal(scrolls, false);
+          assert.deepEqual(await page.problems(), []);
+          await page.close();
+        });
+
+        it('places every control of the table at its scaled rectangle', async () => {
+          const page = await openPanel(browser, origin, view);
+          const panelBox = await page.box('#panel');
+          assert.ok(Math.abs(panelBox.width - layout.client.width * scale) < 0.5, 'panel width');
+          assert.ok(Math.abs(panelBox.height - layout.client.height * scale) < 0.5, 'panel height');
+          const elements = await panelElements(page);
+          for (const row of layout.controls) {
+            const element = elements[row.name];
+            assert.equal(element?.count, 1, `one element for ${row.name}`);
+            assert.equal(element.visible, row.visible, `${row.name} shown: ${row.visible}`);
+            if (!row.visible) continue;
+            const want = expectedRect(row, panelBox, scale);
+            for (const side of ['x', 'y', 'width', 'height']) {
+              const got = element.box[side];
+              assert.ok(Math.abs(got - want[side]) <= 1, `${row.name} ${side}: ${got} for ${want[side]}`);
+            }
+          }
+          await page.close();
+        });
+      });
     }
-    assert.equal(seen.at(-1), '2', `versions seen: ${seen}`);
-    assert.deepEqual(problems, []);
-    await context.close();
-    own.server.close();
-    rmSync(copy, { recursive: true, force: true });
-  });
 
-  it('OFF ends the run: the calculator starts afresh', async () => {
-    const { context, page } = await openPanel(browser, origin, desktop);
-    await page.keyboard.type('12');
-    await byName(page, 'cmdEnglishMetric').click();
-    const closed = page.waitForEvent('close').then(() => 'closed');
-    const reloaded = page.waitForEvent('load').then(() => 'reloaded');
-    await byName(page, 'cmdOff').click();
-    if ((await Promise.race([closed, reloaded])) === 'reloaded') {
-      await page.waitForSelector('body[data-ready="1"]');
-      assert.equal(await displayText(page), 'VORNA');
-      assert.equal(await byName(page, 'txtEorM').inputValue(), 'E');
-    }
-    await context.close();
+    describe('panel', () => {
+      it('shows the designed colours, font, captions and spoken names', async () => {
+        const page = await openPanel(browser, origin, desktop);
+        const style = (name, key) => page.evaluate(([s, k]) => getComputedStyle(document.querySelector(s))[k], [named(name), key]);
+        assert.equal(await style('cmdEnter', 'backgroundColor'), 'rgb(255, 255, 128)');
+        assert.equal(await style('Command1(7)', 'backgroundColor'), 'rgb(192, 192, 255)');
+        assert.equal(await style('cmdOneInch', 'backgroundColor'), 'rgb(255, 255, 255)');
+        assert.equal(await style('text1', 'backgroundColor'), 'rgb(255, 255, 255)');
+        assert.equal(await style('text1', 'color'), 'rgb(0, 0, 0)');
+        assert.equal(await page.evaluate(() => document.fonts.check('12px "Vardel Sans"')), true);
+        assert.equal(await displayText(page), 'VORNA');
+        assert.equal(await property(page, 'txtEorM', 'value'), 'E');
+        assert.equal(await property(page, 'cmdSquared', 'textContent'), 'X \u00B2');
+        assert.equal(await property(page, 'cmdFourandHalfInch', 'textContent'), ' 4 1/2"');
+        // Every visible key is an enabled button named as on the desktop.
+        const keys = await page.evaluate(() =>
+          [...document.querySelectorAll('#panel button.key:not([hidden])')].map((key) => [
+            key.dataset.name,
+            key.getAttribute('aria-label'),
+            key.disabled,
+          ]),
+        );
+        const rows = layout.controls.filter((c) => c.kind === 'key' && c.visible);
+        assert.deepEqual(
+          keys.sort(),
+          rows.map((row) => [row.name, row.spoken, false]).sort(),
+        );
+        assert.equal(await property(page, 'text1', 'ariaLive'), 'polite');
+        assert.equal(await property(page, 'txtEorM', 'disabled'), true);
+        assert.deepEqual(await page.problems(), []);
+        await page.close();
+      });
+
+      it('follows the designed tab order, wrapping round, and never stops at the indicator', async () => {
+        const page = await openPanel(browser, origin, desktop);
+        const stops = layout.controls.filter((c) => c.kind === 'key' && c.visible);
+        const order = [];
+        for (let i = 0; i <= stops.length; i++) {
+          order.push(await focused(page));
+          await page.press('Tab');
+        }
+        assert.equal(order[0], 'cmdEnginePressure');
+        assert.deepEqual(order.slice(1, 4), ['cmdStraightTipFR', 'cmdfognozzleFR', 'cmdClearDisplay']);
+        assert.equal(order[10], 'cmdEnter');
+        assert.equal(order[stops.length - 1], 'cmdOff');
+        assert.equal(order[stops.length], 'cmdEnginePressure');
+        await page.close();
+      });
+    });
+
+    describe('worked examples', () => {
+      it('friction loss by tap on a phone; a tap on a hose key\'s metric label presses the key', touchOnly, async () => {
+        const page = await openPanel(browser, origin, phone);
+        await page.tap(named(frictionLoss[0]));
+        assert.equal(await displayText(page), 'FLOW GPM');
+        for (const name of frictionLoss.slice(1)) await page.tap(named(name));
+        assert.equal(await displayText(page), 'PSI 70');
+        await page.tap(named('cmdEnglishMetric'));
+        await page.tap(named('cmdFrictionLoss'));
+        await page.tap(named('lbl45mm'));
+        assert.equal(await displayText(page), '45');
+        assert.deepEqual(await page.problems(), []);
+        await page.close();
+      });
+
+      it('friction loss by keyboard: one typed Enter runs Enter once, wherever the focus is', async () => {
+        const page = await openPanel(browser, origin, desktop);
+        await page.click(named('cmdFrictionLoss'));
+        assert.equal(await focused(page), 'cmdEnter');
+        await page.type('150');
+        assert.equal(await displayText(page), ' 150');
+        await page.press('Enter');
+        assert.equal(await displayText(page), 'HOSE SIZE');
+        await page.click(named('cmdOneandThreeQuartersInch'));
+        assert.equal(await displayText(page), '1.75');
+        await page.press('NumpadEnter');
+        assert.equal(await displayText(page), 'SIAMESE');
+        await page.press('Enter');
+        await page.type('200');
+        await page.press('Enter');
+        assert.equal(await displayText(page), 'PSI 70');
+        assert.deepEqual(await page.problems(), []);
+        await page.close();
+      });
+
+      it('the numeric keypad\'s operators count as the characters they type', async () => {
+        const page = await openPanel(browser, origin, desktop);
+        for (const key of ['2', 'NumpadAdd', '3', 'NumpadMultiply', '4', 'Equal']) await page.press(key);
+        assert.equal(await displayText(page), ' 20');
+        await page.close();
+      });
+    });
+
+    describe('review', () => {
+      it('F2 walks a friction loss; keying 300 at the length gives PSI 105', async () => {
+        const page = await openPanel(browser, origin, desktop);
+        await page.press('F2');
+        assert.equal(await displayText(page), 'VORNA'); // nothing to review yet
+        await clickAll(page, frictionLoss);
+        assert.equal(await displayText(page), 'PSI 70');
+        await page.press('F2');
+        assert.equal(await displayText(page), 'FLOW GPM');
+        for (let i = 0; i < 7; ++i) await page.press('Enter');
+        assert.equal(await displayText(page), '200');
+        await page.type('300');
+        await page.press('Enter');
+        assert.equal(await displayText(page), 'PSI 105');
+        assert.deepEqual(await page.problems(), []);
+        await page.close();
+      });
+
+      it('the display menu, by right click and by long press, offers the review only after a result', async () => {
+        const page = await openPanel(browser, origin, desktop);
+        const item = named('mnuReviewInputs');
+        const itemShown = () => page.evaluate((s) => document.querySelector(s).getClientRects().length > 0, item);
+        await page.click(named('cmdFrictionLoss'));
+        // What a long press fires.
+        await page.evaluate((s) => {
+          document.querySelector(s).dispatchEvent(new MouseEvent('contextmenu', { bubbles: true, cancelable: true }));
+        }, named('text1'));
+        assert.equal(await itemShown(), true);
+        assert.equal(await page.evaluate((s) => document.querySelector(s).disabled, item), true);
+        await page.press('Escape');
+        await clickAll(page, frictionLoss.slice(1));
+        await page.click(named('text1'), { button: 'right' });
+        assert.equal(await page.evaluate((s) => document.querySelector(s).disabled, item), false);
+        await page.click(item);
+        assert.equal(await displayText(page), 'FLOW GPM');
+        assert.equal(await itemShown(), false);
+        assert.equal(await focused(page), 'cmdEnter');
+        await page.close();
+      });
+    });
+
+    describe('boxes', () => {
+      // In the page: the open box and its title, or null.
+      const shownBox = () => {
+        const box = document.querySelector('dialog[open]');
+        const message = box?.querySelector('[data-name="message"]');
+        return box && { title: box.querySelector('.titlebar').textContent, message: message?.textContent };
+      };
+      const openBox = (page) => page.evaluate(shownBox);
+
+      it('a divide by zero shows its modal message; no key acts until OK', async () => {
+        const page = await openPanel(browser, origin, desktop);
+        await page.type('8/0=');
+        const box = await page.waitFor(shownBox, undefined, 'the message box');
+        assert.deepEqual(box, { title: 'Vardel', message: 'SORRY DIVIDE ZERO' });
+        await page.type('5');
+        assert.equal(await displayText(page), ' 0');
+        await page.click('#message button');
+        assert.equal(await openBox(page), null);
+        assert.equal(await focused(page), 'cmdEnter');
+        await page.type('5=');
+        assert.equal(await displayText(page), ' 1.6');
+
+        await page.type('c');
+        await clickAll(page, ['Command1(4)', 'cmdPosNeq', 'cmdSqRoot']);
+        assert.deepEqual(await page.waitFor(shownBox, undefined, 'the error box'), {
+          title: 'Error',
+          message: 'Error Attempting A Negative Root',
+        });
+        await page.press('Escape');
+        assert.equal(await openBox(page), null);
+        assert.equal(await displayText(page), '-4');
+        assert.deepEqual(await page.problems(), []);
+        await page.close();
+      });
+
+      it('the About box opens from Alt+H, A and from the menu, and closes with Enter and Esc', async () => {
+        const page = await openPanel(browser, origin, desktop);
+        for (const close of ['Enter', 'Escape']) {
+          if (close === 'Enter') {
+            await page.press('Alt+h');
+            await page.press('a');
+          } else {
+            await page.click(named('mnuHelp'));
+            await page.click(named('mnuAbout'));
+          }
+          assert.equal((await page.waitFor(shownBox, undefined, 'the About box')).title, 'About Vardel');
+          const text = (name) => page.evaluate((n) => document.querySelector(`#about [data-name="${n}"]`).textContent, name);
+          assert.equal(await text('lblTitle'), 'Vardel');
+          assert.equal(await text('lblVersion'), 'Version 2.0.0');
+          assert.match(await text('lblDescription'), /^The Vardel is programmed to provide answers/);
+          assert.equal(await text('lblDisclaimer'), 'Warning: ...');
+          assert.equal(await text('cmdOK'), 'OK');
+          await page.type('7');
+          assert.equal(await displayText(page), 'VORNA');
+          await page.press(close);
+          assert.equal(await openBox(page), null);
+        }
+        assert.deepEqual(await page.problems(), []);
+        await page.close();
+      });
+    });
+
+    describe('safety', () => {
+      it('loads with no console error, under a policy of its own files only, no eval, no inline script', async () => {
+        for (const view of [desktop, phone]) {
+          const page = await openPanel(browser, origin, view);
+          assert.deepEqual(await page.problems(), [], `at ${view.width}x${view.height}`);
+          await page.close();
+        }
+        const page = await openPanel(browser, origin, desktop);
+        const policy = await page.evaluate(
+          () => document.querySelector('meta[http-equiv="Content-Security-Policy"]').content,
+        );
+        assert.match(policy, /default-src 'self'/);
+        assert.doesNotMatch(policy, /'unsafe-eval'|'unsafe-inline'|\*/);
+        assert.equal(await page.evaluate(() => document.querySelectorAll('script:not([src])').length), 0);
+        const wasmType = await page.evaluate(async () => (await fetch('engine.wasm')).headers.get('content-type'));
+        assert.equal(wasmType, 'application/wasm');
+        assert.deepEqual(await page.problems(), []);
+        await page.close();
+      });
+    });
+
+    describe('offline, versions and OFF', () => {
+      it('opens and works with the server gone after one visit', async () => {
+        const own = await startServer();
+        const page = await openPanel(browser, own.origin, desktop);
+        await page.waitFor(() => navigator.serviceWorker.controller !== null, undefined, 'the service worker');
+        own.server.close();
+        own.server.closeAllConnections();
+        await page.reload();
+        await page.waitFor(() => document.body.dataset.ready === '1', undefined, 'the panel offline');
+        await clickAll(page, frictionLoss);
+        assert.equal(await displayText(page), 'PSI 70');
+        assert.deepEqual(await page.problems(), []);
+        await page.close();
+      });
+
+      // Runs on request only (VARDEL_WEB_VERSION_TEST=1): the reload during
+      // which the new version takes over now and then stalls in headless Chromium.
+      it('takes a new version whole at the next visit, never a mix of files', {
+        skip: !process.env.VARDEL_WEB_VERSION_TEST && 'set VARDEL_WEB_VERSION_TEST=1',
+      }, async () => {
+        const copy = mkdtempSync(join(tmpdir(), 'vardel-site-'));
+        cpSync(siteDir, copy, { recursive: true });
+        const own = await startServer(copy);
+        const page = await openPanel(browser, own.origin, desktop);
+        await page.waitFor(() => navigator.serviceWorker.controller !== null, undefined, 'the service worker');
+        // Which version the page and its style sheet came from.
+        const versions = () =>
+          page.evaluate(() => [
+            document.querySelector('meta[name="test-version"]')?.content ?? '1',
+            getComputedStyle(document.documentElement).getPropertyValue('--test-version').trim() || '1',
+          ]);
+
+        const edit = (file, change) => writeFileSync(join(copy, file), change(readFileSync(join(copy, file), 'utf8')));
+        edit('index.html', (t) => t.replace('<head>', '<head>\n<meta name="test-version" content="2">'));
+        edit('vardel.css', (t) => `${t}\n:root { --test-version: 2; }\n`);
+        edit('sw.js', (t) => t.replace(/const VERSION = "[^"]*"/, 'const VERSION = "second"'));
+
+        const seen = [];
+        for (let visit = 0; visit < 6; visit++) {
+          // The page may start itself again under the new version: wait for
+          // whichever document becomes ready.
+          await page.reload();
+          await page.waitFor(() => document.body.dataset.ready === '1', undefined, 'the panel');
+          const now = await versions();
+          assert.equal(now[0], now[1], `visit ${visit}: page and style of one version`);
+          seen.push(now[0]);
+          if (now[0] === '2') break;
+          // Let the browser fetch the new version whole before the next visit.
+          await page.waitFor(async () => !!(await navigator.serviceWorker.getRegistration())?.waiting, undefined, 'the new version');
+        }
+        assert.equal(seen.at(-1), '2', `versions seen: ${seen}`);
+        assert.deepEqual(await page.problems(), []);
+        await page.close();
+        own.server.close();
+        rmSync(copy, { recursive: true, force: true });
+      });
+
+      it('OFF ends the run: the window closes, or the calculator starts afresh', async () => {
+        const page = await openPanel(browser, origin, desktop);
+        await page.type('12');
+        await page.click(named('cmdEnglishMetric'));
+        await page.evaluate(() => {
+          window.beforeOff = true;
+        });
+        await page.click(named('cmdOff'));
+        for (let tries = 0; ; tries++) {
+          assert.ok(tries < 1500, 'neither closed nor started afresh');
+          if (await page.closed()) break;
+          const fresh = await page
+            .evaluate(() => !window.beforeOff && document.body.dataset.ready === '1')
+            .catch(() => false);
+          if (fresh) {
+            assert.equal(await displayText(page), 'VORNA');
+            assert.equal(await property(page, 'txtEorM', 'value'), 'E');
+            break;
+          }
+          await sleep(20);
+        }
+        await page.close();
+      });
+    });
   });
-});
+}

@@ -10,6 +10,7 @@ import { copyFileSync, mkdirSync, readdirSync, readFileSync, rmSync, writeFileSy
 import { dirname, join, relative } from 'node:path';
 import { parseArgs } from 'node:util';
 import { menuBarTwips, twipsPerPoint } from '../site/geometry.js';
+import { pagePolicy } from './policy.mjs';
 
 const { values: opt } = parseArgs({
   options: {
@@ -217,8 +218,14 @@ rules.unshift(
 
 const template = readFileSync(join(web, 'index.html'), 'utf8');
 const body = `<div class="window" id="window">\n${menuBar}\n${panel}\n${displayMenu}\n</div>\n${messageBox}\n${aboutBox}`;
-const page = template.replace('<!-- PANEL -->', body);
-if (page === template) throw new Error('index.html has no <!-- PANEL --> marker');
+let page = template;
+for (const [marker, text] of [
+  ['<!-- PANEL -->', body],
+  ['@CONTENT_SECURITY_POLICY@', escapeHtml(pagePolicy)],
+]) {
+  if (!page.includes(marker)) throw new Error(`index.html has no ${marker} marker`);
+  page = page.replace(marker, () => text);
+}
 
 rmSync(out, { recursive: true, force: true });
 mkdirSync(join(out, 'icons'), { recursive: true });
