@@ -5,7 +5,7 @@
 #              Chromium, Firefox and WebKit)
 JOBS ?= $(shell nproc)
 
-.PHONY: all setup build run test test-wasm sanitize logic format-check bench bench-startup fuzz long-walk \
+.PHONY: all setup build run test test-wasm sanitize logic format-check bench bench-startup fuzz fuzz-department long-walk \
   seeds screenshot package clean web serve-web bench-web test-web screenshot-web
 
 all: build
@@ -69,6 +69,18 @@ WALK_SEED ?= 20240611
 long-walk: build
 	VARDEL_WALK_ACTIONS=$(WALK_ACTIONS) VARDEL_WALK_SEED=$(WALK_SEED) \
 	  build/tests/robustness/robustness_tests --gtest_filter='RandomWalk.EveryInvariant*'
+
+# The department file's reader fuzzed for FUZZ_SECONDS, from the documented
+# example; new finds go to build-fuzz/department-corpus.
+fuzz-department:
+	@scripts/install-deps.sh clang libclang-rt-14-dev
+	CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DVARDEL_FUZZ=ON -DVARDEL_BUILD_UI=OFF >/dev/null
+	cmake --build build-fuzz -j $(JOBS) --target department_file_fuzzer
+	mkdir -p build-fuzz/department-corpus
+	cd build-fuzz && tests/fuzz/department_file_fuzzer -max_total_time=$(FUZZ_SECONDS) \
+	  -max_len=8192 -timeout=10 -rss_limit_mb=4096 -print_final_stats=1 \
+	  department-corpus ../tests/fuzz/department-corpus
 
 # Rewrites the fuzzer's seeds, tests/fuzz/corpus/seed-*, from their key
 # scripts in tests/robustness/seed_scripts.h.

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "calc/figures.h"
 #include "calc/hose_keys.h"
 #include "calc/result_text.h"
 #include "calc/sequences.h"
@@ -47,7 +48,7 @@ double stored(double value, const Step& step, const CalculatorState& s) {
     case Stored::InHundreds:
       return value / 100;
     case Stored::AsElevation:
-      return value * (isEnglish(s) ? 4.3 : 29.65);
+      return value * perFloor(s).value;
     case Stored::AsKeyed:
       break;
   }
@@ -79,7 +80,7 @@ bool takeInput(Calculator& calculator, const Step& step, std::size_t index, bool
   if (step.kind == StepKind::Hose) {
     if (s.selectedHose < 0) return false;  // no hose key pressed
     if (!showsHoseToTake(s, calculator.display(), review)) return false;
-    field = hoseCoefficient(s, s.selectedHose);
+    field = hoseCoefficient(s, s.selectedHose).value;
     w.hoseTaken = s.selectedHose;
     w.inputTexts.at(index) = s.strHoseSize;
     return true;
@@ -106,13 +107,27 @@ void showPrompt(Calculator& calculator, std::string_view prompt) {
 
 // The formula of the result, with every value in the unit system in force
 // now, which its unit word names: the hose taken is looked up again, so that
-// a change of units after the hose step cannot mix two systems.
+// a change of units after the hose step cannot mix two systems. Notes the
+// result's unit system, whether a department's figure went into it, and
+// whether a pump pressure passed the department's limit.
 bool computeResult(CalculatorState& s, const Sequence& sequence) {
+  WorkingValues& w = s.working;
+  w.departmentUsed = false;
   for (const Step& step : sequence.steps) {
-    if (step.kind == StepKind::Hose)
-      s.working.*step.field = hoseCoefficient(s, s.working.hoseTaken);
+    if (step.kind == StepKind::Hose) {
+      const Figure coefficient = hoseCoefficient(s, w.hoseTaken);
+      w.*step.field = coefficient.value;
+      w.departmentUsed = w.departmentUsed || coefficient.department;
+    }
+    if (step.stored == Stored::AsElevation) {
+      w.departmentUsed = w.departmentUsed || perFloor(s).department;
+    }
   }
-  return sequence.formula(s);
+  if (!sequence.formula(s)) return false;
+  w.resultInMetric = !isEnglish(s);
+  const std::optional<double> limit = pumpLimit(s);
+  w.overLimit = &sequence == &sequences::kEnginePressure && limit && w.*sequence.result > *limit;
+  return true;
 }
 
 // Performs one step that takes an input; false when the press must take the

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <string>
 
+#include "calc/figures.h"
 #include "calc/hose_table.h"
 #include "calc/unit_text.h"
 
@@ -29,15 +30,9 @@ void cmdHose_Click(Calculator& calculator, std::int16_t index) {
   calculator.panel.focusEnter();
 }
 
-double hoseCoefficient(const CalculatorState& state, std::int16_t row) {
-  if (!isRow(row)) return 0;
-  const Hose& hose = hoseAt(row);
-  return isEnglish(state) ? hose.englishCoefficient : hose.metricCoefficient;
-}
-
 void selectHose(CalculatorState& state, std::int16_t row) {
   if (!isRow(row)) return;
-  state.dblHoseCoefficient = hoseCoefficient(state, row);
+  state.dblHoseCoefficient = hoseCoefficient(state, row).value;
   state.strHoseSize = std::string(hoseAt(row).sizeText);
   state.selectedHose = row;
 }

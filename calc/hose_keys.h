@@ -14,12 +14,8 @@ namespace vardel {
 // outside the table does nothing.
 void cmdHose_Click(Calculator& calculator, std::int16_t index);
 
-// The friction-loss coefficient of the hose in `row`, in the unit system in
-// force now: a hose chosen before a change of units is taken in the new ones.
-double hoseCoefficient(const CalculatorState& state, std::int16_t row);
-
 // Makes the hose in `row` the selected one: its coefficient in the units in
-// force, its size text and its row.
+// force (calc/figures.h), its size text and its row.
 void selectHose(CalculatorState& state, std::int16_t row);
 
 // Whether `text` names the hose in `row`: its size text, or what its key

@@ -6,6 +6,8 @@
 
 namespace vardel {
 
+struct DepartmentValues;  // calc/department.h
+
 // Flag values. The public flags and bolPromptShown hold True as -1 and False
 // as 0; the keypad flags hold 1 or 0. Every test is for a value other than 0.
 inline constexpr std::int16_t kTrue = -1;
@@ -61,6 +63,9 @@ struct WorkingValues {
   std::array<std::string, 6> inputTexts{};
   std::int16_t hoseTaken = -1;  // the hose-table row the hose step took
   std::string resultText{};     // the result last shown; F2 acts only while it is shown
+  bool resultInMetric = false;  // the unit system of that result
+  bool departmentUsed = false;  // a department's figure went into it
+  bool overLimit = false;       // a pump pressure above the department's limit
 
   bool operator==(const WorkingValues&) const = default;
 };
@@ -99,6 +104,10 @@ struct CalculatorState {
   std::int16_t bolPromptShown = kFalse;  // a prompt is shown; the next digit replaces it
 
   WorkingValues working;
+
+  // The department's figures while they are in force, else none: the
+  // published figures stand. Set by the front end that owns the values.
+  const DepartmentValues* department = nullptr;
 
   std::string text1 = "VORNA";  // the display: the calculator's one line of output
   std::string txtEorM = "E";    // the unit indicator

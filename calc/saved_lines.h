@@ -1,0 +1,29 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "calc/department.h"
+#include "core/calculator.h"
+
+// Named engine-pressure lines: recalled by keying their values, saved from
+// the engine-pressure result on the display.
+namespace vardel {
+
+// Recalls a line: ENGLISH METRIC first when the line was keyed in the other
+// unit system, then ENGINE PRESSURE, and each prompt answered with the
+// line's value keyed digit by digit (a negative one with +/-), its hose key
+// at HOSE SIZE, and Enter; it stops at ERROR. The display then shows
+// exactly what keying those values shows, and F2 walks them.
+void recallLine(Calculator& calculator, const SavedLine& line);
+
+// Why a line cannot be kept: a value that is not a plain number, or values
+// that end in ERROR when recalled with `values` in force. Empty when it can.
+std::string checkLine(const SavedLine& line, const DepartmentValues& values);
+
+// The engine-pressure result on the display as a line named `name`, with the
+// values and the unit system that the result used; nothing when the display
+// shows no engine-pressure result.
+std::optional<SavedLine> lineOfResult(const CalculatorState& state, const std::string& name);
+
+}  // namespace vardel
