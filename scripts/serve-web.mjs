@@ -8,6 +8,7 @@ import { createServer } from 'node:http';
 import { readFile, stat } from 'node:fs/promises';
 import { extname, join, normalize, resolve, sep } from 'node:path';
 import { fileURLToPath } from 'node:url';
+import { headerPolicy } from '../web/tools/security-policy.mjs';
 
 const types = {
   '.html': 'text/html; charset=utf-8',
@@ -23,10 +24,6 @@ const types = {
   '.txt': 'text/plain; charset=utf-8',
 };
 
-export const contentSecurityPolicy =
-  "default-src 'self'; script-src 'self' 'wasm-unsafe-eval'; style-src 'self'; img-src 'self'; " +
-  "font-src 'self'; connect-src 'self'; manifest-src 'self'; worker-src 'self'; object-src 'none'; " +
-  "base-uri 'none'; form-action 'none'; frame-ancestors 'none'";
 
 // Starts serving `root`; resolves to the server once it listens. Port 0
 // picks a free port (server.address().port).
@@ -43,7 +40,7 @@ export function serve(root, port = 8080) {
         'Content-Type': types[extname(path)] || 'application/octet-stream',
         'Content-Length': body.length,
         'Cache-Control': 'no-cache',
-        'Content-Security-Policy': contentSecurityPolicy,
+        'Content-Security-Policy': headerPolicy,
         'X-Content-Type-Options': 'nosniff',
       });
       response.end(request.method === 'HEAD' ? undefined : body);

@@ -6,10 +6,10 @@ import { cpSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:f
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { after, before, describe, it } from 'node:test';
-import { menuBarTwips, twipsPerPixel } from '../site/geometry.js';
 import { desktop, displayText, launch, openPanel, phone, readLayout, siteDir, startServer } from './browser.mjs';
 
 const layout = readLayout();
+const { menuBar: menuBarTwips, perPixel: twipsPerPixel } = layout.twips;
 let browser;
 let server;
 let origin;
@@ -230,7 +230,7 @@ describe('boxes', () => {
   it('a divide by zero shows its modal message; no key acts until OK', async () => {
     const { context, page, problems } = await openPanel(browser, origin, desktop);
     await page.keyboard.type('8/0=');
-    const box = page.getByRole('dialog', { name: 'Vardel' });
+    const box = page.getByRole('dialog', { name: layout.title });
     await box.waitFor();
     assert.equal(await box.locator('[data-name="message"]').textContent(), 'SORRY DIVIDE ZERO');
     await page.keyboard.type('5');
