@@ -38,6 +38,10 @@ class frmVardel : public QMainWindow, public Panel {
 
   // The button of a key of the panel, or nullptr for a key without one.
   QPushButton* keyButton(Key key) const;
+  // Runs one key's action, then draws what it left in the state: what a
+  // click on the key does.
+  void act(Key key);
+
   // Whether cmdEnter is the default key, the one the keyboard's Enter presses.
   bool enterIsDefault() const { return calculator_.enterIsDefault; }
 
@@ -61,8 +65,6 @@ class frmVardel : public QMainWindow, public Panel {
   void buildDisplayMenu();
   void setDesignedTabOrder();
   void mnuAbout_Click();
-  // Runs one key's action, then draws what it left in the state.
-  void act(Key key);
   // Shows what the state holds: the display (a new text is spoken), the
   // indicator, the enabled keys and the default key. Runs once per action.
   void draw();
