@@ -1,17 +1,23 @@
 # The two commands of the README do all the set-up themselves:
-#   make run   installs missing packages, builds and starts the calculator
-#   make test  the same set-up, then every test (natively, then the logic
-#              tests again as WebAssembly under node, then the web panel in
-#              Chromium, Firefox and WebKit)
+#   make run   installs what the desktop program needs, builds and starts it
+#   make test  installs the test clients as well, then every test (natively,
+#              then the logic tests again as WebAssembly under node, then the
+#              web panel's site and its tests in Chromium, Firefox and WebKit)
 JOBS ?= $(shell nproc)
 
-.PHONY: all setup build run test test-wasm sanitize logic format-check bench bench-startup fuzz fuzz-department long-walk \
-  seeds screenshot package clean web serve-web bench-web test-web screenshot-web
+.PHONY: all setup setup-test build run test test-wasm sanitize logic format-check bench \
+  bench-startup fuzz fuzz-department long-walk seeds screenshot package clean web serve-web \
+  bench-web test-web screenshot-web
 
 all: build
 
+# Package groups of scripts/install-deps.sh: run for building and running the
+# desktop program, test for everything the tests and their clients need.
 setup:
-	@scripts/install-deps.sh
+	@scripts/install-deps.sh run
+
+setup-test:
+	@scripts/install-deps.sh test
 
 build: setup
 	cmake --preset default >/dev/null
@@ -20,32 +26,33 @@ build: setup
 run: build
 	@scripts/run.sh build/app/vardel
 
-test: build
+test: setup-test build
 	ctest --preset default -j $(JOBS)
 	@$(MAKE) --no-print-directory test-wasm
 	@$(MAKE) --no-print-directory test-web
 
 # The engine and its logic tests compiled by emscripten to WebAssembly, the
 # tests run under node: both builds must compute the same.
-test-wasm: setup
+test-wasm: setup-test
 	cmake --preset wasm >/dev/null
 	cmake --build --preset wasm -j $(JOBS)
 	ctest --preset wasm -j $(JOBS)
 
-sanitize: setup
+sanitize: setup-test
 	cmake --preset sanitize >/dev/null
 	cmake --build --preset sanitize -j $(JOBS)
 	ctest --preset sanitize -j $(JOBS)
 
 # The Qt-free layers alone, with the window switched off: proves that core/
 # and calc/ build and pass their tests without Qt.
-logic: setup
+logic: setup-test
 	cmake --preset logic >/dev/null
 	cmake --build --preset logic -j $(JOBS)
 	ctest --preset logic -j $(JOBS)
 
 # Every C++ source as .clang-format writes it; `clang-format -i FILE` mends one.
-format-check: setup
+format-check:
+	@scripts/install-deps.sh format
 	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run -Werror
 
 # The key-sequence fuzzer, built with clang in build-fuzz, for FUZZ_SECONDS.
@@ -53,10 +60,9 @@ format-check: setup
 # are read but not written. Crashes land in build-fuzz/ as crash-* files.
 FUZZ_SECONDS ?= 60
 fuzz:
-	@scripts/install-deps.sh clang libclang-rt-14-dev
-	CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-	  -DVARDEL_FUZZ=ON -DVARDEL_BUILD_UI=OFF >/dev/null
-	cmake --build build-fuzz -j $(JOBS) --target key_sequence_fuzzer
+	@scripts/install-deps.sh test fuzz
+	cmake --preset fuzz >/dev/null
+	cmake --build --preset fuzz -j $(JOBS)
 	mkdir -p build-fuzz/corpus
 	cd build-fuzz && tests/fuzz/key_sequence_fuzzer -max_total_time=$(FUZZ_SECONDS) \
 	  -max_len=128 -timeout=10 -rss_limit_mb=4096 -print_final_stats=1 \
@@ -73,10 +79,9 @@ long-walk: build
 # The department file's reader fuzzed for FUZZ_SECONDS, from the documented
 # example; new finds go to build-fuzz/department-corpus.
 fuzz-department:
-	@scripts/install-deps.sh clang libclang-rt-14-dev
-	CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-	  -DVARDEL_FUZZ=ON -DVARDEL_BUILD_UI=OFF >/dev/null
-	cmake --build build-fuzz -j $(JOBS) --target department_file_fuzzer
+	@scripts/install-deps.sh test fuzz
+	cmake --preset fuzz >/dev/null
+	cmake --build --preset fuzz -j $(JOBS)
 	mkdir -p build-fuzz/department-corpus
 	cd build-fuzz && tests/fuzz/department_file_fuzzer -max_total_time=$(FUZZ_SECONDS) \
 	  -max_len=8192 -timeout=10 -rss_limit_mb=4096 -print_final_stats=1 \
@@ -84,12 +89,13 @@ fuzz-department:
 
 # Rewrites the fuzzer's seeds, tests/fuzz/corpus/seed-*, from their key
 # scripts in tests/robustness/seed_scripts.h.
-seeds: build
+seeds: setup-test build
 	cmake --build --preset default --target make_seed_corpus -j $(JOBS)
 	build/tests/robustness/make_seed_corpus tests/fuzz/corpus
 
 # Figures of the logic and of a key press through the window (optimised build).
-bench: setup
+bench:
+	@scripts/install-deps.sh bench
 	cmake --preset bench >/dev/null
 	cmake --build --preset bench -j $(JOBS)
 	build-bench/bench/vardel-logic-bench --benchmark_min_time=0.1 --benchmark_repetitions=5 \
@@ -99,15 +105,22 @@ bench: setup
 
 # Start-up time and memory against the Qt floor,
 # on a private X server. RUNS=n sets the number of counted rounds.
-bench-startup: setup
+bench-startup: setup-test
 	@scripts/bench-startup.sh
 
+# Every build folder that a preset names: build for the default preset,
+# build-<preset> for the others.
+PRESET_DIRS = $(shell python3 -c 'import json; print(" ".join( \
+  p.get("binaryDir", "$${sourceDir}/build-$${presetName}").replace("$${sourceDir}/", "") \
+  .replace("$${presetName}", p["name"]) for p in json.load(open("CMakePresets.json"))["configurePresets"] \
+  if not p.get("hidden")))')
 clean:
-	rm -rf build build-sanitize build-logic build-bench build-fuzz build-wasm build-web
+	rm -rf $(PRESET_DIRS)
 
 # The web panel: the engine compiled with emscripten and the site around it,
 # static files in build-web/site that any web server can host.
-web: setup
+web:
+	@scripts/install-deps.sh web
 	cmake --preset web >/dev/null
 	cmake --build --preset web -j $(JOBS)
 
@@ -119,10 +132,11 @@ serve-web: web
 node_modules/.package-lock.json: package.json package-lock.json
 	npm ci --no-audit --no-fund
 
-# The web panel at a desktop and a phone size in three engines: Chromium,
-# Firefox and WebKit (VARDEL_WEB_ENGINES=firefox,webkit picks some).
+# The site's renderer under node, and the web panel at a desktop and a phone
+# size in three engines, Chromium, Firefox and WebKit, as ctest lists them
+# (VARDEL_WEB_ENGINES=firefox,webkit picks some).
 test-web: web node_modules/.package-lock.json
-	node --test web/tests/*.test.mjs
+	ctest --preset web
 
 # The picture of the web panel in the README, in a phone-sized viewport.
 screenshot-web: web node_modules/.package-lock.json
@@ -133,10 +147,10 @@ bench-web: web node_modules/.package-lock.json
 	node web/tests/bench-web.mjs
 
 # The picture of the panel in the README, taken without a display.
-screenshot: build
+screenshot: setup-test build
 	cmake --build --preset default --target vardel-screenshot -j $(JOBS)
 	QT_QPA_PLATFORM=offscreen build/tests/ui/vardel-screenshot docs/panel.png
 
 # The Debian package of the installed tree, as build/vardel_<version>_<arch>.deb.
-package: build
+package: setup-test build
 	cd build && cpack -G DEB

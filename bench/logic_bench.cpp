@@ -28,14 +28,7 @@ namespace {
 // A panel that shows nothing, so the figures are those of the logic alone.
 class NullPanel final : public Panel {
  public:
-  void setDisplayText(const std::string&) override {}
-  void setIndicatorText(const std::string&) override {}
-  void enableKey(Key) override {}
-  void makeEnterDefault() override {}
   void focusEnter() override {}
-  std::string digitCaption(int index) const override {
-    return std::string(kDigitCaptions.at(static_cast<std::size_t>(index)));
-  }
   void showMessage(const std::string&, const std::string&) override {}
   void closeWindow() override {}
 };

@@ -20,7 +20,6 @@
 #include <vector>
 
 #include "bench/key_script.h"
-#include "calc/press.h"
 #include "core/key.h"
 #include "ui/panel_window.h"
 
@@ -48,10 +47,11 @@ struct Window {
     display->installEventFilter(&counter);
   }
 
-  // Brings the calculator to the state the script leaves, through the logic
-  // only, and lets the window catch up with its repaints.
+  // Brings the calculator to the state the script leaves, through the
+  // window's actions without clicks, and lets the window catch up with its
+  // repaints.
   void prepare(const std::vector<Key>& script) {
-    for (const Key key : script) press(window.calculator(), key);
+    for (const Key key : script) window.act(key);
     QCoreApplication::processEvents();
   }
 

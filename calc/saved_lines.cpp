@@ -48,14 +48,7 @@ void keyValue(Calculator& calculator, std::string_view text) {
 // A panel that shows nothing, for recalling a line to check it.
 class UnseenPanel : public Panel {
  public:
-  void setDisplayText(const std::string&) override {}
-  void setIndicatorText(const std::string&) override {}
-  void enableKey(Key) override {}
-  void makeEnterDefault() override {}
   void focusEnter() override {}
-  std::string digitCaption(int index) const override {
-    return std::string(kDigitCaptions.at(static_cast<std::size_t>(index)));
-  }
   void showMessage(const std::string&, const std::string&) override {}
   void closeWindow() override {}
 };

@@ -6,12 +6,9 @@ namespace vardel {
 
 void Calculator::show(std::string text) {
   state.text1 = std::move(text);
-  panel.setDisplayText(state.text1);
+  ++displayShows;
 }
 
-void Calculator::showIndicator(std::string text) {
-  state.txtEorM = std::move(text);
-  panel.setIndicatorText(state.txtEorM);
-}
+void Calculator::showIndicator(std::string text) { state.txtEorM = std::move(text); }
 
 }  // namespace vardel

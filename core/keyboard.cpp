@@ -23,4 +23,11 @@ std::optional<Key> keyForCharacter(std::int16_t code) {
   }
 }
 
+bool takesCharacter(int code) { return code == 13 || (code > ' ' && code < 0x7F); }
+
+std::string_view copiedText(std::string_view display) {
+  if (display.starts_with(' ')) display.remove_prefix(1);
+  return display;
+}
+
 }  // namespace vardel

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <optional>
 
+#include "core/key.h"
 #include "core/messages.h"
 #include "core/number_text.h"
 
@@ -82,7 +83,7 @@ void Command1_Click(Calculator& calculator, std::int16_t index) {
   if (s.intEntryStarted == 0) calculator.show(" ");
   s.intEntryStarted = 1;
 
-  const std::string caption = calculator.panel.digitCaption(index);
+  const std::string caption(kDigitCaptions[static_cast<std::size_t>(index)]);
   if (caption == ".") {
     keyPoint(calculator);
   } else if (caption.size() == 1 && caption[0] >= '0' && caption[0] <= '9') {

@@ -7,8 +7,8 @@
 namespace vardel {
 
 // A digit or the point, Command1(index): builds the number being keyed as
-// display text, a blank followed by the keyed characters. Works on the key's
-// caption, as the panel reports it.
+// display text, a blank followed by the keyed characters: the key's caption
+// is what it appends.
 void Command1_Click(Calculator& calculator, std::int16_t index);
 
 // An operator, command2(index): applies the pending operator to the

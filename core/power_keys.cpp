@@ -12,11 +12,14 @@ constexpr std::array kKeysEnabledAtStartUp = {
     KeyKind::StraightTipRF,  KeyKind::FogNozzleRF,  KeyKind::ApplicRate,    KeyKind::EnglishMetric,
 };
 
-void enableStartUpKeys(Panel& panel) {
-  for (const KeyKind kind : kKeysEnabledAtStartUp) panel.enableKey(Key{kind});
-}
-
 }  // namespace
+
+bool enabledByStartUp(KeyKind kind) {
+  for (const KeyKind enabled : kKeysEnabledAtStartUp) {
+    if (kind == enabled) return true;
+  }
+  return false;
+}
 
 void Form_Load(Calculator& calculator) {
   CalculatorState& s = calculator.state;
@@ -26,11 +29,11 @@ void Form_Load(Calculator& calculator) {
   s.strEorM = kEnglishUnits;
   clearSelectedHose(s);
   s.bolPromptShown = kFalse;
-  enableStartUpKeys(calculator.panel);
-  calculator.panel.makeEnterDefault();
+  calculator.functionKeysEnabled = true;
+  calculator.enterIsDefault = true;
 }
 
-void CmdOn_Click(Calculator& calculator) { enableStartUpKeys(calculator.panel); }
+void CmdOn_Click(Calculator& calculator) { calculator.functionKeysEnabled = true; }
 
 void cmdOff_Click(Calculator& calculator) { calculator.panel.closeWindow(); }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/calculator.h"
+#include "core/key.h"
 
 namespace vardel {
 
@@ -11,5 +12,9 @@ void Form_Load(Calculator& calculator);
 void CmdOn_Click(Calculator& calculator);
 // OFF: closes the window and so ends the program. Nothing is saved.
 void cmdOff_Click(Calculator& calculator);
+
+// Whether start-up enables the keys of this kind: the seven calculation keys
+// and ENGLISH METRIC, which the panel designs disabled.
+bool enabledByStartUp(KeyKind kind);
 
 }  // namespace vardel

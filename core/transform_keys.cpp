@@ -4,6 +4,7 @@
 #include <optional>
 #include <string_view>
 
+#include "core/key.h"
 #include "core/messages.h"
 #include "core/number_text.h"
 

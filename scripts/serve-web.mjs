@@ -8,7 +8,7 @@ import { createServer } from 'node:http';
 import { readFile, stat } from 'node:fs/promises';
 import { extname, join, normalize, resolve, sep } from 'node:path';
 import { fileURLToPath } from 'node:url';
-import { headerPolicy } from '../web/tools/policy.mjs';
+import { headerPolicy } from '../web/tools/security-policy.mjs';
 
 const types = {
   '.html': 'text/html; charset=utf-8',
@@ -23,6 +23,7 @@ const types = {
   '.woff2': 'font/woff2',
   '.txt': 'text/plain; charset=utf-8',
 };
+
 
 // Starts serving `root`; resolves to the server once it listens. Port 0
 // picks a free port (server.address().port).

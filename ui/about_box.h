@@ -2,7 +2,6 @@
 
 #include <QDialog>
 
-class QLabel;
 class QPushButton;
 
 namespace vardel::ui {
@@ -21,13 +20,12 @@ class frmAbout : public QDialog {
   void StartSysInfo();
 
  private:
+  // The controls as the design's rows give them; the title and version
+  // labels name the program from its own title and version.
   void buildControls();
-  // Fills the title, the title label and the version label from the
-  // program's own title and version.
+  // The window's title: "About " and the program's title.
   void Form_Load();
 
-  QLabel* lblTitle_ = nullptr;
-  QLabel* lblVersion_ = nullptr;
   QPushButton* cmdOK_ = nullptr;
 };
 

@@ -8,11 +8,16 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "core/app_info.h"
+#include "panel/colours.h"
+#include "panel/message_box.h"
 #include "ui/panel_widgets.h"
 
 namespace vardel::ui {
 namespace {
+
+using panel::Align;
+using panel::Control;
+namespace colours = panel::colours;
 
 QColor colour(std::uint32_t rgb) { return QColor::fromRgb(static_cast<QRgb>(rgb)); }
 
@@ -35,15 +40,13 @@ void setAllGroups(QPalette& palette, QPalette::ColorRole role, const QColor& val
   palette.setColor(QPalette::Disabled, role, value);
 }
 
-const QColor kDisabledCaption(0x80, 0x80, 0x80);
-
 }  // namespace
 
 QString qs(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QFont fontOf(const Font& design) {
+QFont fontOf(const panel::Font& design) {
   QFont font(qs(design.face));
   font.setPointSizeF(design.points);
   font.setWeight(QFont::Normal);
@@ -51,33 +54,35 @@ QFont fontOf(const Font& design) {
   return font;
 }
 
-QFont windowFont() { return fontOf(kWindowFont); }
+QFont windowFont() { return fontOf(panel::kWindowFont); }
 
-QRect pixelRect(const TwipsRect& at) {
+QRect pixelRect(const panel::TwipsRect& at) {
+  using panel::toPixels;
   return {toPixels(at.left), toPixels(at.top), toPixels(at.width), toPixels(at.height)};
 }
 
-QRect pixelRect(const TwipsLine& line) {
+QRect pixelRect(const panel::TwipsLine& line, int thickness) {
+  using panel::toPixels;
   const int x1 = toPixels(line.x1), y1 = toPixels(line.y1);
   const int x2 = toPixels(line.x2), y2 = toPixels(line.y2);
-  return QRect(QPoint(std::min(x1, x2), std::min(y1, y2)),
-               QPoint(std::max(x1, x2), std::max(y1, y2)));
+  QRect rect(QPoint(std::min(x1, x2), std::min(y1, y2)),
+             QPoint(std::max(x1, x2), std::max(y1, y2)));
+  if (y1 == y2) return rect.adjusted(0, 0, 0, thickness - 1);
+  return rect.adjusted(0, 0, thickness - 1, 0);
 }
 
 PanelKey* makeKey(const Control& row, QWidget* parent) {
   auto* key = new PanelKey(parent);
   key->setText(qs(row.caption));
   QPalette palette = key->palette();
-  setAllGroups(palette, QPalette::Button, colour(row.back.value_or(kLightBlue)));
-  setAllGroups(palette, QPalette::ButtonText, colour(row.fore.value_or(kBlack)));
-  palette.setColor(QPalette::Disabled, QPalette::ButtonText, kDisabledCaption);
+  setAllGroups(palette, QPalette::Button, colour(row.back.value_or(colours::kLightBlue)));
+  setAllGroups(palette, QPalette::ButtonText, colour(row.fore.value_or(colours::kBlack)));
+  palette.setColor(QPalette::Disabled, QPalette::ButtonText, colour(colours::kBevelShadow));
   key->setPalette(palette);
   key->setAutoDefault(false);
   // A hidden key can never take the focus.
   key->setFocusPolicy(row.visible ? Qt::StrongFocus : Qt::NoFocus);
-  if (row.key->kind == KeyKind::Digit || row.key->kind == KeyKind::Operator) {
-    key->setProperty("index", row.key->index);
-  }
+  if (row.index >= 0) key->setProperty("index", row.index);
   return key;
 }
 
@@ -86,7 +91,7 @@ QLabel* makeLabel(const Control& row, QWidget* parent) {
   // Plain text always: the display's leading blank must show as a blank.
   label->setTextFormat(Qt::PlainText);
   label->setText(qs(row.caption));
-  label->setWordWrap(false);
+  label->setWordWrap(row.wrap);
   QPalette palette = label->palette();
   if (row.back) {
     label->setAutoFillBackground(true);
@@ -124,30 +129,23 @@ QFrame* makeFrame(QWidget* parent) {
   return frame;
 }
 
-QWidget* makeLine(QWidget* parent) {
+QWidget* makeLine(const Control& row, QWidget* parent) {
   auto* line = new QWidget(parent);
   line->setAutoFillBackground(true);
-  line->setBackgroundRole(QPalette::WindowText);
+  if (row.fore) {
+    QPalette palette = line->palette();
+    palette.setColor(QPalette::Window, colour(*row.fore));
+    line->setPalette(palette);
+  } else {
+    line->setBackgroundRole(QPalette::WindowText);
+  }
+  if (row.index >= 0) line->setProperty("index", row.index);
   return line;
 }
 
-QLabel* makePlainLabel(QWidget* parent, const QString& name, const QString& text, const QRect& at) {
-  auto* label = new QLabel(text, parent);
-  label->setObjectName(name);
-  label->setTextFormat(Qt::PlainText);
-  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  QPalette palette = label->palette();
-  setAllGroups(palette, QPalette::WindowText, Qt::black);
-  label->setPalette(palette);
-  label->setGeometry(at);
-  return label;
-}
-
 void showMessageBox(QWidget* owner, const std::string& text, const std::string& title) {
-  const QString boxTitle =
-      title.empty() ? QString::fromUtf8(app_info::kTitle) : QString::fromStdString(title);
-  QMessageBox box(QMessageBox::NoIcon, boxTitle, QString::fromStdString(text), QMessageBox::Ok,
-                  owner);
+  QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(panel::messageBoxTitle(title)),
+                  QString::fromStdString(text), QMessageBox::Ok, owner);
   box.setTextFormat(Qt::PlainText);
   // Modal: the action that asked for the box waits here until OK.
   box.exec();

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "ui/panel_layout.h"
+#include "panel/control.h"
 
 class QFrame;
 class QLabel;
@@ -25,23 +25,21 @@ class PanelKey;
 QString qs(std::string_view text);
 
 // A designed font: its face at its size, never bold or italic.
-QFont fontOf(const Font& design);
+QFont fontOf(const panel::Font& design);
 // The default font of both windows.
 QFont windowFont();
 
 // A designed rectangle in pixels at 96 dots per inch.
-QRect pixelRect(const TwipsRect& at);
-// A one-pixel line covers both of its end points.
-QRect pixelRect(const TwipsLine& line);
+QRect pixelRect(const panel::TwipsRect& at);
+// A line covers both of its end points; a thicker one grows down (or right).
+QRect pixelRect(const panel::TwipsLine& line, int thickness = 1);
 
-PanelKey* makeKey(const Control& row, QWidget* parent);
-QLabel* makeLabel(const Control& row, QWidget* parent);
-QLineEdit* makeTextBox(const Control& row, QWidget* parent);
+PanelKey* makeKey(const panel::Control& row, QWidget* parent);
+QLabel* makeLabel(const panel::Control& row, QWidget* parent);
+QLineEdit* makeTextBox(const panel::Control& row, QWidget* parent);
 QFrame* makeFrame(QWidget* parent);
-QWidget* makeLine(QWidget* parent);
-
-// A plain-text label in black on the window's background, at `at`.
-QLabel* makePlainLabel(QWidget* parent, const QString& name, const QString& text, const QRect& at);
+// A line in its designed colour, or in the window's text colour.
+QWidget* makeLine(const panel::Control& row, QWidget* parent);
 
 // A modal message box with one OK button and no icon, under `title`, or
 // under the program's title when `title` is empty.

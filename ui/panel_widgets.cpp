@@ -4,6 +4,8 @@
 #include <QPen>
 #include <utility>
 
+#include "panel/colours.h"
+
 namespace vardel::ui {
 
 PanelKey::PanelKey(QWidget* parent) : QPushButton(parent) {
@@ -22,9 +24,9 @@ void PanelKey::paintEvent(QPaintEvent* /*event*/) {
   // A dark outline, doubled on the default key, and inside it a one-pixel
   // bevel: light above and left, shadow below and right; reversed while the
   // key is held down.
-  const QColor outline(0x40, 0x40, 0x40);
-  const QColor light(0xFF, 0xFF, 0xFF);
-  const QColor shadow(0x80, 0x80, 0x80);
+  const QColor outline = QColor::fromRgb(panel::colours::kOutline);
+  const QColor light = QColor::fromRgb(panel::colours::kBevelLight);
+  const QColor shadow = QColor::fromRgb(panel::colours::kBevelShadow);
   QRect edge = all.adjusted(0, 0, -1, -1);
   painter.setPen(outline);
   painter.drawRect(edge);

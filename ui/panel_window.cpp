@@ -19,36 +19,34 @@
 #include "calc/enter_sequence.h"
 #include "calc/press.h"
 #include "core/app_info.h"
-#include "core/calculator_state.h"
+#include "core/keyboard.h"
 #include "core/power_keys.h"
+#include "panel/main_window.h"
+#include "panel/menus.h"
+#include "panel/spoken_names.h"
 #include "ui/about_box.h"
 #include "ui/announcer.h"
 #include "ui/controls.h"
-#include "ui/panel_layout.h"
 #include "ui/panel_widgets.h"
 
 namespace vardel::ui {
 namespace {
 
+using panel::Control;
+using panel::Kind;
+
 // The character code that a key press types at the panel, or nothing.
 // Return and the keypad's Enter are code 13; every other key counts by the
 // character it types, so the numeric keypad works like the main keyboard.
-// Printable characters but the blank go to the window's character handler,
-// which acts on the calculator's and ignores the rest: no key of the panel
-// takes a character, while the blank presses the focused key. Chords with
-// Ctrl, Alt or Meta type nothing here: they belong to the menu's access keys
-// and to copying (Alt+C is not "c").
-std::optional<std::int16_t> typedCode(const QKeyEvent& event) {
+// Chords with Ctrl, Alt or Meta type nothing here: they belong to the menu's
+// access keys and to copying (Alt+C is not "c").
+std::optional<int> typedCode(const QKeyEvent& event) {
   constexpr Qt::KeyboardModifiers chords = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
   if (event.modifiers() & chords) return std::nullopt;
   if (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter) return 13;
   const QString text = event.text();
   if (text.size() != 1) return std::nullopt;
-  const char16_t ch = text.front().unicode();
-  // Only plain ASCII can be a calculator character; a wider code must not
-  // alias one when narrowed.
-  if (ch <= u' ' || ch >= 0x7F) return std::nullopt;
-  return static_cast<std::int16_t>(ch);
+  return text.front().unicode();
 }
 
 }  // namespace
@@ -66,11 +64,13 @@ frmVardel::frmVardel(QWidget* parent)
   buildMenu();
   buildPanel();
   Form_Load(calculator_);
+  draw();
 
   // The client area as designed, below the menu bar. The panel keeps its
   // controls in place when the window grows and clips them when it shrinks.
   layout()->activate();
-  const QSize client(toPixels(kClientWidthTwips), toPixels(kClientHeightTwips));
+  const QSize client(panel::toPixels(panel::kClientWidthTwips),
+                     panel::toPixels(panel::kClientHeightTwips));
   resize(client.width(), client.height() + menuBar()->sizeHint().height());
   layout()->activate();
   resize(size() + client - panel_->size());
@@ -82,11 +82,14 @@ frmVardel::frmVardel(QWidget* parent)
 frmVardel::~frmVardel() = default;
 
 void frmVardel::buildMenu() {
-  QMenu* help = menuBar()->addMenu(qs(kHelpMenuCaption));
-  help->setObjectName(qs(kHelpMenuName));
-  QAction* about = help->addAction(qs(kAboutItemCaption));
-  about->setObjectName(qs(kAboutItemName));
-  connect(about, &QAction::triggered, this, &frmVardel::mnuAbout_Click);
+  const panel::Menu& design = panel::helpMenu();
+  QMenu* help = menuBar()->addMenu(qs(design.caption));
+  help->setObjectName(qs(design.name));
+  for (const panel::MenuItem& item : design.items) {
+    QAction* action = help->addAction(qs(item.caption));
+    action->setObjectName(qs(item.name));
+    connect(action, &QAction::triggered, this, &frmVardel::mnuAbout_Click);
+  }
 }
 
 void frmVardel::buildPanel() {
@@ -99,7 +102,7 @@ void frmVardel::buildPanel() {
 
   std::map<std::string_view, QWidget*> frames;
   std::vector<std::pair<int, QWidget*>> tabStops;
-  for (const Control& row : panelControls()) {
+  for (const Control& row : panel::panelControls()) {
     QWidget* parent = row.parent.empty() ? panel_ : frames.at(row.parent);
     QWidget* widget = nullptr;
     QRect geometry = pixelRect(row.at);
@@ -107,9 +110,6 @@ void frmVardel::buildPanel() {
       case Kind::Key: {
         PanelKey* key = makeKey(row, parent);
         keys_.emplace_back(*row.key, key);
-        if (row.key->kind == KeyKind::Digit) {
-          command1_.at(static_cast<std::size_t>(row.key->index)) = key;
-        }
         if (row.key->kind == KeyKind::Enter) cmdEnter_ = key;
         if (key->focusPolicy() != Qt::NoFocus) tabStops.emplace_back(row.tab, key);
         key->installEventFilter(this);
@@ -132,8 +132,8 @@ void frmVardel::buildPanel() {
         widget = new StretchedImage(QStringLiteral(":/pictures/brand.gif"), parent);
         break;
       case Kind::Line:
-        widget = makeLine(parent);
-        geometry = pixelRect(row.line);
+        widget = makeLine(row, parent);
+        geometry = pixelRect(row.line, row.thickness);
         break;
     }
     widget->setObjectName(qs(row.name));
@@ -141,14 +141,14 @@ void frmVardel::buildPanel() {
     if (!row.font.face.empty()) widget->setFont(fontOf(row.font));
     widget->setEnabled(row.enabled);
     widget->setHidden(!row.visible);
-    if (!row.accessibleName.empty()) widget->setAccessibleName(qs(spokenName(row)));
+    if (!row.accessibleName.empty()) widget->setAccessibleName(qs(panel::spokenName(row)));
     if (!row.toolTip.empty()) widget->setToolTip(qs(row.toolTip));
   }
   // The indicator is a window of its own in front of the display.
   txtEorM_->raise();
 
   for (const auto& [key, button] : keys_) {
-    connect(button, &QPushButton::clicked, this, [this, key = key] { press(calculator_, key); });
+    connect(button, &QPushButton::clicked, this, [this, key = key] { act(key); });
   }
 
   buildDisplayMenu();
@@ -161,12 +161,14 @@ void frmVardel::buildPanel() {
 }
 
 void frmVardel::buildDisplayMenu() {
+  const panel::Menu& design = panel::displayMenu();
   mnuDisplay_ = new QMenu(this);
-  mnuDisplay_->setObjectName(qs(kDisplayMenuName));
-  mnuReviewInputs_ = mnuDisplay_->addAction(qs(kReviewItemCaption));
-  mnuReviewInputs_->setObjectName(qs(kReviewItemName));
-  connect(mnuReviewInputs_, &QAction::triggered, this,
-          [this] { press(calculator_, Key{KeyKind::Review}); });
+  mnuDisplay_->setObjectName(qs(design.name));
+  for (const panel::MenuItem& item : design.items) {
+    mnuReviewInputs_ = mnuDisplay_->addAction(qs(item.caption));
+    mnuReviewInputs_->setObjectName(qs(item.name));
+  }
+  connect(mnuReviewInputs_, &QAction::triggered, this, [this] { act(Key{KeyKind::Review}); });
   // Offered only where F2 would act; the state cannot change while the menu
   // is open, so it is asked once, as the menu opens.
   connect(mnuDisplay_, &QMenu::aboutToShow, this,
@@ -183,41 +185,45 @@ QPushButton* frmVardel::keyButton(Key key) const {
   return nullptr;
 }
 
-void frmVardel::setDisplayText(const std::string& text) {
-  const QString shown = QString::fromStdString(text);
-  text1_->setText(shown);
-  // Every new text is heard, the same one again too: each is the answer to
-  // a key. A lone blank is only the step before a keyed digit shows.
-  if (!shown.trimmed().isEmpty()) announcer_->announce(Announcer::Source::Display, shown);
+void frmVardel::act(Key key) {
+  press(calculator_, key);
+  draw();
 }
 
-void frmVardel::setIndicatorText(const std::string& text) {
-  const QString shown = QString::fromStdString(text);
-  if (shown == txtEorM_->text()) return;
-  txtEorM_->setText(shown);
-  announcer_->announce(
-      Announcer::Source::Indicator,
-      txtEorM_->accessibleName() + QStringLiteral(" ") + shown +
-          (text == kEnglishUnits ? QStringLiteral(", English") : QStringLiteral(", metric")));
-}
-
-void frmVardel::enableKey(Key key) {
-  if (QPushButton* button = keyButton(key)) button->setEnabled(true);
-}
-
-void frmVardel::makeEnterDefault() {
+void frmVardel::draw() {
+  const CalculatorState& s = calculator_.state;
+  if (calculator_.displayShows != drawnDisplayShows_) {
+    drawnDisplayShows_ = calculator_.displayShows;
+    const QString shown = QString::fromStdString(s.text1);
+    text1_->setText(shown);
+    // Every new text is heard, the same one again too: each is the answer
+    // to a key. A lone blank is no answer.
+    if (!shown.trimmed().isEmpty()) announcer_->announce(Announcer::Source::Display, shown);
+  }
+  const QString indicator = QString::fromStdString(s.txtEorM);
+  if (indicator != txtEorM_->text()) {
+    txtEorM_->setText(indicator);
+    announcer_->announce(Announcer::Source::Indicator,
+                         QString::fromStdString(panel::spokenUnits(s.txtEorM)));
+  }
+  if (calculator_.functionKeysEnabled != drawnKeysEnabled_) {
+    drawnKeysEnabled_ = calculator_.functionKeysEnabled;
+    for (const Control& row : panel::panelControls()) {
+      if (!row.key) continue;
+      if (QPushButton* button = keyButton(*row.key)) {
+        button->setEnabled(panel::isEnabled(row, calculator_));
+      }
+    }
+  }
   // QPushButton acts on its default flag only inside a dialog: the flag
   // draws the key as the default, and the window's key handler routes the
   // keyboard's Enter to it.
-  enterIsDefault_ = true;
-  cmdEnter_->setDefault(true);
+  if (cmdEnter_->isDefault() != calculator_.enterIsDefault) {
+    cmdEnter_->setDefault(calculator_.enterIsDefault);
+  }
 }
 
 void frmVardel::focusEnter() { cmdEnter_->setFocus(Qt::OtherFocusReason); }
-
-std::string frmVardel::digitCaption(int index) const {
-  return command1_.at(static_cast<std::size_t>(index))->text().toStdString();
-}
 
 void frmVardel::showMessage(const std::string& text, const std::string& title) {
   showMessageBox(this, text, title);
@@ -256,21 +262,23 @@ bool frmVardel::previewKeyPress(QKeyEvent* event) {
   }
   // F2 reviews the inputs of the result shown, and does nothing elsewhere.
   if (event->key() == Qt::Key_F2 && event->modifiers() == Qt::NoModifier) {
-    press(calculator_, Key{KeyKind::Review});
+    act(Key{KeyKind::Review});
     return true;
   }
-  std::optional<std::int16_t> code = typedCode(*event);
-  if (!code) return false;
+  const std::optional<int> code = typedCode(*event);
+  if (!code || !takesCharacter(*code)) return false;
   // Used up, Enter too: the keyboard's Enter runs the Enter key's action
   // here once, and no focused key may click on it as well.
-  Form_KeyPress(calculator_, *code);
+  auto character = static_cast<std::int16_t>(*code);
+  Form_KeyPress(calculator_, character);
+  draw();
   return true;
 }
 
 void frmVardel::copyDisplay() const {
-  QString text = text1_->text();
-  if (text.startsWith(u' ')) text.remove(0, 1);
-  QGuiApplication::clipboard()->setText(text);
+  const std::string_view text = copiedText(calculator_.display());
+  QGuiApplication::clipboard()->setText(
+      QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
 }
 
 void frmVardel::mnuAbout_Click() { showAboutBox(this); }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
-#include <array>
+#include <cstdint>
 #include <string>
 #include <utility>
 #include <vector>
@@ -22,9 +22,10 @@ namespace vardel::ui {
 class Announcer;
 class PanelKey;
 
-// The main window: the calculator panel built from the layout table, and the
-// panel that the calculator's actions drive. It owns the calculator for the
-// whole run; every key's click runs press() with the key it stands for.
+// The main window: the calculator panel built from the design's rows, and the
+// panel on which the calculator's actions raise their events. It owns the
+// calculator for the whole run; every key's click runs press() with the key
+// it stands for, and after each action the window draws the state once.
 class frmVardel : public QMainWindow, public Panel {
   Q_OBJECT
 
@@ -37,16 +38,15 @@ class frmVardel : public QMainWindow, public Panel {
 
   // The button of a key of the panel, or nullptr for a key without one.
   QPushButton* keyButton(Key key) const;
+  // Runs one key's action, then draws what it left in the state: what a
+  // click on the key does.
+  void act(Key key);
+
   // Whether cmdEnter is the default key, the one the keyboard's Enter presses.
-  bool enterIsDefault() const { return enterIsDefault_; }
+  bool enterIsDefault() const { return calculator_.enterIsDefault; }
 
   // Panel.
-  void setDisplayText(const std::string& text) override;
-  void setIndicatorText(const std::string& text) override;
-  void enableKey(Key key) override;
-  void makeEnterDefault() override;
   void focusEnter() override;
-  std::string digitCaption(int index) const override;
   void showMessage(const std::string& text, const std::string& title) override;
   void closeWindow() override;
 
@@ -65,11 +65,14 @@ class frmVardel : public QMainWindow, public Panel {
   void buildDisplayMenu();
   void setDesignedTabOrder();
   void mnuAbout_Click();
+  // Shows what the state holds: the display (a new text is spoken), the
+  // indicator, the enabled keys and the default key. Runs once per action.
+  void draw();
   // Whether a key press delivered to `watched` is typed at this window: one
   // of its own controls, while it is the active window and no modal window,
   // popup menu or keyboard-driven menu bar takes the keyboard.
   bool typedAtPanel(QObject* watched) const;
-  // Ctrl+C: the display's text, without its leading blank, to the clipboard.
+  // Ctrl+C: what the display's text copies as, to the clipboard.
   void copyDisplay() const;
 
   Calculator calculator_;
@@ -80,9 +83,10 @@ class frmVardel : public QMainWindow, public Panel {
   QMenu* mnuDisplay_ = nullptr;
   QAction* mnuReviewInputs_ = nullptr;
   PanelKey* cmdEnter_ = nullptr;
-  std::array<PanelKey*, 11> command1_{};  // the digit keys and the point, by index
   std::vector<std::pair<Key, PanelKey*>> keys_;
-  bool enterIsDefault_ = false;
+  // What the window last drew, so that draw() changes only what changed.
+  std::uint32_t drawnDisplayShows_ = 0;
+  bool drawnKeysEnabled_ = false;
 };
 
 }  // namespace vardel::ui

@@ -1,71 +1,77 @@
-// The calculator engine of the web panel. The page implements the panel
-// operations in JavaScript (web/panel_library.js forwards each one to it) and
-// hands every key click and typed character to the entry points below; the
-// engine decides everything, exactly as it does behind the Qt window.
+// The calculator engine of the web panel. The page hands every key click and
+// typed character to the entry points below; the engine runs the action and
+// then hands the page, in one call, what the page must draw (the display, the
+// indicator, the keys' states) and the events the action raised (message
+// boxes, the focus moving to Enter, closing). So a key crosses into the
+// engine once and back once, and no rule of the calculator lives in the page.
 
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "calc/enter_sequence.h"
 #include "calc/press.h"
-#include "core/app_info.h"
 #include "core/calculator.h"
+#include "core/keyboard.h"
 #include "core/panel.h"
 #include "core/power_keys.h"
-#include "ui/panel_layout.h"
+#include "panel/main_window.h"
+#include "panel/message_box.h"
 
-// The page's side of the panel. A key is named by its row in the layout
-// table, which is also what the page's markup was generated from.
-extern "C" {
-void vardel_panel_set_display(const char* text);
-void vardel_panel_set_indicator(const char* text);
-void vardel_panel_enable(int row);
-void vardel_panel_make_enter_default();
-void vardel_panel_focus_enter();
-int vardel_panel_digit_caption(int index, char* buffer, int size);
-void vardel_panel_show_message(const char* text, const char* title);
-void vardel_panel_close();
-}
+// The page's side: web/panel_library.js forwards it to the page's panel.
+extern "C" void vardel_page_draw(const char* display, const char* indicator, int flags,
+                                 const char* messages);
 
 namespace vardel::web {
 namespace {
 
-std::optional<int> rowOf(Key key) {
-  const auto rows = ui::panelControls();
-  for (std::size_t i = 0; i < rows.size(); ++i) {
-    if (rows[i].key == key) return static_cast<int>(i);
-  }
-  return std::nullopt;
-}
+// What one draw carries besides the two texts.
+enum Flag : int {
+  kDisplayShown = 1,         // the action gave the display a text (the same again too)
+  kFunctionKeysEnabled = 2,  // the keys that start-up enables are enabled
+  kEnterIsDefault = 4,
+  kFocusEnter = 8,  // the focus moved to Enter
+  kClose = 16,      // the window closes
+};
 
+// Gathers the events of one action, for the one call that follows it.
 class PagePanel : public Panel {
  public:
-  void setDisplayText(const std::string& text) override { vardel_panel_set_display(text.c_str()); }
-  void setIndicatorText(const std::string& text) override {
-    vardel_panel_set_indicator(text.c_str());
-  }
-  void enableKey(Key key) override {
-    if (const std::optional<int> row = rowOf(key)) vardel_panel_enable(*row);
-  }
-  void makeEnterDefault() override { vardel_panel_make_enter_default(); }
-  void focusEnter() override { vardel_panel_focus_enter(); }
-  std::string digitCaption(int index) const override {
-    char buffer[16] = {};
-    const int length = vardel_panel_digit_caption(index, buffer, sizeof buffer);
-    return std::string(buffer, length > 0 ? static_cast<std::size_t>(length) : 0);
-  }
+  void focusEnter() override { flags_ |= kFocusEnter; }
   // The page's box cannot hold the action up as a modal loop does; nothing
   // after a message in any action depends on its being dismissed, and the
   // page lets no key act while the box is open.
   void showMessage(const std::string& text, const std::string& title) override {
-    vardel_panel_show_message(text.c_str(), title.empty() ? app_info::kTitle : title.c_str());
+    // Each message is its title, a unit separator and its text; messages
+    // are separated by a record separator.
+    if (!messages_.empty()) messages_ += '\x1e';
+    messages_ += panel::messageBoxTitle(title) + '\x1f' + text;
   }
-  void closeWindow() override { vardel_panel_close(); }
+  void closeWindow() override { flags_ |= kClose; }
+
+  // Hands the page the state and the events, and forgets the events.
+  void draw(const Calculator& calculator) {
+    int flags = flags_;
+    if (calculator.displayShows != drawnShows_) flags |= kDisplayShown;
+    if (calculator.functionKeysEnabled) flags |= kFunctionKeysEnabled;
+    if (calculator.enterIsDefault) flags |= kEnterIsDefault;
+    drawnShows_ = calculator.displayShows;
+    vardel_page_draw(calculator.state.text1.c_str(), calculator.state.txtEorM.c_str(), flags,
+                     messages_.c_str());
+    flags_ = 0;
+    messages_.clear();
+  }
+
+ private:
+  int flags_ = 0;
+  std::string messages_;
+  std::uint32_t drawnShows_ = 0;
 };
 
 PagePanel thePanel;
 std::optional<Calculator> theCalculator;
+std::string copied;
 
 }  // namespace
 }  // namespace vardel::web
@@ -80,35 +86,49 @@ extern "C" {
 void vardel_start() {
   theCalculator.emplace(thePanel);
   vardel::Form_Load(*theCalculator);
+  thePanel.draw(*theCalculator);
 }
 
-// A click on the key of layout row `row`; rows that are no key do nothing.
+// A click on the key of layout row `row`; rows that are no key, and keys not
+// enabled, do nothing.
 void vardel_click(int row) {
-  const auto rows = vardel::ui::panelControls();
+  const auto rows = vardel::panel::panelControls();
   if (!theCalculator || row < 0 || static_cast<std::size_t>(row) >= rows.size()) return;
   const auto& control = rows[static_cast<std::size_t>(row)];
-  if (control.key && control.visible) vardel::press(*theCalculator, *control.key);
+  if (!control.key || !control.visible || !vardel::panel::isEnabled(control, *theCalculator)) {
+    return;
+  }
+  vardel::press(*theCalculator, *control.key);
+  thePanel.draw(*theCalculator);
 }
 
-// A typed character (its code; Enter is 13). Enter and every printable
-// character but the blank go to the window's character handler, which acts
-// on the calculator's and ignores the rest; returns 1 for those, so that the
-// page keeps the browser from acting on them too. The blank and control
-// characters stay the browser's.
+// A typed character (its code; Enter is 13). Returns 1 when the window's
+// character handler takes it, so that the page keeps the browser from acting
+// on it too; the blank and control characters stay the browser's.
 int vardel_type(int code) {
-  if (!theCalculator || (code != 13 && (code <= ' ' || code >= 0x7F))) return 0;
+  if (!theCalculator || !vardel::takesCharacter(code)) return 0;
   auto character = static_cast<std::int16_t>(code);
   vardel::Form_KeyPress(*theCalculator, character);
+  thePanel.draw(*theCalculator);
   return 1;
 }
 
 // F2 or the display menu's item: reviews the inputs of the result shown, and
 // does nothing elsewhere.
 void vardel_review() {
-  if (theCalculator) vardel::press(*theCalculator, vardel::Key{vardel::KeyKind::Review});
+  if (!theCalculator) return;
+  vardel::press(*theCalculator, vardel::Key{vardel::KeyKind::Review});
+  thePanel.draw(*theCalculator);
 }
 
 // Whether a review can start now: the display menu's item is enabled then.
 int vardel_can_review() { return theCalculator && vardel::canReview(theCalculator->state) ? 1 : 0; }
+
+// What Ctrl+C copies from the display.
+const char* vardel_copy_text() {
+  if (!theCalculator) return "";
+  vardel::web::copied = std::string(vardel::copiedText(theCalculator->display()));
+  return vardel::web::copied.c_str();
+}
 
 }  // extern "C"

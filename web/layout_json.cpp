@@ -1,4 +1,5 @@
-// Writes the panel's layout table, the menu and the About box as JSON on
+// Writes the panel as data (the main window's rows, the menus, the boxes, the
+// colours and sizes) and the product's facts as JSON on
 // standard output. The site's build turns it into the page's markup and
 // style sheet, and the browser tests check the page against it, so the web
 // panel has no layout of its own: a changed row changes both panels.
@@ -10,13 +11,18 @@
 
 #include "core/app_info.h"
 #include "core/key.h"
-#include "ui/about_layout.h"
-#include "ui/panel_layout.h"
+#include "core/power_keys.h"
+#include "panel/about_box.h"
+#include "panel/colours.h"
+#include "panel/main_window.h"
+#include "panel/menus.h"
+#include "panel/message_box.h"
+#include "panel/spoken_names.h"
 
 namespace {
 
 using namespace vardel;
-using namespace vardel::ui;
+using namespace vardel::panel;
 
 std::string quoted(std::string_view text) {
   std::string out = "\"";
@@ -97,15 +103,6 @@ std::string_view keyKindName(KeyKind kind) {
   }
 }
 
-// Arrays keep their design name and show their index, as "Command1(7)".
-std::string designName(const Control& row) {
-  std::string name(row.name);
-  if (row.key && (row.key->kind == KeyKind::Digit || row.key->kind == KeyKind::Operator)) {
-    name += "(" + std::to_string(row.key->index) + ")";
-  }
-  return name;
-}
-
 std::string font(const Font& f) {
   return "{\"face\":" + quoted(f.face) + ",\"points\":" + std::to_string(f.points) + "}";
 }
@@ -120,9 +117,29 @@ std::string line(const TwipsLine& l) {
          ",\"x2\":" + std::to_string(l.x2) + ",\"y2\":" + std::to_string(l.y2) + "}";
 }
 
-std::string rule(const about::Rule& r) {
-  return "{\"line\":" + line(r.line) + ",\"thickness\":" + std::to_string(r.thickness) +
-         ",\"colour\":" + colour(r.rgb) + "}";
+std::string boolean(bool value) { return value ? "true" : "false"; }
+
+std::string menu(const Menu& m) {
+  std::string out =
+      "{\"name\":" + quoted(m.name) + ",\"caption\":" + quoted(m.caption) + ",\"items\":[";
+  for (std::size_t i = 0; i < m.items.size(); ++i) {
+    if (i > 0) out += ",";
+    out +=
+        "{\"name\":" + quoted(m.items[i].name) + ",\"caption\":" + quoted(m.items[i].caption) + "}";
+  }
+  return out + "]}";
+}
+
+std::string_view pictureName(Picture picture) {
+  switch (picture) {
+    case Picture::Brand:
+      return "brand";
+    case Picture::Icon:
+      return "icon";
+    case Picture::None:
+      break;
+  }
+  return "";
 }
 
 std::string control(const Control& row, std::size_t index) {
@@ -132,7 +149,7 @@ std::string control(const Control& row, std::size_t index) {
   out += ",\"parent\":" + quoted(row.parent);
   out += ",\"caption\":" + quoted(row.caption);
   if (row.kind == Kind::Line) {
-    out += ",\"line\":" + line(row.line);
+    out += ",\"line\":" + line(row.line) + ",\"thickness\":" + std::to_string(row.thickness);
   } else {
     out += ",\"rect\":" + rect(row.at);
   }
@@ -140,49 +157,61 @@ std::string control(const Control& row, std::size_t index) {
   if (row.back) out += ",\"back\":" + colour(*row.back);
   if (row.fore) out += ",\"fore\":" + colour(*row.fore);
   out += ",\"align\":" + quoted(alignName(row.align));
-  out += std::string(",\"border\":") + (row.border ? "true" : "false");
+  out += ",\"border\":" + boolean(row.border);
+  out += ",\"wrap\":" + boolean(row.wrap);
   out += ",\"tab\":" + std::to_string(row.tab);
-  out += std::string(",\"enabled\":") + (row.enabled ? "true" : "false");
-  out += std::string(",\"visible\":") + (row.visible ? "true" : "false");
-  if (row.key) out += ",\"key\":" + quoted(keyKindName(row.key->kind));
-  out += ",\"spoken\":" + quoted(row.accessibleName);
+  out += ",\"enabled\":" + boolean(row.enabled);
+  out += ",\"visible\":" + boolean(row.visible);
+  if (row.key) {
+    out += ",\"key\":" + quoted(keyKindName(row.key->kind));
+    out += ",\"startUp\":" + boolean(!row.enabled && enabledByStartUp(row.key->kind));
+  }
+  if (row.closesBox) out += ",\"closesBox\":true";
+  if (row.picture != Picture::None) out += ",\"picture\":" + quoted(pictureName(row.picture));
+  out += ",\"spoken\":" + quoted(spokenName(row));
   return out + "}";
+}
+
+std::string controls(std::span<const Control> rows) {
+  std::string out = "[\n";
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    out += control(rows[i], i);
+    out += i + 1 < rows.size() ? ",\n" : "\n";
+  }
+  return out + "]";
 }
 
 }  // namespace
 
 int main() {
+  namespace c = colours;
+  const Dialog& about = aboutBox();
   std::string out = "{\n\"title\":" + quoted(app_info::kTitle);
   out += ",\n\"version\":" + quoted(app_info::kVersion);
+  out += ",\n\"appId\":" + quoted(app_info::kAppId);
+  out += ",\n\"description\":" + quoted(app_info::kDescription);
   out += ",\n\"client\":{\"width\":" + std::to_string(kClientWidthTwips) +
          ",\"height\":" + std::to_string(kClientHeightTwips) + "}";
   out += ",\n\"windowFont\":" + font(kWindowFont);
-  out += ",\n\"menu\":{\"name\":" + quoted(kHelpMenuName) +
-         ",\"caption\":" + quoted(kHelpMenuCaption) +
-         ",\"item\":{\"name\":" + quoted(kAboutItemName) +
-         ",\"caption\":" + quoted(kAboutItemCaption) + "}}";
-  out += ",\n\"displayMenu\":{\"name\":" + quoted(kDisplayMenuName) +
-         ",\"item\":{\"name\":" + quoted(kReviewItemName) +
-         ",\"caption\":" + quoted(kReviewItemCaption) + "}}";
-  out += ",\n\"about\":{\"width\":" + std::to_string(about::kClientWidthTwips) +
-         ",\"height\":" + std::to_string(about::kClientHeightTwips) +
-         ",\"icon\":" + rect(about::kIcon) + ",\"lblTitle\":" + rect(about::kTitle) +
-         ",\"lblVersion\":" + rect(about::kVersion) +
-         ",\"lblDescription\":" + rect(about::kDescriptionPlace) +
-         ",\"lblDisclaimer\":" + rect(about::kDisclaimerPlace) + ",\"cmdOK\":" + rect(about::kOK) +
-         ",\"rules\":[" + rule(about::kGreyRule) + "," + rule(about::kWhiteRule) + "]" +
-         ",\"titlePrefix\":" + quoted(about::kTitlePrefix) +
-         ",\"versionPrefix\":" + quoted(about::kVersionPrefix) +
-         ",\"description\":" + quoted(about::kDescription) +
-         ",\"disclaimer\":" + quoted(about::kDisclaimer) + ",\"ok\":" + quoted(about::kOKCaption) +
-         "}";
-  out += ",\n\"controls\":[\n";
-  const auto rows = panelControls();
-  for (std::size_t i = 0; i < rows.size(); ++i) {
-    out += control(rows[i], i);
-    out += i + 1 < rows.size() ? ",\n" : "\n";
-  }
-  out += "]\n}\n";
+  out += ",\n\"twips\":{\"perPixel\":" + std::to_string(kTwipsPerPixel) +
+         ",\"perPoint\":" + std::to_string(kTwipsPerPoint) +
+         ",\"menuBar\":" + std::to_string(kMenuBarTwips) +
+         ",\"titleBar\":" + std::to_string(kTitleBarTwips) + "}";
+  out += ",\n\"colours\":{\"lightBlue\":" + colour(c::kLightBlue) +
+         ",\"lightYellow\":" + colour(c::kLightYellow) + ",\"white\":" + colour(c::kWhite) +
+         ",\"black\":" + colour(c::kBlack) + ",\"outline\":" + colour(c::kOutline) +
+         ",\"bevelLight\":" + colour(c::kBevelLight) +
+         ",\"bevelShadow\":" + colour(c::kBevelShadow) +
+         ",\"controlFace\":" + colour(c::kControlFace) + "}";
+  out += ",\n\"menu\":" + menu(helpMenu());
+  out += ",\n\"displayMenu\":" + menu(displayMenu());
+  out += ",\n\"messageBox\":{\"name\":" + quoted(kMessageBoxName) +
+         ",\"ok\":" + quoted(kMessageBoxOK) + "}";
+  out += ",\n\"about\":{\"name\":" + quoted(about.name) + ",\"title\":" + quoted(about.title) +
+         ",\"width\":" + std::to_string(about.widthTwips) +
+         ",\"height\":" + std::to_string(about.heightTwips) +
+         ",\"controls\":" + controls(about.controls) + "}";
+  out += ",\n\"controls\":" + controls(panelControls()) + "\n}\n";
   std::fwrite(out.data(), 1, out.size(), stdout);
   return 0;
 }

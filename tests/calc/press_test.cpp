@@ -47,11 +47,11 @@ TEST(Press, TypedCharactersRunACalculation) {
 TEST(Press, PowerAndUnitKeysReachThePanel) {
   Session session;
   session.run("EM");
-  EXPECT_EQ(session.panel.indicator, "M");
+  EXPECT_EQ(session.state().txtEorM, "M");
   EXPECT_EQ(session.state().strEorM, "M");
-  session.panel.enabled.clear();
+  session.calculator.functionKeysEnabled = false;
   press(session.calculator, {KeyKind::On});
-  EXPECT_EQ(session.panel.enabled.size(), 8u);
+  EXPECT_TRUE(session.calculator.functionKeysEnabled);
   press(session.calculator, {KeyKind::Off});
   EXPECT_EQ(session.panel.closed, 1);
 }

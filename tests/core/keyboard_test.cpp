@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <map>
 
 namespace vardel {
@@ -34,6 +35,26 @@ TEST(Keyboard, MapsTheCalculatorsCharacters) {
       ASSERT_EQ(key, std::nullopt) << code;  // letters, Backspace, Escape, ...
     }
   }
+}
+
+// The window takes Enter and the printable ASCII characters, the
+// calculator's or not; the blank, control characters and anything beyond
+// ASCII stay the window's own. A wide code is never narrowed into a taken one.
+TEST(Keyboard, TakesEnterAndPrintableAscii) {
+  for (const int code : std::initializer_list<int>{13, '!', '0', 'x', '~'})
+    EXPECT_TRUE(takesCharacter(code)) << code;
+  for (const int code :
+       std::initializer_list<int>{0, 8, 9, 27, ' ', 0x7F, 0xE9, 0x100 + '5', 0x10000 + 13, -1}) {
+    EXPECT_FALSE(takesCharacter(code)) << code;
+  }
+}
+
+TEST(Keyboard, CopiesTheNumberWithoutItsLeadingBlank) {
+  EXPECT_EQ(copiedText(" 150"), "150");
+  EXPECT_EQ(copiedText("-2.5"), "-2.5");
+  EXPECT_EQ(copiedText("PSI 70"), "PSI 70");
+  EXPECT_EQ(copiedText("  7"), " 7");  // only the one blank a number leads with
+  EXPECT_EQ(copiedText(""), "");
 }
 
 }  // namespace

@@ -5,7 +5,6 @@
 #include <string>
 
 #include "core/messages.h"
-#include "core/power_keys.h"
 #include "support/fake_panel.h"
 #include "support/key_script.h"
 
@@ -14,24 +13,21 @@ namespace {
 
 using testing::FakePanel;
 using testing::pressKeys;
+using testing::Session;
 
+// A calculator fresh from start-up, on the shared session.
 class Keypad : public ::testing::Test {
  protected:
-  Keypad() { Form_Load(calculator); }
-
   // Runs the script and returns the display.
-  std::string after(std::string_view script) {
-    pressKeys(calculator, script);
-    EXPECT_EQ(panel.display, calculator.display()) << "window and state disagree";
-    return calculator.display();
-  }
+  std::string after(std::string_view script) { return session.run(script); }
   FakePanel::Message lastMessage() const {
     return panel.messages.empty() ? FakePanel::Message{} : panel.messages.back();
   }
 
-  FakePanel panel;
-  Calculator calculator{panel};
-  const CalculatorState& s = calculator.state;
+  Session session;
+  Calculator& calculator = session.calculator;
+  const FakePanel& panel = session.panel;
+  const CalculatorState& s = session.calculator.state;
 };
 
 struct Chain {
@@ -88,12 +84,9 @@ TEST_F(Keypad, ChainsEvaluateLeftToRight) {
       {"0.1 + 0.2 =", " .3"},
   };
   for (const Chain& chain : chains) {
-    FakePanel freshPanel;
-    Calculator fresh{freshPanel};
-    Form_Load(fresh);
-    pressKeys(fresh, chain.script);
-    EXPECT_EQ(fresh.display(), chain.display) << chain.script;
-    EXPECT_TRUE(freshPanel.messages.empty()) << chain.script;
+    Session fresh;
+    EXPECT_EQ(fresh.run(chain.script), chain.display) << chain.script;
+    EXPECT_TRUE(fresh.panel.messages.empty()) << chain.script;
   }
 }
 
@@ -134,12 +127,11 @@ TEST_F(Keypad, OverflowIsRefused) {
   EXPECT_EQ(after("X2"), " " + big);
   EXPECT_EQ(panel.messages.size(), 2u);
 
-  FakePanel otherPanel;
-  Calculator other{otherPanel};
-  pressKeys(other, std::string(400, '9') + " +");  // the keyed number itself is too large
-  EXPECT_EQ(otherPanel.messages.size(), 1u);
-  EXPECT_EQ(other.state.intOperatorKeyed, 0);
-  EXPECT_EQ(other.state.dblAccumulator, 0);
+  Session other;
+  other.run(std::string(400, '9') + " +");  // the keyed number itself is too large
+  EXPECT_EQ(other.panel.messages.size(), 1u);
+  EXPECT_EQ(other.state().intOperatorKeyed, 0);
+  EXPECT_EQ(other.state().dblAccumulator, 0);
 }
 
 TEST_F(Keypad, PercentOfZeroUnderDivideIsADivideByZero) {
@@ -225,12 +217,10 @@ TEST_F(Keypad, StateTable) {
       {"4 * 2 SQRT X2 % +/-", {1, 0, 3}, 4},  // transforms cause no transition
   };
   for (const Transition& t : transitions) {
-    FakePanel freshPanel;
-    Calculator fresh{freshPanel};
-    Form_Load(fresh);
-    pressKeys(fresh, t.script);
-    expectFields(fresh.state, t.fields, t.script);
-    EXPECT_EQ(fresh.state.dblAccumulator, t.accumulator) << t.script;
+    Session fresh;
+    fresh.run(t.script);
+    expectFields(fresh.state(), t.fields, t.script);
+    EXPECT_EQ(fresh.state().dblAccumulator, t.accumulator) << t.script;
   }
 }
 

@@ -3,6 +3,7 @@ Wayland compositor), a session bus with the accessibility bus, and whatever
 the test starts in it. Everything started here is stopped at the end, also
 when a check or the program fails, so that no test leaves a process behind."""
 
+import json
 import os
 import random
 import shutil
@@ -12,6 +13,10 @@ import sys
 import tempfile
 import time
 
+
+# The program's title, from the one statement of the product's facts.
+with open(os.path.join(os.path.dirname(__file__), "..", "..", "product.json"), encoding="utf-8") as facts:
+    TITLE = json.load(facts)["title"]
 
 # Every wait of a test together stays inside this many seconds, well inside
 # the test runner's own limit, so that a test that fails still has the time
@@ -174,7 +179,7 @@ class Desktop:
         shutil.rmtree(self.runtime, ignore_errors=True)
 
 
-def application(name="Vardel"):
+def application(name=TITLE):
     """The program's root on the accessibility bus, or None."""
     import pyatspi
     desktop = pyatspi.Registry.getDesktop(0)

@@ -128,10 +128,21 @@ void AboutBoxTest::shapeAndPlaces() {
         {"Image1", {24, 16, 32, 32}},          {"lblTitle", {70, 16, 259, 32}},
         {"lblVersion", {70, 52, 259, 15}},     {"lblDescription", {70, 75, 259, 78}},
         {"lblDisclaimer", {17, 175, 258, 55}}, {"cmdOK", {283, 200, 84, 23}},
-        {"Line1_1", {6, 163, 371, 1}},         {"Line1_0", {7, 164, 370, 2}},
+        {"Line1(1)", {6, 163, 371, 1}},        {"Line1(0)", {7, 164, 370, 2}},
+    };
+    // A member of a control array by its design name, "Line1(0)".
+    const auto byDesignName = [box](const QString& name) -> QWidget* {
+      for (auto* widget : box->findChildren<QWidget*>()) {
+        const QVariant index = widget->property("index");
+        if ((index.isValid() ? QString("%1(%2)").arg(widget->objectName()).arg(index.toInt())
+                             : widget->objectName()) == name) {
+          return widget;
+        }
+      }
+      return nullptr;
     };
     for (const auto& place : places) {
-      auto* widget = box->findChild<QWidget*>(place.name);
+      QWidget* widget = byDesignName(place.name);
       QVERIFY2(widget != nullptr, place.name);
       QCOMPARE(widget->geometry(), place.at);
     }

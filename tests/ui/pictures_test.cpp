@@ -7,24 +7,8 @@
 #include "ui/panel_window.h"
 #include "window_test.h"
 
-namespace {
-
-QByteArray readResource(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return {};
-  return file.readAll();
-}
-
-int u8(const QByteArray& bytes, qsizetype at) { return static_cast<unsigned char>(bytes.at(at)); }
-int u16(const QByteArray& bytes, qsizetype at) { return u8(bytes, at) | u8(bytes, at + 1) << 8; }
-quint32 u32be(const QByteArray& bytes, qsizetype at) {
-  return static_cast<quint32>(u8(bytes, at)) << 24 | u8(bytes, at + 1) << 16 |
-         u8(bytes, at + 2) << 8 | u8(bytes, at + 3);
-}
-
-}  // namespace
-
-// The pictures that ship inside the program, checked byte by byte.
+// The pictures that ship inside the program, read back by the toolkit's own
+// decoders: the formats and sizes the design asks for.
 class PicturesTest : public vardel::testing::WindowTest {
   Q_OBJECT
 
@@ -34,50 +18,29 @@ class PicturesTest : public vardel::testing::WindowTest {
   void brandPictureFillsImage1();
 };
 
+// A GIF89a picture of one frame, with transparent pixels about the brand.
 void PicturesTest::brandPictureFormat() {
-  const QByteArray gif = readResource(":/pictures/brand.gif");
-  QVERIFY(gif.size() > 13 + 768 + 8 + 10);
-  QCOMPARE(gif.left(6), QByteArray("GIF89a"));
-  QCOMPARE(u16(gif, 6), 1120);
-  QCOMPARE(u16(gif, 8), 374);
-  const int screen = u8(gif, 10);
-  QVERIFY(screen & 0x80);               // global colour table present
-  QCOMPARE(2 << (screen & 0x07), 256);  // of 256 entries
-
-  // Right after the table: the graphic control extension, then the image.
-  qsizetype at = 13 + 3 * 256;
-  QCOMPARE(u8(gif, at), 0x21);
-  QCOMPARE(u8(gif, at + 1), 0xF9);
-  QCOMPARE(u8(gif, at + 2), 4);
-  QVERIFY(u8(gif, at + 3) & 0x01);  // transparency given
-  QCOMPARE(u8(gif, at + 6), 218);   // by index 218
-  at += 8;
-  QCOMPARE(u8(gif, at), 0x2C);
-  QCOMPARE(u16(gif, at + 5), 1120);
-  QCOMPARE(u16(gif, at + 7), 374);
-  QVERIFY(u8(gif, at + 9) & 0x40);     // interlaced
-  QVERIFY(!(u8(gif, at + 9) & 0x80));  // no local table
-  QCOMPARE(u8(gif, gif.size() - 1), 0x3B);
-
-  // It decodes to the full picture, with transparent pixels about the brand.
-  const QImage image = QImage::fromData(gif, "GIF");
+  QImageReader reader(":/pictures/brand.gif");
+  QCOMPARE(reader.format(), QByteArray("gif"));
+  QFile file(":/pictures/brand.gif");
+  QVERIFY(file.open(QIODevice::ReadOnly));
+  QCOMPARE(file.read(6), QByteArray("GIF89a"));
+  QVERIFY(reader.imageCount() <= 1);
+  const QImage image = reader.read();
   QCOMPARE(image.size(), QSize(1120, 374));
   QVERIFY(image.hasAlphaChannel());
   QCOMPARE(qAlpha(image.pixel(0, 0)), 0);
-  QCOMPARE(QImageReader(":/pictures/brand.gif").imageCount() <= 1, true);
 }
 
+// A 32 x 32 picture of 24-bit colour: eight bits for each of red, green and
+// blue, no alpha.
 void PicturesTest::iconFormat() {
-  const QByteArray png = readResource(":/pictures/icon.png");
-  QCOMPARE(png.left(8), QByteArray("\x89PNG\r\n\x1a\n", 8));
-  QCOMPARE(png.mid(12, 4), QByteArray("IHDR"));
-  QCOMPARE(u32be(png, 16), 32u);
-  QCOMPARE(u32be(png, 20), 32u);
-  QCOMPARE(u8(png, 24), 8);  // bits per channel
-  QCOMPARE(u8(png, 25), 2);  // RGB, no alpha: 24-bit colour
-  const QImage icon = QImage::fromData(png, "PNG");
+  QImageReader reader(":/pictures/icon.png");
+  QCOMPARE(reader.format(), QByteArray("png"));
+  const QImage icon = reader.read();
   QCOMPARE(icon.size(), QSize(32, 32));
   QVERIFY(!icon.hasAlphaChannel());
+  QCOMPARE(icon.format(), QImage::Format_RGB32);
 }
 
 // Image1 shows the whole picture stretched into its rectangle, brand

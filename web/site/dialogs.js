@@ -6,7 +6,7 @@ export class Dialogs {
   constructor(doc) {
     this.doc = doc;
     this.message = doc.getElementById('message');
-    this.about = doc.getElementById('about');
+    this.about = doc.getElementById('frmAbout');
     this.queue = [];
     this.afterClose = null;
     this.returnFocus = null;
@@ -36,16 +36,10 @@ export class Dialogs {
     if (!this.isOpen()) this.showNext();
   }
 
-  // The About box's load step runs at every opening: its title, title label
-  // and version label come from the program's title and version.
+  // The About box's texts, the program's title and version among them,
+  // stand in its markup.
   showAbout() {
-    if (this.isOpen()) return;
-    const box = this.about;
-    const title = box.dataset.appTitle;
-    box.querySelector('[data-name="title"]').textContent = box.dataset.titlePrefix + title;
-    box.querySelector('[data-name="lblTitle"]').textContent = title;
-    box.querySelector('[data-name="lblVersion"]').textContent = box.dataset.versionPrefix + box.dataset.version;
-    this.open(box);
+    if (!this.isOpen()) this.open(this.about);
   }
 
   showNext() {

@@ -15,7 +15,7 @@ function typedCode(event) {
   return code < 0x80 ? code : null;
 }
 
-export function installKeys(doc, engine, panel, dialogs) {
+export function installKeys(doc, engine, dialogs) {
   const panelElement = doc.getElementById('panel');
   const menu = new HelpMenu(doc, dialogs);
   const displayMenu = new DisplayMenu(doc, engine);
@@ -72,7 +72,7 @@ export function installKeys(doc, engine, panel, dialogs) {
       return;
     }
     if ((event.ctrlKey || event.metaKey) && !event.altKey && event.key.toLowerCase() === 'c') {
-      copyDisplay(panel.display.textContent);
+      copy(engine.copyText());
       event.preventDefault();
       return;
     }
@@ -93,10 +93,9 @@ function moveFocus(panelElement, step) {
   keys[next].focus();
 }
 
-// Ctrl+C: the display's number, without its leading blank.
-function copyDisplay(text) {
-  const number = text.startsWith(' ') ? text.slice(1) : text;
-  if (navigator.clipboard) navigator.clipboard.writeText(number).catch(() => {});
+// Ctrl+C: what the engine says the display copies as.
+function copy(text) {
+  if (navigator.clipboard) navigator.clipboard.writeText(text).catch(() => {});
 }
 
 // A menu of one item: it opens with the focus on its item and gives the

@@ -1,4 +1,4 @@
-// Starts the web panel: the markup stands (written from the layout table);
+// Starts the web panel: the markup stands (written from the panel's rows);
 // the engine is loaded and given the page's panel; then the keys are wired
 // and the window's load step runs.
 import createEngine from './engine.mjs';
@@ -34,8 +34,9 @@ async function start() {
     type: module._vardel_type,
     review: module._vardel_review,
     canReview: () => module._vardel_can_review() !== 0,
+    copyText: () => module.UTF8ToString(module._vardel_copy_text()),
   };
-  installKeys(document, engine, panel, dialogs);
+  installKeys(document, engine, dialogs);
   module._vardel_start();
   // The first key in the tab order has the focus when the window opens.
   const first = document.querySelector('#panel button.key:not([disabled]):not([hidden])');

@@ -1,7 +1,13 @@
-// The panel operations that the engine asks of the page: the page's side of
-// the Panel interface that the Qt window implements on the desktop. Each
-// operation only shows what the engine decided; no rule of the calculator
-// lives here.
+// The page's side of the panel: it draws what the engine hands it after each
+// action, and carries out the events the action raised. The engine decides
+// everything; no rule of the calculator lives here.
+
+// What a draw carries besides the texts (the engine's flags, web/engine.cpp).
+const DISPLAY_SHOWN = 1;
+const FUNCTION_KEYS_ENABLED = 2;
+const ENTER_IS_DEFAULT = 4;
+const FOCUS_ENTER = 8;
+const CLOSE = 16;
 
 export class PagePanel {
   constructor(doc, dialogs) {
@@ -10,29 +16,34 @@ export class PagePanel {
     this.display = doc.querySelector('[data-name="text1"]');
     this.indicator = doc.querySelector('[data-name="txtEorM"]');
     this.enter = doc.querySelector('.key.enter');
-    this.keysByRow = new Map();
-    for (const key of doc.querySelectorAll('button[data-row]')) {
-      this.keysByRow.set(Number(key.dataset.row), key);
-    }
+    this.startUpKeys = [...doc.querySelectorAll('button[data-start-up]')];
+    this.keysEnabled = false;
     this.enterIsDefault = false;
   }
 
-  setDisplayText(text) {
-    this.display.textContent = text;
-  }
-
-  setIndicatorText(text) {
-    this.indicator.value = text;
-  }
-
-  enableKey(row) {
-    const key = this.keysByRow.get(row);
-    if (key) key.disabled = false;
-  }
-
-  makeEnterDefault() {
-    this.enterIsDefault = true;
-    this.enter.classList.add('default');
+  // One action's outcome: the display's text (set again when the action gave
+  // it a text, the same one too, so that it is announced), the indicator,
+  // the keys; then the message boxes (each its title, a unit separator and
+  // its text, separated by record separators), the focus and closing.
+  draw(display, indicator, flags, messages) {
+    if (flags & DISPLAY_SHOWN) this.display.textContent = display;
+    if (this.indicator.value !== indicator) this.indicator.value = indicator;
+    if (flags & FUNCTION_KEYS_ENABLED && !this.keysEnabled) {
+      this.keysEnabled = true;
+      for (const key of this.startUpKeys) key.disabled = false;
+    }
+    if (flags & ENTER_IS_DEFAULT && !this.enterIsDefault) {
+      this.enterIsDefault = true;
+      this.enter.classList.add('default');
+    }
+    if (messages) {
+      for (const message of messages.split('\x1e')) {
+        const [title, text] = message.split('\x1f');
+        this.dialogs.showMessage(text, title);
+      }
+    }
+    if (flags & FOCUS_ENTER) this.focusEnter();
+    if (flags & CLOSE) this.closeWindow();
   }
 
   // While a box is open the focus belongs to it; Enter takes the focus when
@@ -40,15 +51,6 @@ export class PagePanel {
   focusEnter() {
     if (this.dialogs.isOpen()) this.dialogs.focusAfterClose(this.enter);
     else if (this.doc.activeElement !== this.enter) this.enter.focus({ preventScroll: true });
-  }
-
-  digitCaption(index) {
-    const key = this.doc.querySelector(`[data-name="Command1(${index})"]`);
-    return key ? key.textContent : '';
-  }
-
-  showMessage(text, title) {
-    this.dialogs.showMessage(text, title);
   }
 
   // The program ends. A browser closes only the windows that a script opened

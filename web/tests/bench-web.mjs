@@ -1,7 +1,8 @@
 // The web panel's figures: the site's transfer size file by file; start-up
 // (navigation to ready) over cold loads side by side with the floor page,
 // the same panel as static HTML and CSS without the engine or any script;
-// and one key press, from the click event to the display's new text.
+// one key press, from the click event to the display's new text; and the
+// calls between the page and the engine that one key press makes.
 // Prints Markdown tables. RUNS=n sets the number of cold loads (9).
 import { readFileSync } from 'node:fs';
 import { join } from 'node:path';
@@ -112,5 +113,66 @@ console.log(
     `${(percentile(times, 99) * 1000).toFixed(0)} | ${(Math.max(...times) * 1000).toFixed(0)} |`,
 );
 await page.close();
+
+// ---- Crossings between the page and the engine -----------------------------
+
+// Every call from the page into the WebAssembly engine and from the engine
+// out to the page, counted by wrapping the module's exports and imports as
+// it is instantiated. Counted apart from the timing, which the wrappers
+// would slow down. Chromium's page is playwright's, which takes a script to
+// run before the page's own.
+const counted = await browser.open(desktop);
+await counted.context.addInitScript(() => {
+  window.crossings = { into: 0, out: 0 };
+  const count = (fn, side) =>
+    function (...args) {
+      window.crossings[side]++;
+      return fn.apply(this, args);
+    };
+  const wrapImports = (imports) => {
+    const wrapped = {};
+    for (const [space, members] of Object.entries(imports)) {
+      wrapped[space] = {};
+      for (const [name, value] of Object.entries(members)) {
+        wrapped[space][name] = typeof value === 'function' ? count(value, 'out') : value;
+      }
+    }
+    return wrapped;
+  };
+  const wrapInstance = (instance) => {
+    const exports = {};
+    for (const [name, value] of Object.entries(instance.exports)) {
+      exports[name] = typeof value === 'function' ? count(value, 'into') : value;
+    }
+    return { exports };
+  };
+  const { instantiate, instantiateStreaming } = WebAssembly;
+  WebAssembly.instantiateStreaming = async (source, imports) => {
+    const result = await instantiateStreaming(source, wrapImports(imports));
+    return { module: result.module, instance: wrapInstance(result.instance) };
+  };
+  WebAssembly.instantiate = async (source, imports) => {
+    const result = await instantiate(source, wrapImports(imports));
+    return result.instance
+      ? { module: result.module, instance: wrapInstance(result.instance) }
+      : wrapInstance(result);
+  };
+});
+await counted.goto(origin + '/');
+await counted.waitFor(() => document.body.dataset.ready === '1');
+console.log('| key | calls into the engine | calls out of it |\n|---|---|---|');
+for (const [label, name] of [
+  ['digit 5', 'Command1(5)'],
+  ['ALL CLEAR', 'cmdAllClear'],
+  ['FRICTION LOSS', 'cmdFrictionLoss'],
+  ['digit 5 at a prompt', 'Command1(5)'],
+  ['Enter', 'cmdEnter'],
+]) {
+  await counted.evaluate(() => Object.assign(window.crossings, { into: 0, out: 0 }));
+  await counted.clickAt(...(await counted.centreOf(named(name))), 'left');
+  const { into, out } = await counted.evaluate(() => window.crossings);
+  console.log(`| ${label} | ${into} | ${out} |`);
+}
+await counted.close();
 await browser.close();
 server.close();

@@ -8,11 +8,11 @@ import { cpSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:f
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { after, before, describe, it as nodeIt } from 'node:test';
-import { menuBarTwips, twipsPerPixel } from '../site/geometry.js';
 import { desktop, displayText, named, openPanel, phone, readLayout, siteDir, startServer } from './browser.mjs';
 import { cannotTouch, enginesToTest, launch } from './engines.mjs';
 
 const layout = readLayout();
+const { menuBar: menuBarTwips, perPixel: twipsPerPixel } = layout.twips;
 const sleep = (ms) => new Promise((done) => setTimeout(done, ms));
 
 // Friction loss, 150 gpm through 1 3/4" hose, one line, 200 ft: PSI 70.
@@ -281,7 +281,7 @@ for (const engine of enginesToTest()) {
         const page = await openPanel(browser, origin, desktop);
         await page.type('8/0=');
         const box = await page.waitFor(shownBox, undefined, 'the message box');
-        assert.deepEqual(box, { title: 'Vardel', message: 'SORRY DIVIDE ZERO' });
+        assert.deepEqual(box, { title: layout.title, message: 'SORRY DIVIDE ZERO' });
         await page.type('5');
         assert.equal(await displayText(page), ' 0');
         await page.click('#message button');
@@ -315,7 +315,7 @@ for (const engine of enginesToTest()) {
           }
           assert.equal((await page.waitFor(shownBox, undefined, 'the About box')).title, 'About Vardel');
           const text = (name) => page.evaluate((n) => document.querySelector(`#about [data-name="${n}"]`).textContent, name);
-          assert.equal(await text('lblTitle'), 'Vardel');
+          assert.equal(await text('lblTitle'), layout.title);
           assert.equal(await text('lblVersion'), 'Version 2.0.0');
           assert.match(await text('lblDescription'), /^The Vardel is programmed to provide answers/);
           assert.equal(await text('lblDisclaimer'), 'Warning: ...');

@@ -1,11 +1,15 @@
-#include "ui/panel_layout.h"
+#include "panel/main_window.h"
 
 #include <array>
 
-#include "calc/hose_table.h"
+#include "core/power_keys.h"
+#include "panel/colours.h"
+#include "panel/hose_keys.h"
 
-namespace vardel::ui {
+namespace vardel::panel {
 namespace {
+
+using namespace colours;
 
 constexpr Font kDefault{};
 constexpr Font kArial6{"Arial", 6};
@@ -53,15 +57,22 @@ constexpr Control keypadKey(std::string_view name, std::string_view caption, int
   return key(name, caption, {left, top, 735, 375}, font, kLightBlue, tab, emits, spoken);
 }
 
+// The key arrays Command1 (digits and point) and command2 (operators): each
+// member carries its index, which is also the index of the key it emits.
+constexpr Control arrayKey(Control control) {
+  control.index = control.key->index;
+  return control;
+}
+
 constexpr Control digitKey(std::int16_t index, int left, int top, Font font, int tab,
                            std::string_view spoken) {
-  return keypadKey("Command1", kDigitCaptions[static_cast<std::size_t>(index)], left, top, font,
-                   tab, vardel::digitKey(index), spoken);
+  return arrayKey(keypadKey("Command1", kDigitCaptions[static_cast<std::size_t>(index)], left, top,
+                            font, tab, vardel::digitKey(index), spoken));
 }
 
 constexpr Control operatorKey(Operator op, int left, int top, Font font, int tab,
                               std::string_view spoken) {
-  return keypadKey("command2", captionOf(op), left, top, font, tab, keyOf(op), spoken);
+  return arrayKey(keypadKey("command2", captionOf(op), left, top, font, tab, keyOf(op), spoken));
 }
 
 constexpr Control label(std::string_view name, std::string_view parent, std::string_view caption,
@@ -78,15 +89,16 @@ constexpr Control label(std::string_view name, std::string_view parent, std::str
 }
 
 // Hose keys and their metric labels take name and caption from the hose
-// table that the logic reads too.
+// keys' table, row for row with the logic's hose table.
 constexpr Control hoseKey(std::int16_t index, int left, int top, int tab, std::string_view spoken) {
-  const Hose& hose = kHoses[static_cast<std::size_t>(index)];
-  return key(hose.keyName, hose.caption, {left, top, 855, 255}, kDefault, kWhite, tab,
+  const HoseKey& hose = kHoseKeys[static_cast<std::size_t>(index)];
+  return key(hose.keyName, kHoses[static_cast<std::size_t>(index)].caption, {left, top, 855, 255},
+             kDefault, kWhite, tab,
              Key{KeyKind::Hose, index}, spoken);
 }
 
 constexpr Control hoseLabel(std::int16_t index, int left, int top, int tab) {
-  const Hose& hose = kHoses[static_cast<std::size_t>(index)];
+  const HoseKey& hose = kHoseKeys[static_cast<std::size_t>(index)];
   return label(hose.labelName, {}, hose.labelCaption, {left, top, 855, 255}, kDefault, tab);
 }
 
@@ -128,7 +140,10 @@ constexpr std::array kControls = {
             .enabled = kDisabled,
             .accessibleName = "Unit system"},
 
-    Control{.name = "Image1", .kind = Kind::Image, .at = {720, 120, 3045, 735}},
+    Control{.name = "Image1",
+            .kind = Kind::Image,
+            .at = {720, 120, 3045, 735},
+            .picture = Picture::Brand},
 
     // Power keys.
     key("cmdOff", "OFF", {3000, 1560, 1575, 375}, kDefault, kLightYellow, 65, Key{KeyKind::Off},
@@ -240,15 +255,9 @@ constexpr std::array kControls = {
 
 std::span<const Control> panelControls() { return kControls; }
 
-std::string spokenName(const Control& row) {
-  std::string name(row.accessibleName);
-  if (!row.key || row.key->kind != KeyKind::Hose) return name;
-  // The label caption, "45mm" or "77 X 65mm", in words.
-  std::string_view size = kHoses[static_cast<std::size_t>(row.key->index)].labelCaption;
-  if (size.ends_with("mm")) size.remove_suffix(2);
-  std::string metric(size);
-  if (const auto by = metric.find(" X "); by != std::string::npos) metric.replace(by, 3, " by ");
-  return name + ", " + metric + " millimetres";
+bool isEnabled(const Control& row, const Calculator& calculator) {
+  return row.enabled ||
+         (calculator.functionKeysEnabled && row.key && enabledByStartUp(row.key->kind));
 }
 
-}  // namespace vardel::ui
+}  // namespace vardel::panel

@@ -1,0 +1,21 @@
+#include "panel/menus.h"
+
+#include <array>
+
+#include "panel/about_box.h"
+
+namespace vardel::panel {
+
+const Menu& helpMenu() {
+  static const std::array items = {MenuItem{"mnuAbout", aboutItemCaption(), Command::About}};
+  static const Menu menu{"mnuHelp", "&Help", items};
+  return menu;
+}
+
+const Menu& displayMenu() {
+  static const std::array items = {MenuItem{"mnuReviewInputs", "Review inputs", Command::Review}};
+  static const Menu menu{"mnuDisplay", "", items};
+  return menu;
+}
+
+}  // namespace vardel::panel

@@ -1,0 +1,92 @@
+// The site's renderer under node, without a browser: a small made-up layout
+// in, markup and style out.
+import assert from 'node:assert/strict';
+import { describe, it } from 'node:test';
+import { menuCaption, renderManifest, renderSite } from '../tools/render-site.mjs';
+import { headerPolicy, pagePolicy } from '../tools/security-policy.mjs';
+
+const font = { face: 'Arial', points: 9 };
+const row = (r, fields) => ({ row: r, parent: '', caption: '', font, tab: -1, enabled: true, visible: true, ...fields });
+const layout = {
+  title: 'Calc & Co',
+  version: '1.2.3',
+  description: 'A test',
+  client: { width: 300, height: 600 },
+  windowFont: font,
+  twips: { perPixel: 15, perPoint: 20, menuBar: 285, titleBar: 285 },
+  colours: {
+    lightBlue: '#C0C0FF', lightYellow: '#FFFF80', white: '#FFFFFF', black: '#000000',
+    outline: '#404040', bevelLight: '#FFFFFF', bevelShadow: '#808080', controlFace: '#EFEFEF',
+  },
+  menu: { name: 'mnuHelp', caption: '&Help', items: [{ name: 'mnuAbout', caption: '&About it' }] },
+  displayMenu: { name: 'mnuDisplay', caption: '', items: [{ name: 'mnuReview', caption: 'Review <all>' }] },
+  messageBox: { name: 'msgbox', ok: 'OK' },
+  about: {
+    name: 'frmAbout', title: 'About Calc & Co', width: 900, height: 450,
+    controls: [
+      row(0, { name: 'lblNote', kind: 'label', caption: 'a <b>', rect: { left: 15, top: 30, width: 300, height: 60 }, wrap: true }),
+      row(1, { name: 'Line1(0)', kind: 'line', line: { x1: 0, y1: 150, x2: 900, y2: 150 }, thickness: 2, fore: '#FFFFFF' }),
+      row(2, { name: 'cmdOK', kind: 'key', caption: 'OK', rect: { left: 600, top: 300, width: 150, height: 60 }, closesBox: true }),
+    ],
+  },
+  controls: [
+    row(0, { name: 'frmeA', kind: 'frame', rect: { left: 30, top: 30, width: 150, height: 150 }, tab: 2 }),
+    row(1, { name: 'cmdGo', kind: 'key', key: 'function', parent: 'frmeA', caption: 'GO', rect: { left: 15, top: 15, width: 60, height: 30 }, tab: 3, enabled: false, startUp: true, back: '#C0C0FF', spoken: 'Go' }),
+    row(2, { name: 'Command1(1)', kind: 'key', key: 'digit', caption: '1', rect: { left: 15, top: 300, width: 60, height: 30 }, tab: 1, spoken: 'One' }),
+    row(3, { name: 'CmdOn', kind: 'key', key: 'function', caption: 'ON', rect: { left: 0, top: 0, width: 15, height: 15 }, tab: 0, enabled: false, visible: false, spoken: 'On' }),
+    row(4, { name: 'Line2', kind: 'line', line: { x1: 30, y1: 450, x2: 30, y2: 30 }, thickness: 1 }),
+  ],
+};
+const template = '<title>@TITLE@</title><meta content="@POLICY@"><meta content="@THEME@">\n<!-- PANEL -->\n<script type="module" src="main.js"></script>';
+
+describe('renderer', () => {
+  const { page, floor, css } = renderSite(layout, template);
+
+  it('writes each key in tab order, by its design name, with its states', () => {
+    const names = [...page.matchAll(/data-name="([^"]+)" type="button" data-row/g)].map((m) => m[1]);
+    assert.deepEqual(names.slice(0, 3), ['CmdOn', 'Command1(1)', 'cmdGo']);
+    assert.match(page, /data-name="cmdGo"[^>]*data-start-up disabled>GO</);
+    assert.match(page, /data-name="CmdOn"[^>]*disabled hidden>/);
+    assert.match(page, /data-name="frmeA"[\s\S]*data-name="cmdGo"[\s\S]*<\/div>/, 'a key inside its frame');
+  });
+
+  it('places controls in twips at the page scale; lines cover both ends and their thickness', () => {
+    assert.match(css, /#c2\{left:calc\(var\(--u\) \* 15\);top:calc\(var\(--u\) \* 300\);/);
+    assert.match(css, /#c4\{left:calc\(var\(--u\) \* 30\);top:calc\(var\(--u\) \* 30\);width:calc\(var\(--px\) \* 1\);height:calc\(var\(--u\) \* 420 \+ var\(--px\)\)/);
+    assert.match(css, /#frmAbout \[data-name="Line1\(0\)"\]\{[^}]*height:calc\(var\(--pxa\) \* 2\);background-color:#FFFFFF/);
+    assert.match(css, /--twips-per-pixel:15;/);
+    assert.match(css, /--face:#EFEFEF;--light-blue:#C0C0FF;/);
+  });
+
+  it('writes the boxes, the menus and the facts escaped, and the floor without script', () => {
+    assert.match(page, /<title>Calc &amp; Co<\/title>/);
+    assert.match(page, /id="frmAbout-title" data-name="title">About Calc &amp; Co</);
+    assert.match(page, /<div data-name="lblNote" class="wrap">a &lt;b&gt;<\/div>/);
+    assert.match(page, /<button type="button" data-name="cmdOK" autofocus>OK<\/button>/);
+    assert.match(page, />Review &lt;all&gt;</);
+    assert.ok(page.includes(`content="${pagePolicy}"`));
+    assert.match(page, /content="#c0c0ff"/);
+    assert.doesNotMatch(floor, /<script/);
+    assert.throws(() => renderSite(layout, '<body></body>'), /PANEL/);
+  });
+
+  it('underlines a menu caption\'s access key', () => {
+    assert.deepEqual(menuCaption('&Help'), { html: '<u>H</u>elp', key: 'h' });
+    assert.deepEqual(menuCaption('Review'), { html: 'Review', key: '' });
+  });
+
+  it('fills the manifest from the facts and the colours', () => {
+    const manifest = renderManifest(layout, { display: 'standalone' }, [32, 256]);
+    assert.equal(manifest.name, 'Calc & Co');
+    assert.equal(manifest.description, 'A test');
+    assert.equal(manifest.theme_color, '#c0c0ff');
+    assert.equal(manifest.background_color, '#efefef');
+    assert.deepEqual(manifest.icons.map((i) => i.sizes), ['32x32', '256x256']);
+  });
+
+  it('keeps the page to its own files, and the server adds frame-ancestors', () => {
+    assert.match(pagePolicy, /default-src 'self'/);
+    assert.doesNotMatch(pagePolicy, /'unsafe-eval'|'unsafe-inline'|\*|frame-ancestors/);
+    assert.equal(headerPolicy, `${pagePolicy}; frame-ancestors 'none'`);
+  });
+});

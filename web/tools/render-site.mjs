@@ -1,0 +1,234 @@
+// The web panel's markup and geometry style sheet, rendered from the panel as
+// data (layout.json, written from the same rows as the Qt window). Pure: the
+// layout and the page's template in, the page, the floor page and the style
+// sheet out; nothing is read or written here (web/tools/package-site.mjs
+// does that).
+import { pagePolicy } from './security-policy.mjs';
+
+export const escapeHtml = (text) =>
+  text.replace(/&/g, '&amp;').replace(/</g, '&lt;').replace(/>/g, '&gt;').replace(/"/g, '&quot;');
+
+// "&Help" shows "Help" with the H underlined; the letter is the access key.
+export function menuCaption(caption) {
+  const at = caption.indexOf('&');
+  if (at < 0) return { html: escapeHtml(caption), key: '' };
+  const key = caption[at + 1];
+  return {
+    html: escapeHtml(caption.slice(0, at)) + `<u>${escapeHtml(key)}</u>` + escapeHtml(caption.slice(at + 2)),
+    key: key.toLowerCase(),
+  };
+}
+
+// The controls of one container in the designed tab order, which is also the
+// order in which a screen reader reads them; lines and images (no tab index)
+// come first.
+export function inTabOrder(controls, parent) {
+  return controls.filter((c) => c.parent === parent).sort((a, b) => a.tab - b.tab || a.row - b.row);
+}
+
+// A length in twips at the scale `unit` (a CSS variable of CSS pixels per
+// twip: --u for the panel, --ua for the boxes).
+const at = (unit, twips) => `calc(var(${unit}) * ${twips})`;
+
+// A line covers both of its end points; across, it is `thickness` designed
+// pixels at the scale, each never less than one CSS pixel (`pixel`).
+function lineBox(line, thickness, unit, pixel) {
+  const { x1, y1, x2, y2 } = line;
+  const across = `calc(var(${pixel}) * ${thickness})`;
+  const along = (a, b) => `calc(var(${unit}) * ${Math.abs(b - a)} + var(${pixel}))`;
+  return (
+    `left:${at(unit, Math.min(x1, x2))};top:${at(unit, Math.min(y1, y2))};` +
+    `width:${y1 === y2 ? along(x1, x2) : across};height:${y1 === y2 ? across : along(y1, y2)}`
+  );
+}
+
+const rectBox = (rect, unit) =>
+  `left:${at(unit, rect.left)};top:${at(unit, rect.top)};width:${at(unit, rect.width)};height:${at(unit, rect.height)}`;
+
+function colours(row) {
+  let css = '';
+  if (row.back) css += `background-color:${row.back};`;
+  if (row.fore) css += `${row.kind === 'line' ? 'background-color' : 'color'}:${row.fore};`;
+  return css;
+}
+
+const pictures = { brand: 'brand.gif', icon: 'icons/vardel-32.png' };
+
+// The main window's panel: every row an element placed by its id.
+function renderPanel(layout, rules) {
+  const id = (row) => `c${row.row}`;
+  const fontRule = (font) => `font-size:${at('--u', font.points * layout.twips.perPoint)};`;
+  const place = (row, extra = '') => rules.push(`#${id(row)}{${rectBox(row.rect, '--u')};${extra}}`);
+  // The heading label of a frame names its group for a screen reader.
+  const headingOf = (frame) => layout.controls.find((c) => c.parent === frame.name && c.kind === 'label');
+
+  function element(row) {
+    const common = `id="${id(row)}" data-name="${escapeHtml(row.name)}"`;
+    const caption = escapeHtml(row.caption);
+    switch (row.kind) {
+      case 'key': {
+        place(row, fontRule(row.font) + colours(row));
+        const attrs = [common, `type="button"`, `data-row="${row.row}"`, `class="key ${row.key}"`];
+        attrs.push(`aria-label="${escapeHtml(row.spoken)}"`);
+        if (row.startUp) attrs.push('data-start-up');
+        if (!row.enabled) attrs.push('disabled');
+        if (!row.visible) attrs.push('hidden');
+        return `<button ${attrs.join(' ')}>${caption}</button>`;
+      }
+      case 'label': {
+        place(row, fontRule(row.font) + colours(row) + `text-align:${row.align};`);
+        if (row.border) {
+          // The display: its text is the calculator's output, announced as it changes.
+          return `<div ${common} class="label display" role="status" aria-live="polite" aria-atomic="true">${caption}</div>`;
+        }
+        return `<div ${common} class="label">${caption}</div>`;
+      }
+      case 'textbox':
+        place(row, fontRule(row.font) + colours(row));
+        return `<input ${common} class="indicator" type="text" value="${caption}" disabled tabindex="-1" aria-label="${escapeHtml(row.spoken)}">`;
+      case 'frame': {
+        place(row);
+        const heading = headingOf(row);
+        const named = heading ? ` aria-labelledby="${id(heading)}"` : '';
+        const children = inTabOrder(layout.controls, row.name).map(element).join('\n');
+        return `<div ${common} class="frame" role="group"${named}>\n${children}\n</div>`;
+      }
+      case 'image':
+        place(row);
+        return `<img ${common} class="image" src="${pictures[row.picture]}" alt="" draggable="false">`;
+      case 'line':
+        rules.push(`#${id(row)}{${lineBox(row.line, row.thickness, '--u', '--px')};${colours(row)}}`);
+        return `<div ${common} class="line"></div>`;
+      default:
+        throw new Error(`unknown control kind ${row.kind}`);
+    }
+  }
+  return `<div id="panel" class="panel">\n${inTabOrder(layout.controls, '').map(element).join('\n')}\n</div>`;
+}
+
+// A box drawn from its rows, at the boxes' scale, inside a modal dialog with
+// a title bar.
+function renderDialog(dialog, rules) {
+  const scope = `#${dialog.name}`;
+  rules.push(`${scope} .client{width:${at('--ua', dialog.width)};height:${at('--ua', dialog.height)}}`);
+  const elements = dialog.controls.map((row) => {
+    const name = `data-name="${escapeHtml(row.name)}"`;
+    const selector = `${scope} [data-name="${row.name}"]`;
+    if (row.kind === 'line') {
+      rules.push(`${selector}{${lineBox(row.line, row.thickness, '--ua', '--pxa')};${colours(row)}}`);
+      return `<div class="rule" ${name}></div>`;
+    }
+    rules.push(`${selector}{${rectBox(row.rect, '--ua')}}`);
+    const caption = escapeHtml(row.caption);
+    switch (row.kind) {
+      case 'image':
+        return `<img ${name} src="${pictures[row.picture]}" alt="${escapeHtml(row.spoken)}" draggable="false">`;
+      case 'label':
+        return `<div ${name}${row.wrap ? ' class="wrap"' : ''}>${caption}</div>`;
+      case 'key':
+        return `<button type="button" ${name}${row.closesBox ? ' autofocus' : ''}>${caption}</button>`;
+      default:
+        throw new Error(`a box holds no ${row.kind}`);
+    }
+  });
+  return `<dialog id="${dialog.name}" class="box" data-name="${dialog.name}" aria-labelledby="${dialog.name}-title">
+<div class="titlebar" id="${dialog.name}-title" data-name="title">${escapeHtml(dialog.title)}</div>
+<div class="client">
+${elements.join('\n')}
+</div>
+</dialog>`;
+}
+
+function renderMenuBar(menu) {
+  const top = menuCaption(menu.caption);
+  const items = menu.items.map((item, i) => {
+    const caption = menuCaption(item.caption);
+    return `<button type="button" id="${i === 0 ? 'about-item' : `help-item-${i}`}" data-name="${item.name}" role="menuitem" data-access-key="${caption.key}" tabindex="-1">${caption.html}</button>`;
+  });
+  return `<div class="menubar" role="menubar">
+<button type="button" id="help" data-name="${menu.name}" role="menuitem" aria-haspopup="menu" aria-expanded="false" aria-controls="help-menu" data-access-key="${top.key}" tabindex="-1">${top.html}</button>
+<div id="help-menu" class="menu" role="menu" aria-labelledby="help" hidden>
+${items.join('\n')}
+</div>
+</div>`;
+}
+
+// The display's context menu (right click, or a long press on a touch
+// screen): one item, which reviews the inputs of the result shown.
+function renderDisplayMenu(menu) {
+  const [item] = menu.items;
+  return `<div id="display-menu" class="menu" role="menu" data-name="${menu.name}" hidden>
+<button type="button" id="review-item" data-name="${item.name}" role="menuitem" tabindex="-1">${escapeHtml(item.caption)}</button>
+</div>`;
+}
+
+function renderMessageBox(box) {
+  return `<dialog id="message" class="message" data-name="${box.name}" aria-labelledby="message-title" aria-describedby="message-text">
+<div class="titlebar" id="message-title" data-name="title"></div>
+<div class="client">
+<p id="message-text" data-name="message"></p>
+<button type="button" data-name="OK" autofocus>${escapeHtml(box.ok)}</button>
+</div>
+</dialog>`;
+}
+
+// The sizes and colours that the hand-written style sheet (vardel.css) draws
+// with, as custom properties.
+function rootRule(layout) {
+  const c = layout.colours;
+  const t = layout.twips;
+  return (
+    `:root{--client-width:${layout.client.width};--client-height:${layout.client.height};` +
+    `--menu-height:${t.menuBar};--title-height:${t.titleBar};--twips-per-pixel:${t.perPixel};` +
+    `--about-width:${layout.about.width};--about-height:${layout.about.height};` +
+    `--face:${c.controlFace};--light-blue:${c.lightBlue};--outline:${c.outline};` +
+    `--bevel-light:${c.bevelLight};--bevel-shadow:${c.bevelShadow};--text:${c.black}}`
+  );
+}
+
+// Renders the page from its template (web/site/index.html), which holds the
+// marker <!-- PANEL --> and the placeholders @TITLE@, @POLICY@ and @THEME@.
+// Returns the page, the floor page (the same panel and style, no script:
+// the start-up benchmark's floor) and panel.css.
+export function renderSite(layout, template) {
+  const rules = [];
+  const windowFont = layout.windowFont.points * layout.twips.perPoint;
+  const panel = renderPanel(layout, rules);
+  const body =
+    `<div class="window" id="window">\n${renderMenuBar(layout.menu)}\n${panel}\n` +
+    `${renderDisplayMenu(layout.displayMenu)}\n</div>\n${renderMessageBox(layout.messageBox)}\n` +
+    renderDialog(layout.about, rules);
+  rules.unshift(
+    rootRule(layout),
+    `.window,.menubar,.menu{font-size:${at('--u', windowFont)}}`,
+    `.menubar{height:${at('--u', layout.twips.menuBar)}}`,
+    `#panel{width:${at('--u', layout.client.width)};height:${at('--u', layout.client.height)}}`,
+    `dialog{font-size:${at('--ua', windowFont)}}`,
+  );
+
+  if (!template.includes('<!-- PANEL -->')) throw new Error('index.html has no <!-- PANEL --> marker');
+  const page = template
+    .replace('<!-- PANEL -->', body)
+    .replaceAll('@TITLE@', escapeHtml(layout.title))
+    .replaceAll('@POLICY@', escapeHtml(pagePolicy))
+    .replaceAll('@THEME@', layout.colours.lightBlue.toLowerCase());
+  const floor = page
+    .replace(/<script[^>]*><\/script>\n?/g, '')
+    .replace(/<link rel="(modulepreload|preload)" href="(engine|panel|keys|dialogs)[^>]*>\n?/g, '')
+    .replace(/<link rel="manifest"[^>]*>\n?/, '');
+  return { page, floor, css: rules.join('\n') + '\n' };
+}
+
+// The web app manifest: the template's fields, the product's title and
+// description, the panel's colours and the icons given.
+export function renderManifest(layout, template, iconSizes) {
+  return {
+    ...template,
+    name: layout.title,
+    short_name: layout.title,
+    description: layout.description,
+    background_color: layout.colours.controlFace.toLowerCase(),
+    theme_color: layout.colours.lightBlue.toLowerCase(),
+    icons: iconSizes.map((size) => ({ src: `icons/vardel-${size}.png`, sizes: `${size}x${size}`, type: 'image/png' })),
+  };
+}
