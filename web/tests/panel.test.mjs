@@ -314,7 +314,7 @@ for (const engine of enginesToTest()) {
             await page.click(named('mnuAbout'));
           }
           assert.equal((await page.waitFor(shownBox, undefined, 'the About box')).title, 'About Vardel');
-          const text = (name) => page.evaluate((n) => document.querySelector(`#about [data-name="${n}"]`).textContent, name);
+          const text = (name) => page.evaluate((n) => document.querySelector(`#frmAbout [data-name="${n}"]`).textContent, name);
           assert.equal(await text('lblTitle'), layout.title);
           assert.equal(await text('lblVersion'), 'Version 2.0.0');
           assert.match(await text('lblDescription'), /^The Vardel is programmed to provide answers/);
