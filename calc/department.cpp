@@ -160,6 +160,28 @@ FlowTestResult workOutCoefficient(const FlowTest& test, std::int16_t hose) {
   return result;
 }
 
+ResultMark resultMark(const CalculatorState& state) {
+  const WorkingValues& w = state.working;
+  if (w.resultText.empty() || state.text1 != w.resultText) return {};
+  ResultMark mark;
+  const auto add = [&mark](const std::string& shown, const std::string& spoken) {
+    mark.shown += (mark.shown.empty() ? "" : " ") + shown;
+    mark.spoken += (mark.spoken.empty() ? "" : ", ") + spoken;
+  };
+  if (w.departmentUsed) {
+    add("DEPT", state.department != nullptr
+                    ? "made with department values, " + state.department->name
+                    : "made with department values");
+  }
+  if (w.overLimit) add("OVER LIMIT", "above the pump pressure limit");
+  return mark;
+}
+
+std::string windowTitle(const CalculatorState& state) {
+  if (state.department == nullptr) return {};
+  return "Department values: " + state.department->name;
+}
+
 std::string hoseName(std::int16_t hose) {
   if (!isRow(hose)) return {};
   std::string_view caption = kHoses[static_cast<std::size_t>(hose)].caption;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "calc/hose_table.h"
+#include "core/calculator_state.h"
 
 // A department's own figures: a friction-loss coefficient for any hose key
 // (from its own flow tests), the elevation pressure per floor, a pump
@@ -111,5 +112,18 @@ FlowTestResult workOutCoefficient(const FlowTest& test, std::int16_t hose);
 
 // The name of a hose key in texts: its caption, 1 3/4" for example.
 std::string hoseName(std::int16_t hose);
+
+// What the panel shows beside a result that a department's figures went
+// into ("DEPT"), and beside an engine pressure above the department's pump
+// limit ("OVER LIMIT"), and what a screen reader says of it. Both are empty
+// while no such result is on the display, and always in standard mode.
+struct ResultMark {
+  std::string shown, spoken;
+};
+ResultMark resultMark(const CalculatorState& state);
+
+// The main window's title: empty as designed, or while a department's
+// values are in force, "Department values: " and their name.
+std::string windowTitle(const CalculatorState& state);
 
 }  // namespace vardel

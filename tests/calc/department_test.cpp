@@ -83,6 +83,9 @@ TEST(DepartmentValues, EveryResultTheyGoIntoIsMarked) {
   EXPECT_EQ(session.run("EP 100 ENTER 150 ENTER H1.75 ENTER ENTER 200 ENTER 3 ENTER"), "PSI 160");
   EXPECT_TRUE(session.state().working.departmentUsed);  // 100 + 45 + 15
   EXPECT_TRUE(session.state().working.overLimit);
+  EXPECT_EQ(resultMark(session.state()).shown, "DEPT OVER LIMIT");
+  session.run("5");  // the mark goes with the result
+  EXPECT_EQ(resultMark(session.state()).shown, "");
   EXPECT_EQ(session.run("FL 150 ENTER H2.5 ENTER ENTER 200 ENTER"), "PSI 9");
   EXPECT_FALSE(session.state().working.departmentUsed);  // the 2 1/2" figure is published
   EXPECT_FALSE(session.state().working.overLimit);       // a friction loss is no pump pressure
