@@ -16,6 +16,7 @@
 
 #include "bench/key_script.h"
 #include "calc/press.h"
+#include "calc/pump_chart.h"
 #include "core/calculator.h"
 #include "core/key.h"
 #include "core/number_text.h"
@@ -155,6 +156,18 @@ void BM_Read(benchmark::State& state) {
 }
 BENCHMARK(BM_Read<readLenient>)->Name("BM_readLenient")->DenseRange(0, kTexts.size() - 1);
 BENCHMARK(BM_Read<readStrict>)->Name("BM_readStrict")->DenseRange(0, kTexts.size() - 1);
+
+// A pump chart of 20 flows by 20 lengths: 400 engine pressures, each keyed
+// on a calculator of its own; a frame of the screen is 16 ms.
+void BM_PumpChart20x20(benchmark::State& state) {
+  PumpChartLay lay{"", false, "100", 4, "1", "0", {}, {}};
+  for (int i = 0; i < 20; ++i) {
+    lay.flows.push_back(std::to_string(95 + 10 * i));
+    lay.lengths.push_back(std::to_string(50 + 25 * i));
+  }
+  for (auto _ : state) benchmark::DoNotOptimize(pumpChart(lay, nullptr, "2026-12-08"));
+}
+BENCHMARK(BM_PumpChart20x20)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace vardel::bench

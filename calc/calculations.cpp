@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "calc/formula_terms.h"
+
 namespace vardel {
 namespace {
 
@@ -22,55 +24,62 @@ bool store(double& field, double value) {
 bool CalcFrictionLoss(CalculatorState& state) {
   WorkingValues& w = state.working;
   if (w.dblFrictionLossLines == 0) return false;
-  const double q = w.dblFrictionLossFlow / w.dblFrictionLossLines;
   return store(w.dblFrictionLossResult,
-               q * q * w.dblFrictionLossCoefficient * w.dblFrictionLossLength);
+               formula::layLoss(w.dblFrictionLossFlow, w.dblFrictionLossLines,
+                                w.dblFrictionLossCoefficient, w.dblFrictionLossLength)
+                   .loss);
 }
 
 bool CalcEnginePressure(CalculatorState& state) {
   WorkingValues& w = state.working;
   if (w.dblEnginePressureLines == 0) return false;
-  const double q = w.dblEnginePressureFlow / w.dblEnginePressureLines;
-  const double frictionLoss = q * q * w.dblEnginePressureCoefficient * w.dblEnginePressureLength;
-  if (!std::isfinite(frictionLoss)) return false;
+  const double loss = formula::layLoss(w.dblEnginePressureFlow, w.dblEnginePressureLines,
+                                       w.dblEnginePressureCoefficient, w.dblEnginePressureLength)
+                          .loss;
+  if (!std::isfinite(loss)) return false;
   return store(w.dblEnginePressureResult,
-               frictionLoss + w.dblEnginePressureNozzlePressure + w.dblEnginePressureElevation);
+               formula::enginePressure(loss, w.dblEnginePressureNozzlePressure,
+                                       w.dblEnginePressureElevation));
 }
 
 bool CalcFRStraightTip(CalculatorState& state) {
   WorkingValues& w = state.working;
-  const double coefficient = isEnglish(state) ? 29.71 : 0.0667766;
-  const double d = w.dblFRStraightTipDiameter;
   return store(w.dblFRStraightTipResult,
-               d * d * coefficient * std::sqrt(w.dblFRStraightTipPressure));
+               formula::straightTipFlow(w.dblFRStraightTipDiameter, w.dblFRStraightTipPressure,
+                                        formula::kTipFlow.in(!isEnglish(state)))
+                   .result);
 }
 
 bool CalcFRFogNozzle(CalculatorState& state) {
   WorkingValues& w = state.working;
-  const double ratedRoot = std::sqrt(w.dblFRFogNozzleRatedPressure);
-  if (ratedRoot == 0) return false;
+  if (std::sqrt(w.dblFRFogNozzleRatedPressure) == 0) return false;
   return store(w.dblFRFogNozzleResult,
-               w.dblFRFogNozzleRatedFlow / ratedRoot * std::sqrt(w.dblFRFogNozzlePressure));
+               formula::fogFlow(w.dblFRFogNozzleRatedFlow, w.dblFRFogNozzleRatedPressure,
+                                w.dblFRFogNozzlePressure)
+                   .result);
 }
 
 bool CalcRFStraightTip(CalculatorState& state) {
   WorkingValues& w = state.working;
-  const double coefficient = isEnglish(state) ? 1.57 : 0.0015;
-  const double d = w.dblRFStraightTipDiameter;
-  return store(w.dblRFStraightTipResult, d * d * coefficient * w.dblRFStraightTipPressure);
+  return store(w.dblRFStraightTipResult,
+               formula::straightTipReaction(w.dblRFStraightTipDiameter, w.dblRFStraightTipPressure,
+                                            formula::kTipReaction.in(!isEnglish(state)))
+                   .result);
 }
 
 bool CalcRFFogNozzle(CalculatorState& state) {
   WorkingValues& w = state.working;
-  const double coefficient = isEnglish(state) ? 0.0505 : 0.02259;
-  const double root = std::sqrt(w.dblRFFogNozzlePressure);
-  return store(w.dblRFFogNozzleResult, w.dblRFFogNozzleFlow * coefficient * root);
+  return store(w.dblRFFogNozzleResult,
+               formula::fogReaction(w.dblRFFogNozzleFlow, w.dblRFFogNozzlePressure,
+                                    formula::kFogReaction.in(!isEnglish(state)))
+                   .result);
 }
 
 bool CalcAppRate(CalculatorState& state) {
   WorkingValues& w = state.working;
-  const double areaPerUnitFlow = isEnglish(state) ? 3 : 0.0737;
-  return store(w.dblAppRateResult, w.dblAppRateWidth * w.dblAppRateLength / areaPerUnitFlow);
+  return store(w.dblAppRateResult, formula::appRate(w.dblAppRateLength, w.dblAppRateWidth,
+                                                    formula::kAreaPerFlow.in(!isEnglish(state)))
+                                       .result);
 }
 
 }  // namespace vardel

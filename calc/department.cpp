@@ -169,9 +169,7 @@ ResultMark resultMark(const CalculatorState& state) {
     mark.spoken += (mark.spoken.empty() ? "" : ", ") + spoken;
   };
   if (w.departmentUsed) {
-    add("DEPT", state.department != nullptr
-                    ? "made with department values, " + state.department->name
-                    : "made with department values");
+    add("DEPT", "made with department values, " + w.departmentName);
   }
   if (w.overLimit) add("OVER LIMIT", "above the pump pressure limit");
   return mark;

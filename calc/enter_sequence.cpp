@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "calc/department.h"
 #include "calc/figures.h"
 #include "calc/hose_keys.h"
 #include "calc/result_text.h"
@@ -112,21 +113,26 @@ void showPrompt(Calculator& calculator, std::string_view prompt) {
 // whether a pump pressure passed the department's limit.
 bool computeResult(CalculatorState& s, const Sequence& sequence) {
   WorkingValues& w = s.working;
-  w.departmentUsed = false;
+  w.coefficientIsDepartments = w.perFloorIsDepartments = false;
   for (const Step& step : sequence.steps) {
     if (step.kind == StepKind::Hose) {
       const Figure coefficient = hoseCoefficient(s, w.hoseTaken);
       w.*step.field = coefficient.value;
-      w.departmentUsed = w.departmentUsed || coefficient.department;
+      w.coefficientIsDepartments = coefficient.department;
     }
     if (step.stored == Stored::AsElevation) {
-      w.departmentUsed = w.departmentUsed || perFloor(s).department;
+      const Figure floor = perFloor(s);
+      w.perFloorUsed = floor.value;
+      w.perFloorIsDepartments = floor.department;
     }
   }
   if (!sequence.formula(s)) return false;
   w.resultInMetric = !isEnglish(s);
+  w.departmentUsed = w.coefficientIsDepartments || w.perFloorIsDepartments;
+  w.departmentName = s.department != nullptr ? s.department->name : std::string();
   const std::optional<double> limit = pumpLimit(s);
   w.overLimit = &sequence == &sequences::kEnginePressure && limit && w.*sequence.result > *limit;
+  w.pumpLimitUsed = w.overLimit ? *limit : 0;
   return true;
 }
 

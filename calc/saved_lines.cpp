@@ -18,8 +18,8 @@ std::array<const std::string*, 6> inputsOf(const SavedLine& line) {
   return {&line.nozzlePressure, &line.flow, nullptr, &line.lines, &line.length, &line.floors};
 }
 
-// A value as the keypad keys it: an optional "-" (the sign key after the
-// digits), then digits with at most one point, at least one digit.
+}  // namespace
+
 bool isKeyable(std::string_view text) {
   if (text.starts_with('-')) text.remove_prefix(1);
   if (text.empty() || text.size() > 24) return false;
@@ -35,6 +35,8 @@ bool isKeyable(std::string_view text) {
   }
   return points <= 1 && digits > 0;
 }
+
+namespace {
 
 void keyValue(Calculator& calculator, std::string_view text) {
   const bool negative = text.starts_with('-');

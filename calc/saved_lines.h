@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "calc/department.h"
 #include "core/calculator.h"
@@ -16,6 +17,10 @@ namespace vardel {
 // at HOSE SIZE, and Enter; it stops at ERROR. The display then shows
 // exactly what keying those values shows, and F2 walks them.
 void recallLine(Calculator& calculator, const SavedLine& line);
+
+// Whether a value is a number as the keypad keys it: an optional "-" (the
+// sign key after the digits), then digits with at most one point.
+bool isKeyable(std::string_view text);
 
 // Why a line cannot be kept: a value that is not a plain number, or values
 // that end in ERROR when recalled with `values` in force. Empty when it can.

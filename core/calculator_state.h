@@ -61,11 +61,16 @@ struct WorkingValues {
   // the display showed it when Enter took it, without blanks around it; a
   // prompt taken as "nothing keyed" is kept as the number it stood for.
   std::array<std::string, 6> inputTexts{};
-  std::int16_t hoseTaken = -1;  // the hose-table row the hose step took
-  std::string resultText{};     // the result last shown; F2 acts only while it is shown
-  bool resultInMetric = false;  // the unit system of that result
-  bool departmentUsed = false;  // a department's figure went into it
-  bool overLimit = false;       // a pump pressure above the department's limit
+  std::int16_t hoseTaken = -1;            // the hose-table row the hose step took
+  std::string resultText{};               // the result last shown; F2 acts only while it is shown
+  bool resultInMetric = false;            // the unit system of that result
+  bool departmentUsed = false;            // a department's figure went into it:
+  bool coefficientIsDepartments = false;  // the hose's coefficient,
+  bool perFloorIsDepartments = false;     // or the elevation of a floor
+  double perFloorUsed = 0;                // psi or kPa per floor
+  std::string departmentName{};           // whose figures they were
+  bool overLimit = false;                 // a pump pressure above the department's limit,
+  double pumpLimitUsed = 0;               // which was this
 
   bool operator==(const WorkingValues&) const = default;
 };

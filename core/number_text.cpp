@@ -144,6 +144,14 @@ std::string formatPlain(double value) {
   return (std::signbit(value) && value != 0 ? "-" : "") + text;
 }
 
+std::string formatExact(double value) {
+  std::string text = formatPlain(value);
+  if (const std::optional<double> back = readStrict(text); back && *back == value) return text;
+  text = fmt::format(FMT_COMPILE("{}"), value);
+  if (const auto e = text.find('e'); e != std::string::npos) text[e] = 'E';
+  return text;
+}
+
 std::optional<double> readLenient(std::string_view text) {
   std::string compact;
   compact.reserve(text.size());

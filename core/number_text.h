@@ -24,6 +24,11 @@ std::string formatSigned(double value);
 // Negative zero is written "0".
 std::string formatPlain(double value);
 
+// The plain format where it reads back as exactly `value`; else the fewest
+// digits that do ("184.50000000000003"), so that no text hides which side
+// of a half a value lies. Negative zero is written "0".
+std::string formatExact(double value);
+
 // Reads a leading number, skipping blanks anywhere in it, and stops at the
 // first other character; a text without digits reads as 0 ("VORNA", " ", ".").
 // Returns nothing only when the number lies beyond the range of a double.

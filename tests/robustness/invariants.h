@@ -19,6 +19,7 @@
 #include "calc/press.h"
 #include "calc/sequences.h"
 #include "calc/unit_text.h"
+#include "calc/working.h"
 #include "core/calculator.h"
 #include "core/key.h"
 #include "core/keyboard.h"
@@ -331,6 +332,11 @@ inline std::string checkAfter(const Calculator& calculator, const testing::FakeP
         if (tally && before.bolReview != 0) ++tally->reviews;
         if (std::string problem = checkResultText(s, sequence, tally); !problem.empty()) {
           return broken(problem);
+        }
+        // The working of the result ends in the text the display shows.
+        const std::vector<std::string> lines = working(s);
+        if (lines.empty() || !lines.back().ends_with(" → " + s.text1)) {
+          return broken("the working does not end in the result");
         }
       }
     } else if (!was && (s.text1 != before.text1 || s.intStep != before.intStep + 1)) {

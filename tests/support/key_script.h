@@ -12,6 +12,7 @@
 
 #include "calc/hose_table.h"
 #include "calc/press.h"
+#include "calc/working.h"
 #include "core/calculator.h"
 #include "core/key.h"
 #include "core/power_keys.h"
@@ -91,6 +92,11 @@ inline void PrintTo(const Example& e, std::ostream* os) {
 inline void expectDisplay(const Example& example) {
   Session session;
   EXPECT_EQ(session.run(example.keys), example.display);
+  // A result's working ends in the text the display shows.
+  if (canShowWorking(session.state())) {
+    EXPECT_TRUE(working(session.state()).back().ends_with(" → " + example.display))
+        << working(session.state()).back();
+  }
   if (example.display == "ERROR") {
     CalculatorState rest;
     rest.strEorM = rest.txtEorM = session.state().strEorM;
