@@ -159,6 +159,10 @@ TEST(NumberTexts, RoundTrip) {
       EXPECT_EQ(readLenient(text), strict) << text;
       EXPECT_EQ(formatPlain(*strict), formatPlain(x)) << text;
     }
+    // The exact text reads back as the value itself, in as few digits.
+    const std::string exact = formatExact(x);
+    EXPECT_EQ(readStrict(exact), x == 0 ? 0 : x) << exact;
+    EXPECT_LE(exact.size(), formatPlain(x).size() + 8) << exact;
   };
   for (int i = 0; i < 20000; ++i) {
     const double x = mantissa(random) * std::pow(10.0, exponent(random));
