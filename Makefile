@@ -150,6 +150,8 @@ bench-web: web node_modules/.package-lock.json
 screenshot: setup-test build
 	cmake --build --preset default --target vardel-screenshot -j $(JOBS)
 	QT_QPA_PLATFORM=offscreen build/tests/ui/vardel-screenshot docs/panel.png
+	QT_QPA_PLATFORM=offscreen build/tests/ui/vardel-screenshot --department \
+	  docs/department-values.png docs/department-mark.png
 
 # The Debian package of the installed tree, as build/vardel_<version>_<arch>.deb.
 package: setup-test build
