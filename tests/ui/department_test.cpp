@@ -78,6 +78,7 @@ class DepartmentTest : public testing::WindowTest {
  private slots:
   void aMarkedResultIsShownSpokenAndTitled();
   void fromTheKeysOfTheBoxToTheSavedFile();
+  void aRefusedKeptFileIsToldAndLeftAsItIs();
 };
 
 void DepartmentTest::aMarkedResultIsShownSpokenAndTitled() {
@@ -197,6 +198,24 @@ void DepartmentTest::fromTheKeysOfTheBoxToTheSavedFile() {
   QCOMPARE(seen,
            (QStringList{"frmDepartmentValues: ", "frmDepartmentValues: ", "frmSavedLines: "}));
   qunsetenv("XDG_CONFIG_HOME");
+}
+
+void DepartmentTest::aRefusedKeptFileIsToldAndLeftAsItIs() {
+  QTemporaryDir config;
+  const std::filesystem::path folder = config.path().toStdString();
+  const std::string damaged = "{\"format\": \"vardel-department-values\", \"version\": 1,";
+  std::ofstream(folder / "department.json") << damaged;
+  app::ConfigFolderStorage storage(folder);
+  DepartmentStore store(storage);
+  ui::frmVardel window(&store);
+  window.show();
+  QTRY_VERIFY(!watch_->empty());
+  const auto seen = watch_->take();
+  QCOMPARE(seen.front().text, QString("The department values kept on this device are not used. The "
+                                      "file is damaged: it is not well-formed JSON."));
+  QCOMPARE(window.calculator().state.department, nullptr);
+  std::ifstream in(folder / "department.json");
+  QCOMPARE(std::string(std::istreambuf_iterator<char>(in), {}), damaged);
 }
 
 VARDEL_WINDOW_TEST_MAIN(DepartmentTest)

@@ -2,7 +2,7 @@
 //   vardel-screenshot OUTPUT.png                the panel as it opens, menu bar included
 //   vardel-screenshot --department BOX.png MARK.png
 //                                               the Department values box with a flow test
-//                                               worked out, and the panel with a marked result
+//                                               worked out, and the display with a marked result
 #include <QApplication>
 #include <QLineEdit>
 #include <QPixmap>
@@ -78,7 +78,14 @@ int department(const char* boxPath, const char* markPath) {
       "EP 100 ENTER 150 ENTER H1.75 ENTER ENTER 200 ENTER 3 ENTER", &unknown);
   for (const vardel::Key key : keys.value()) window.act(key);
   QApplication::processEvents();
-  return saved && save(&window, markPath) ? 0 : 1;
+  // The display and a little around it.
+  QWidget* display = window.findChild<QWidget*>("text1");
+  const QRect around = display->geometry().adjusted(-8, -8, 8, 8);
+  if (!window.centralWidget()->grab(around).save(QString::fromLocal8Bit(markPath), "PNG")) {
+    std::fprintf(stderr, "vardel-screenshot: cannot write %s\n", markPath);
+    return 1;
+  }
+  return saved ? 0 : 1;
 }
 
 }  // namespace
