@@ -261,8 +261,7 @@ const Control& markControl() {
                                 .font = kArial6_75,
                                 .back = kWhite,
                                 .fore = kBlack,
-                                .visible = false,
-                                .accessibleName = "Result mark"};
+                                .visible = false};
   return mark;
 }
 

@@ -173,7 +173,6 @@ void frmVardel::buildPanel() {
   lblMark_->setGeometry(pixelRect(mark.at));
   lblMark_->setFont(fontOf(mark.font));
   lblMark_->setHidden(true);
-  lblMark_->setAccessibleName(qs(mark.accessibleName));
   lblMark_->raise();
 
   for (const auto& [key, button] : keys_) {
@@ -226,6 +225,8 @@ void frmVardel::draw() {
   if (markShown != lblMark_->text()) {
     lblMark_->setText(markShown);
     lblMark_->setHidden(markShown.isEmpty());
+    // Read out in words, as the announcer says it after the result.
+    lblMark_->setAccessibleName(QString::fromStdString(mark.spoken));
   }
   if (calculator_.displayShows != drawnDisplayShows_) {
     drawnDisplayShows_ = calculator_.displayShows;

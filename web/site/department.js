@@ -131,7 +131,7 @@ export class Department {
       const [name, text, placeholder, selected, enabled] = fields.split('\x1f');
       const control = box.querySelector(`[data-name="${CSS.escape(name)}"]`);
       if (!control) continue;
-      control.disabled = enabled !== '1';
+      if ('disabled' in control) control.disabled = enabled !== '1';
       if (control.tagName === 'INPUT') {
         if (control.value !== text) control.value = text;
         control.placeholder = placeholder;
