@@ -3,9 +3,9 @@
 // the saved lines reach the file in a configuration folder of the test's own.
 #include "calc/department.h"
 
-#include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -129,11 +129,18 @@ void DepartmentTest::fromTheKeysOfTheBoxToTheSavedFile() {
     text << in.rdbuf();
     return department_file::read(text.str());
   };
-  const auto choose = [&](const char* item) {
-    window.findChild<QAction*>(item)->trigger();
+  // Chooses an item by keyboard: Alt+D, then the item's access key.
+  const auto choose = [&](Qt::Key item) {
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(&window, Qt::Key_D, Qt::AltModifier);
+    QTRY_VERIFY(QApplication::activePopupWidget() != nullptr);
+    QCOMPARE(QApplication::activePopupWidget()->objectName(), QString("mnuDepartment"));
+    QTest::keyClick(QApplication::activePopupWidget(), item);
     QTest::qWait(20);
   };
   QVERIFY(!std::filesystem::exists(storage.file()));  // nothing written yet
+  QCOMPARE(window.menuBar()->actions().front()->text(), QString("&Department"));
 
   // The values box: typing one system fills the other unless both are typed;
   // the flow test works out the 1 3/4" key's coefficient.
@@ -155,7 +162,7 @@ void DepartmentTest::fromTheKeysOfTheBoxToTheSavedFile() {
     QCOMPARE(fieldText(box, "txtEnglish(4)"), QString("12.37"));
     click(box, "cmdSave");
   });
-  choose("mnuDepartmentValues");
+  choose(Qt::Key_V);
   const department_file::Read read = kept();
   QVERIFY2(read.values.has_value(), read.problem.c_str());
   QCOMPARE(read.values->name, std::string("Engine 4"));
@@ -173,7 +180,7 @@ void DepartmentTest::fromTheKeysOfTheBoxToTheSavedFile() {
     QCOMPARE(clickForMessage(box, "cmdSave"),
              QString("The elevation pressure per floor in English units is not a number."));
   });
-  choose("mnuDepartmentValues");
+  choose(Qt::Key_V);
   QCOMPARE(kept().values, read.values);
 
   // The engine pressure on the display saved as a line, then the published
@@ -184,8 +191,8 @@ void DepartmentTest::fromTheKeysOfTheBoxToTheSavedFile() {
     typeInto(box, "txtLineName", "Crosslay 1");
     click(box, "cmdSaveLine");
   });
-  choose("mnuSavedLines");
-  choose("mnuPublishedValues");
+  choose(Qt::Key_S);
+  choose(Qt::Key_P);
   const department_file::Read last = kept();
   QVERIFY(last.values.has_value());
   QCOMPARE(last.values->lines.size(), std::size_t{1});
