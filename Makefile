@@ -81,7 +81,7 @@ long-walk: build
 fuzz-department:
 	@scripts/install-deps.sh test fuzz
 	cmake --preset fuzz >/dev/null
-	cmake --build --preset fuzz -j $(JOBS)
+	cmake --build --preset fuzz --target department_file_fuzzer -j $(JOBS)
 	mkdir -p build-fuzz/department-corpus
 	cd build-fuzz && tests/fuzz/department_file_fuzzer -max_total_time=$(FUZZ_SECONDS) \
 	  -max_len=8192 -timeout=10 -rss_limit_mb=4096 -print_final_stats=1 \
@@ -150,6 +150,8 @@ bench-web: web node_modules/.package-lock.json
 screenshot: setup-test build
 	cmake --build --preset default --target vardel-screenshot -j $(JOBS)
 	QT_QPA_PLATFORM=offscreen build/tests/ui/vardel-screenshot docs/panel.png
+	QT_QPA_PLATFORM=offscreen build/tests/ui/vardel-screenshot --department \
+	  docs/department-values.png docs/department-mark.png
 
 # The Debian package of the installed tree, as build/vardel_<version>_<arch>.deb.
 package: setup-test build

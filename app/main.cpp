@@ -1,8 +1,11 @@
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 
+#include "app/config_folder.h"
 #include "app/startup_messages.h"
+#include "calc/department_store.h"
 #include "core/app_info.h"
 #include "ui/panel_window.h"
 
@@ -40,7 +43,15 @@ int main(int, char* argv[]) {
   QApplication::setDesktopFileName(QString::fromUtf8(vardel::app_info::kAppId));
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.png")));
 
-  vardel::ui::frmVardel window;
+  // The department's values, kept in the user's configuration folder; with
+  // no folder to keep them in, the window has no Department menu.
+  std::unique_ptr<vardel::app::ConfigFolderStorage> storage;
+  std::unique_ptr<vardel::DepartmentStore> department;
+  if (const auto folder = vardel::app::ConfigFolderStorage::userFolder()) {
+    storage = std::make_unique<vardel::app::ConfigFolderStorage>(*folder);
+    department = std::make_unique<vardel::DepartmentStore>(*storage);
+  }
+  vardel::ui::frmVardel window(department.get());
   window.show();
   return QApplication::exec();
 }

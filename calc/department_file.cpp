@@ -204,8 +204,10 @@ Read read(std::string_view text) {
                               " KB: it is not a department file."};
   }
   if (nesting(text) > kDeepest) return {std::nullopt, "The file is not a department file."};
-  const Json file = Json::parse(text.begin(), text.end(), nullptr, false);
-  if (file.is_discarded())
+  // Read through the library's plain DOM builder: no callback, no exception.
+  Json file;
+  nlohmann::detail::json_sax_dom_parser<Json> builder(file, false);
+  if (!Json::sax_parse(text.begin(), text.end(), &builder) || builder.is_errored())
     return {std::nullopt, "The file is damaged: it is not well-formed JSON."};
   Reader r;
   DepartmentValues values = readValues(r, file);

@@ -69,7 +69,8 @@ const Dialog& aboutBox() {
               .caption = "OK",
               .at = {4245, 3000, 1260, 345},
               .tab = 0,
-              .closesBox = true},
+              .closesBox = true,
+              .defaultKey = true},
   };
   static const Dialog box{.name = "frmAbout",
                           .title = std::string("About ") + app_info::kTitle,

@@ -15,7 +15,9 @@ namespace vardel::panel {
 // from its rows in one loop, so a window described here is drawn alike on
 // the desktop and in the browser.
 
-enum class Kind : std::uint8_t { Key, Label, Frame, TextBox, Image, Line };
+// A Field is a text the user types into (a box's number or name); a List
+// offers rows to choose from, as a list box or as a drop-down.
+enum class Kind : std::uint8_t { Key, Label, Frame, TextBox, Image, Line, Field, List };
 
 enum class Align : std::uint8_t { Left, Centre, Right };
 
@@ -42,7 +44,9 @@ struct Control {
   int thickness = 1;         // a line's, in pixels
   Picture picture{};         // an image's
   std::optional<Key> key{};  // what a key of the calculator asks it to do
-  bool closesBox = false;    // a box's default and cancel key: closes the box
+  bool closesBox = false;    // a box's cancel key (Esc): closes the box
+  bool defaultKey = false;   // a box's key that Enter in one of its fields presses
+  bool dropDown = false;     // a list that shows its chosen row only, and opens to choose
   std::string_view accessibleName{};
   std::string_view toolTip{};
 };

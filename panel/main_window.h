@@ -12,6 +12,12 @@ namespace vardel::panel {
 // rows, and the tests walk the same rows.
 std::span<const Control> panelControls();
 
+// The mark beside a result that a department's figures went into: no
+// designed control, but a small label inside the display, right of the unit
+// indicator, where no display text reaches while a result is shown. Hidden
+// while it has no text, so that standard mode shows exactly the design.
+const Control& markControl();
+
 // The window's client area.
 inline constexpr int kClientWidthTwips = 4875;
 inline constexpr int kClientHeightTwips = 8145;

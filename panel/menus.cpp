@@ -6,6 +6,18 @@
 
 namespace vardel::panel {
 
+const Menu& departmentMenu() {
+  static const std::array items = {
+      MenuItem{"mnuDepartmentValues", "&Values...", Command::DepartmentValues},
+      MenuItem{"mnuSavedLines", "&Saved lines...", Command::SavedLines},
+      MenuItem{"mnuImport", "&Import...", Command::Import},
+      MenuItem{"mnuExport", "&Export...", Command::Export},
+      MenuItem{"mnuPublishedValues", "&Published values", Command::PublishedValues, true},
+  };
+  static const Menu menu{"mnuDepartment", "&Department", items};
+  return menu;
+}
+
 const Menu& helpMenu() {
   static const std::array items = {MenuItem{"mnuAbout", aboutItemCaption(), Command::About}};
   static const Menu menu{"mnuHelp", "&Help", items};

@@ -9,8 +9,13 @@ namespace vardel::panel {
 
 // What a menu item does.
 enum class Command : std::uint8_t {
-  About,   // opens the About box
-  Review,  // reviews the inputs of the result shown, as F2 does
+  About,             // opens the About box
+  Review,            // reviews the inputs of the result shown, as F2 does
+  DepartmentValues,  // opens the box of the department's figures, with the flow test
+  SavedLines,        // opens the box of the saved lines: recall, save, delete
+  Import,            // reads a department file, shows what it changes, and takes it
+  Export,            // writes the department's values as one file
+  PublishedValues,   // switches between the department's values and the published ones
 };
 
 // A caption's "&" marks the access key that follows it ("&Help": Alt+H).
@@ -18,6 +23,7 @@ struct MenuItem {
   std::string_view name;
   std::string caption;
   Command command;
+  bool checkable = false;  // shows a check mark while what it names is in force
 };
 
 struct Menu {
@@ -26,7 +32,8 @@ struct Menu {
   std::span<const MenuItem> items;
 };
 
-// The menu bar's one menu: Help, with one item, About.
+// The menu bar's menus, left to right: Department, then Help.
+const Menu& departmentMenu();
 const Menu& helpMenu();
 
 // The display's context menu (a right click, or a long press on a touch

@@ -53,6 +53,8 @@ void frmAbout::buildControls() {
         break;
       case panel::Kind::Frame:
       case panel::Kind::TextBox:
+      case panel::Kind::Field:
+      case panel::Kind::List:
         continue;  // the box has none
     }
     widget->setObjectName(qs(row.name));

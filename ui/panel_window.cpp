@@ -16,17 +16,20 @@
 #include <map>
 #include <optional>
 
+#include "calc/department.h"
 #include "calc/enter_sequence.h"
 #include "calc/press.h"
 #include "core/app_info.h"
 #include "core/keyboard.h"
 #include "core/power_keys.h"
+#include "panel/department_desk.h"
 #include "panel/main_window.h"
 #include "panel/menus.h"
 #include "panel/spoken_names.h"
 #include "ui/about_box.h"
 #include "ui/announcer.h"
 #include "ui/controls.h"
+#include "ui/department_menu.h"
 #include "ui/panel_widgets.h"
 
 namespace vardel::ui {
@@ -51,7 +54,7 @@ std::optional<int> typedCode(const QKeyEvent& event) {
 
 }  // namespace
 
-frmVardel::frmVardel(QWidget* parent)
+frmVardel::frmVardel(DepartmentStore* department, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                               Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       calculator_(*this) {
@@ -61,10 +64,23 @@ frmVardel::frmVardel(QWidget* parent)
   setAccessibleName(QString::fromUtf8(app_info::kTitle));
   setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.png")));
   announcer_ = new Announcer(this);
+  std::string refused;
+  if (department != nullptr) {
+    desk_ = std::make_unique<panel::DepartmentDesk>(*department, calculator_);
+    department_ = new DepartmentMenu(*desk_, this);
+    connect(department_, &DepartmentMenu::changed, this, &frmVardel::draw);
+    refused = desk_->start();
+  }
   buildMenu();
   buildPanel();
   Form_Load(calculator_);
   draw();
+  // A kept file that was refused is told once the window shows; the
+  // published figures stand and the file is left as it is.
+  if (!refused.empty()) {
+    QMetaObject::invokeMethod(
+        this, [this, refused] { showMessage(refused, {}); }, Qt::QueuedConnection);
+  }
 
   // The client area as designed, below the menu bar. The panel keeps its
   // controls in place when the window grows and clips them when it shrinks.
@@ -82,6 +98,7 @@ frmVardel::frmVardel(QWidget* parent)
 frmVardel::~frmVardel() = default;
 
 void frmVardel::buildMenu() {
+  if (department_ != nullptr) menuBar()->addMenu(department_->menu());
   const panel::Menu& design = panel::helpMenu();
   QMenu* help = menuBar()->addMenu(qs(design.caption));
   help->setObjectName(qs(design.name));
@@ -135,6 +152,9 @@ void frmVardel::buildPanel() {
         widget = makeLine(row, parent);
         geometry = pixelRect(row.line, row.thickness);
         break;
+      case Kind::Field:
+      case Kind::List:
+        continue;  // the boxes' kinds; the panel has none
     }
     widget->setObjectName(qs(row.name));
     widget->setGeometry(geometry);
@@ -144,8 +164,16 @@ void frmVardel::buildPanel() {
     if (!row.accessibleName.empty()) widget->setAccessibleName(qs(panel::spokenName(row)));
     if (!row.toolTip.empty()) widget->setToolTip(qs(row.toolTip));
   }
-  // The indicator is a window of its own in front of the display.
+  // The indicator is a window of its own in front of the display, and so
+  // is the mark beside a result.
   txtEorM_->raise();
+  const Control& mark = panel::markControl();
+  lblMark_ = makeLabel(mark, panel_);
+  lblMark_->setObjectName(qs(mark.name));
+  lblMark_->setGeometry(pixelRect(mark.at));
+  lblMark_->setFont(fontOf(mark.font));
+  lblMark_->setHidden(true);
+  lblMark_->raise();
 
   for (const auto& [key, button] : keys_) {
     connect(button, &QPushButton::clicked, this, [this, key = key] { act(key); });
@@ -192,14 +220,29 @@ void frmVardel::act(Key key) {
 
 void frmVardel::draw() {
   const CalculatorState& s = calculator_.state;
+  const ResultMark mark = resultMark(s);
+  const QString markShown = QString::fromStdString(mark.shown);
+  if (markShown != lblMark_->text()) {
+    lblMark_->setText(markShown);
+    lblMark_->setHidden(markShown.isEmpty());
+    // Read out in words, as the announcer says it after the result.
+    lblMark_->setAccessibleName(QString::fromStdString(mark.spoken));
+  }
   if (calculator_.displayShows != drawnDisplayShows_) {
     drawnDisplayShows_ = calculator_.displayShows;
     const QString shown = QString::fromStdString(s.text1);
     text1_->setText(shown);
     // Every new text is heard, the same one again too: each is the answer
-    // to a key. A lone blank is no answer.
-    if (!shown.trimmed().isEmpty()) announcer_->announce(Announcer::Source::Display, shown);
+    // to a key. A lone blank is no answer. A result made with department
+    // values is heard with its mark.
+    if (!shown.trimmed().isEmpty()) {
+      announcer_->announce(
+          Announcer::Source::Display,
+          mark.spoken.empty() ? shown : shown + ", " + QString::fromStdString(mark.spoken));
+    }
   }
+  const QString title = QString::fromStdString(vardel::windowTitle(s));
+  if (title != windowTitle()) setWindowTitle(title);
   const QString indicator = QString::fromStdString(s.txtEorM);
   if (indicator != txtEorM_->text()) {
     txtEorM_->setText(indicator);
@@ -220,6 +263,14 @@ void frmVardel::draw() {
   // keyboard's Enter to it.
   if (cmdEnter_->isDefault() != calculator_.enterIsDefault) {
     cmdEnter_->setDefault(calculator_.enterIsDefault);
+  }
+}
+
+void frmVardel::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  if (event->type() == QEvent::ActivationChange && isActiveWindow() && desk_ != nullptr) {
+    desk_->reload();
+    draw();
   }
 }
 

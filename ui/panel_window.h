@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -17,20 +18,31 @@ class QLineEdit;
 class QMenu;
 class QPushButton;
 
+namespace vardel {
+class DepartmentStore;
+namespace panel {
+class DepartmentDesk;
+}
+}  // namespace vardel
+
 namespace vardel::ui {
 
 class Announcer;
+class DepartmentMenu;
 class PanelKey;
 
 // The main window: the calculator panel built from the design's rows, and the
 // panel on which the calculator's actions raise their events. It owns the
 // calculator for the whole run; every key's click runs press() with the key
 // it stands for, and after each action the window draws the state once.
+// Given a department store, it has a Department menu before Help, reads
+// the store as it opens and again whenever it becomes the active window
+// (another window may have saved); without one it is exactly the design.
 class frmVardel : public QMainWindow, public Panel {
   Q_OBJECT
 
  public:
-  explicit frmVardel(QWidget* parent = nullptr);
+  explicit frmVardel(DepartmentStore* department = nullptr, QWidget* parent = nullptr);
   ~frmVardel() override;
 
   Calculator& calculator() { return calculator_; }
@@ -58,6 +70,7 @@ class frmVardel : public QMainWindow, public Panel {
   // focused control must not see it: Enter, the printable characters but the
   // blank, F2 and Ctrl+C are used up; every other key goes on as usual.
   virtual bool previewKeyPress(QKeyEvent* event);
+  void changeEvent(QEvent* event) override;
 
  private:
   void buildPanel();
@@ -65,8 +78,10 @@ class frmVardel : public QMainWindow, public Panel {
   void buildDisplayMenu();
   void setDesignedTabOrder();
   void mnuAbout_Click();
-  // Shows what the state holds: the display (a new text is spoken), the
-  // indicator, the enabled keys and the default key. Runs once per action.
+  // Shows what the state holds: the display (a new text is spoken, with
+  // the mark of a result made with department values), the mark, the
+  // indicator, the enabled keys, the default key and the title. Runs once
+  // per action.
   void draw();
   // Whether a key press delivered to `watched` is typed at this window: one
   // of its own controls, while it is the active window and no modal window,
@@ -76,8 +91,11 @@ class frmVardel : public QMainWindow, public Panel {
   void copyDisplay() const;
 
   Calculator calculator_;
+  std::unique_ptr<panel::DepartmentDesk> desk_;
+  DepartmentMenu* department_ = nullptr;
   QWidget* panel_ = nullptr;
   QLabel* text1_ = nullptr;
+  QLabel* lblMark_ = nullptr;
   QLineEdit* txtEorM_ = nullptr;
   Announcer* announcer_ = nullptr;
   QMenu* mnuDisplay_ = nullptr;

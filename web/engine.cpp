@@ -4,12 +4,16 @@
 // indicator, the keys' states) and the events the action raised (message
 // boxes, the focus moving to Enter, closing). So a key crosses into the
 // engine once and back once, and no rule of the calculator lives in the page.
+// The Department menu's entry points are in department.cpp.
+
+#include "web/engine.h"
 
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "calc/department.h"
 #include "calc/enter_sequence.h"
 #include "calc/press.h"
 #include "core/calculator.h"
@@ -21,7 +25,7 @@
 
 // The page's side: web/panel_library.js forwards it to the page's panel.
 extern "C" void vardel_page_draw(const char* display, const char* indicator, int flags,
-                                 const char* messages);
+                                 const char* messages, const char* mark);
 
 namespace vardel::web {
 namespace {
@@ -50,15 +54,20 @@ class PagePanel : public Panel {
   }
   void closeWindow() override { flags_ |= kClose; }
 
-  // Hands the page the state and the events, and forgets the events.
+  // Hands the page the state and the events, and forgets the events. The
+  // mark beside a result is what it shows, a unit separator and what a
+  // screen reader says of it; empty in standard mode.
   void draw(const Calculator& calculator) {
     int flags = flags_;
     if (calculator.displayShows != drawnShows_) flags |= kDisplayShown;
     if (calculator.functionKeysEnabled) flags |= kFunctionKeysEnabled;
     if (calculator.enterIsDefault) flags |= kEnterIsDefault;
     drawnShows_ = calculator.displayShows;
+    const ResultMark mark = resultMark(calculator.state);
+    const std::string marked =
+        mark.shown.empty() ? std::string() : mark.shown + '\x1f' + mark.spoken;
     vardel_page_draw(calculator.state.text1.c_str(), calculator.state.txtEorM.c_str(), flags,
-                     messages_.c_str());
+                     messages_.c_str(), marked.c_str());
     flags_ = 0;
     messages_.clear();
   }
@@ -74,6 +83,15 @@ std::optional<Calculator> theCalculator;
 std::string copied;
 
 }  // namespace
+
+void drawPage() {
+  if (theCalculator) thePanel.draw(*theCalculator);
+}
+
+void tellPage(const std::string& message) {
+  if (!message.empty()) thePanel.showMessage(message, {});
+}
+
 }  // namespace vardel::web
 
 using vardel::web::theCalculator;
@@ -81,11 +99,13 @@ using vardel::web::thePanel;
 
 extern "C" {
 
-// Creates the calculator and runs the window's load step; the page calls it
-// once, when the panel's markup stands.
+// Creates the calculator, runs the window's load step and reads the
+// department values kept; the page calls it once, when the panel's markup
+// stands.
 void vardel_start() {
   theCalculator.emplace(thePanel);
   vardel::Form_Load(*theCalculator);
+  vardel::web::startDepartment(*theCalculator);
   thePanel.draw(*theCalculator);
 }
 

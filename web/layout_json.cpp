@@ -14,6 +14,7 @@
 #include "core/power_keys.h"
 #include "panel/about_box.h"
 #include "panel/colours.h"
+#include "panel/department_boxes.h"
 #include "panel/main_window.h"
 #include "panel/menus.h"
 #include "panel/message_box.h"
@@ -70,6 +71,10 @@ std::string_view kindName(Kind kind) {
       return "image";
     case Kind::Line:
       return "line";
+    case Kind::Field:
+      return "field";
+    case Kind::List:
+      return "list";
   }
   return "";
 }
@@ -124,8 +129,9 @@ std::string menu(const Menu& m) {
       "{\"name\":" + quoted(m.name) + ",\"caption\":" + quoted(m.caption) + ",\"items\":[";
   for (std::size_t i = 0; i < m.items.size(); ++i) {
     if (i > 0) out += ",";
-    out +=
-        "{\"name\":" + quoted(m.items[i].name) + ",\"caption\":" + quoted(m.items[i].caption) + "}";
+    out += "{\"name\":" + quoted(m.items[i].name) + ",\"caption\":" + quoted(m.items[i].caption);
+    if (m.items[i].checkable) out += ",\"checkable\":true";
+    out += "}";
   }
   return out + "]}";
 }
@@ -167,6 +173,8 @@ std::string control(const Control& row, std::size_t index) {
     out += ",\"startUp\":" + boolean(!row.enabled && enabledByStartUp(row.key->kind));
   }
   if (row.closesBox) out += ",\"closesBox\":true";
+  if (row.defaultKey) out += ",\"defaultKey\":true";
+  if (row.dropDown) out += ",\"dropDown\":true";
   if (row.picture != Picture::None) out += ",\"picture\":" + quoted(pictureName(row.picture));
   out += ",\"spoken\":" + quoted(spokenName(row));
   return out + "}";
@@ -179,6 +187,13 @@ std::string controls(std::span<const Control> rows) {
     out += i + 1 < rows.size() ? ",\n" : "\n";
   }
   return out + "]";
+}
+
+std::string box(const Dialog& d) {
+  return "{\"name\":" + quoted(d.name) + ",\"title\":" + quoted(d.title) +
+         ",\"width\":" + std::to_string(d.widthTwips) +
+         ",\"height\":" + std::to_string(d.heightTwips) + ",\"controls\":" + controls(d.controls) +
+         "}";
 }
 
 }  // namespace
@@ -207,10 +222,12 @@ int main() {
   out += ",\n\"displayMenu\":" + menu(displayMenu());
   out += ",\n\"messageBox\":{\"name\":" + quoted(kMessageBoxName) +
          ",\"ok\":" + quoted(kMessageBoxOK) + "}";
-  out += ",\n\"about\":{\"name\":" + quoted(about.name) + ",\"title\":" + quoted(about.title) +
-         ",\"width\":" + std::to_string(about.widthTwips) +
-         ",\"height\":" + std::to_string(about.heightTwips) +
-         ",\"controls\":" + controls(about.controls) + "}";
+  out += ",\n\"about\":" + box(about);
+  // The Department menu, its boxes and the mark beside a result.
+  out += ",\n\"departmentMenu\":" + menu(departmentMenu());
+  out += ",\n\"boxes\":[" + box(valuesBox()) + ",\n" + box(linesBox()) + ",\n" + box(importBox()) +
+         "]";
+  out += ",\n\"mark\":" + control(markControl(), panelControls().size());
   out += ",\n\"controls\":" + controls(panelControls()) + "\n}\n";
   std::fwrite(out.data(), 1, out.size(), stdout);
   return 0;

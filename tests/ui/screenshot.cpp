@@ -1,26 +1,107 @@
-// Writes a picture of the panel as it opens, menu bar included, for the
-// README: vardel-screenshot OUTPUT.png. Runs without a display.
+// Writes the README's pictures of the desktop window, without a display:
+//   vardel-screenshot OUTPUT.png                the panel as it opens, menu bar included
+//   vardel-screenshot --department BOX.png MARK.png
+//                                               the Department values box with a flow test
+//                                               worked out, and the display with a marked result
 #include <QApplication>
+#include <QLineEdit>
 #include <QPixmap>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
 #include <cstdio>
+#include <cstring>
+#include <optional>
+#include <string>
 
+#include "calc/department_file.h"
+#include "calc/department_store.h"
 #include "core/app_info.h"
+#include "support/key_names.h"
 #include "ui/panel_window.h"
 
+namespace {
+
+// The department file in memory: nothing on the disk is read or written.
+struct MemoryStorage : vardel::DepartmentStorage {
+  std::optional<std::string> load(std::string*) override { return text; }
+  bool replace(const std::string& t, std::string*) override {
+    text = t;
+    return true;
+  }
+  std::optional<std::string> text;
+};
+
+bool save(QWidget* widget, const char* path) {
+  if (widget->grab().save(QString::fromLocal8Bit(path), "PNG")) return true;
+  std::fprintf(stderr, "vardel-screenshot: cannot write %s\n", path);
+  return false;
+}
+
+// The example of docs/department-file.md, the Engine 4 of the README.
+vardel::DepartmentValues engine4() {
+  vardel::DepartmentValues values;
+  values.name = "Engine 4";
+  values.hoses[4] = {10.0, 15.786};
+  values.perFloor = {5.0, 35.0};
+  values.pumpLimit = {200.0, 1379.0};
+  return values;
+}
+
+int department(const char* boxPath, const char* markPath) {
+  MemoryStorage storage;
+  storage.text = vardel::department_file::write(engine4());
+  vardel::DepartmentStore store(storage);
+  vardel::ui::frmVardel window(&store);
+  window.show();
+  QApplication::processEvents();
+
+  bool saved = false;
+  QTimer::singleShot(0, &window, [&] {
+    QWidget* box = QApplication::activeModalWidget();
+    const auto type = [box](const char* field, const char* text) {
+      QTest::keyClicks(box->findChild<QLineEdit*>(field), QString::fromLatin1(text));
+    };
+    type("txtTestFlow", "150");
+    type("txtTestLength", "200");
+    type("txtTestStart", "152");
+    type("txtTestEnd", "100");
+    type("txtTestRise", "10");
+    QTest::mouseClick(box->findChild<QPushButton*>("cmdWorkOut"), Qt::LeftButton);
+    saved = save(box, boxPath);
+    box->close();
+  });
+  window.findChild<QAction*>("mnuDepartmentValues")->trigger();
+
+  std::string unknown;
+  const auto keys = vardel::testing::parseKeys(
+      "EP 100 ENTER 150 ENTER H1.75 ENTER ENTER 200 ENTER 3 ENTER", &unknown);
+  for (const vardel::Key key : keys.value()) window.act(key);
+  QApplication::processEvents();
+  // The display and a little around it.
+  QWidget* display = window.findChild<QWidget*>("text1");
+  const QRect around = display->geometry().adjusted(-8, -8, 8, 8);
+  if (!window.centralWidget()->grab(around).save(QString::fromLocal8Bit(markPath), "PNG")) {
+    std::fprintf(stderr, "vardel-screenshot: cannot write %s\n", markPath);
+    return 1;
+  }
+  return saved ? 0 : 1;
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
-  if (argc != 2) {
-    std::fputs("usage: vardel-screenshot OUTPUT.png\n", stderr);
+  const bool departmentPictures = argc == 4 && std::strcmp(argv[1], "--department") == 0;
+  if (argc != 2 && !departmentPictures) {
+    std::fputs("usage: vardel-screenshot OUTPUT.png | --department BOX.png MARK.png\n", stderr);
     return 2;
   }
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication application(argc, argv);
   QApplication::setApplicationName(QString::fromUtf8(vardel::app_info::kTitle));
+  if (departmentPictures) return department(argv[2], argv[3]);
   vardel::ui::frmVardel window;
   window.show();
   QApplication::processEvents();
-  if (!window.grab().save(QString::fromLocal8Bit(argv[1]), "PNG")) {
-    std::fputs("vardel-screenshot: cannot write the picture\n", stderr);
-    return 1;
-  }
-  return 0;
+  return save(&window, argv[1]) ? 0 : 1;
 }

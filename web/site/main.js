@@ -2,6 +2,7 @@
 // the engine is loaded and given the page's panel; then the keys are wired
 // and the window's load step runs.
 import createEngine from './engine.mjs';
+import { Department } from './department.js';
 import { Dialogs } from './dialogs.js';
 import { installKeys } from './keys.js';
 import { PagePanel } from './panel.js';
@@ -28,7 +29,10 @@ async function start() {
   if (await takeWaitingVersion()) return;
   const dialogs = new Dialogs(document);
   const panel = new PagePanel(document, dialogs);
+  // The engine reads the department's values as it starts, through the panel.
+  panel.department = new Department(document);
   const module = await createEngine({ panel });
+  panel.department.connect(module);
   const engine = {
     click: module._vardel_click,
     type: module._vardel_type,

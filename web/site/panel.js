@@ -15,6 +15,8 @@ export class PagePanel {
     this.dialogs = dialogs;
     this.display = doc.querySelector('[data-name="text1"]');
     this.indicator = doc.querySelector('[data-name="txtEorM"]');
+    this.mark = doc.querySelector('[data-name="lblMark"]');
+    this.department = null; // the Department menu (department.js), which the engine calls too
     this.enter = doc.querySelector('.key.enter');
     this.startUpKeys = [...doc.querySelectorAll('button[data-start-up]')];
     this.keysEnabled = false;
@@ -22,11 +24,28 @@ export class PagePanel {
   }
 
   // One action's outcome: the display's text (set again when the action gave
-  // it a text, the same one too, so that it is announced), the indicator,
-  // the keys; then the message boxes (each its title, a unit separator and
-  // its text, separated by record separators), the focus and closing.
-  draw(display, indicator, flags, messages) {
-    if (flags & DISPLAY_SHOWN) this.display.textContent = display;
+  // it a text, the same one too, so that it is announced), the mark beside a
+  // result made with department values, the indicator, the keys; then the
+  // message boxes (each its title, a unit separator and its text, separated
+  // by record separators), the focus and closing. The mark is what it shows,
+  // a unit separator and what is said of it, or empty: the display's live
+  // text then carries the words after the result, unseen, so that a screen
+  // reader says them with it.
+  draw(display, indicator, flags, messages, mark) {
+    const [shown, spoken] = mark ? mark.split('\x1f') : ['', ''];
+    if (flags & DISPLAY_SHOWN) {
+      this.display.textContent = display;
+      if (spoken) {
+        const words = this.doc.createElement('span');
+        words.className = 'spoken-only';
+        words.textContent = `, ${spoken}`;
+        this.display.append(words);
+      }
+    }
+    if (this.mark && this.mark.textContent !== shown) {
+      this.mark.textContent = shown;
+      this.mark.hidden = !shown;
+    }
     if (this.indicator.value !== indicator) this.indicator.value = indicator;
     if (flags & FUNCTION_KEYS_ENABLED && !this.keysEnabled) {
       this.keysEnabled = true;

@@ -103,35 +103,68 @@ function renderPanel(layout, rules) {
         throw new Error(`unknown control kind ${row.kind}`);
     }
   }
-  return `<div id="panel" class="panel">\n${inTabOrder(layout.controls, '').map(element).join('\n')}\n</div>`;
+  // The mark beside a result made with department values: drawn, never
+  // read out on its own (the display's live text carries it in words).
+  let mark = '';
+  if (layout.mark) {
+    const row = layout.mark;
+    place(row, fontRule(row.font) + colours(row) + `text-align:${row.align};`);
+    mark = `\n<div id="${id(row)}" data-name="${escapeHtml(row.name)}" class="label mark" aria-hidden="true" hidden></div>`;
+  }
+  return `<div id="panel" class="panel">\n${inTabOrder(layout.controls, '').map(element).join('\n')}${mark}\n</div>`;
 }
 
-// A box drawn from its rows, at the boxes' scale, inside a modal dialog with
-// a title bar.
-function renderDialog(dialog, rules) {
+// A box drawn from its rows inside a modal dialog with a title bar: the
+// About box at the boxes' scale (--ua), each of the Department menu's boxes
+// at a scale of its own (--ub): the panel's, as wide as the panel, so that
+// it fits a phone too, or less where the box would be taller than the
+// screen.
+// The first field or list takes the focus as the box opens, else the
+// cancel key; the Department menu's keys say which is the default key and
+// which the cancel key, for department.js.
+const aboutScale = { unit: '--ua', pixel: '--pxa', kind: 'box', keyRoles: false };
+const departmentScale = { unit: '--ub', pixel: '--pxb', kind: 'box department', keyRoles: true };
+function renderDialog(dialog, rules, scale = aboutScale, titleBar = 0) {
   const scope = `#${dialog.name}`;
-  rules.push(`${scope} .client{width:${at('--ua', dialog.width)};height:${at('--ua', dialog.height)}}`);
+  const { unit, pixel } = scale;
+  if (unit === '--ub') {
+    rules.push(
+      `${scope}{--ub:min(var(--u), calc(var(--vh) * 0.96 / ${dialog.height + titleBar}));` +
+        `--pxb:max(1px, calc(var(--ub) * var(--twips-per-pixel)))}`,
+    );
+  }
+  rules.push(`${scope} .client{width:${at(unit, dialog.width)};height:${at(unit, dialog.height)}}`);
+  const focused = dialog.controls.find((row) => row.kind === 'field' || row.kind === 'list') ??
+    dialog.controls.find((row) => row.closesBox);
   const elements = dialog.controls.map((row) => {
     const name = `data-name="${escapeHtml(row.name)}"`;
     const selector = `${scope} [data-name="${row.name}"]`;
+    const autofocus = row === focused ? ' autofocus' : '';
+    const spoken = `aria-label="${escapeHtml(row.spoken ?? '')}"`;
     if (row.kind === 'line') {
-      rules.push(`${selector}{${lineBox(row.line, row.thickness, '--ua', '--pxa')};${colours(row)}}`);
+      rules.push(`${selector}{${lineBox(row.line, row.thickness, unit, pixel)};${colours(row)}}`);
       return `<div class="rule" ${name}></div>`;
     }
-    rules.push(`${selector}{${rectBox(row.rect, '--ua')}}`);
+    rules.push(`${selector}{${rectBox(row.rect, unit)}}`);
     const caption = escapeHtml(row.caption);
     switch (row.kind) {
       case 'image':
         return `<img ${name} src="${pictures[row.picture]}" alt="${escapeHtml(row.spoken)}" draggable="false">`;
       case 'label':
         return `<div ${name}${row.wrap ? ' class="wrap"' : ''}>${caption}</div>`;
-      case 'key':
-        return `<button type="button" ${name}${row.closesBox ? ' autofocus' : ''}>${caption}</button>`;
+      case 'key': {
+        const role = scale.keyRoles ? (row.defaultKey ? ' data-default' : '') + (row.closesBox ? ' data-cancel' : '') : '';
+        return `<button type="button" ${name}${role}${autofocus}>${caption}</button>`;
+      }
+      case 'field':
+        return `<input type="text" ${name} ${spoken} autocomplete="off" autocapitalize="off" spellcheck="false"${autofocus}>`;
+      case 'list':
+        return `<select ${name} ${spoken}${row.dropDown ? '' : ' size="6"'}${autofocus}></select>`;
       default:
         throw new Error(`a box holds no ${row.kind}`);
     }
   });
-  return `<dialog id="${dialog.name}" class="box" data-name="${dialog.name}" aria-labelledby="${dialog.name}-title">
+  return `<dialog id="${dialog.name}" class="${scale.kind}" data-name="${dialog.name}" aria-labelledby="${dialog.name}-title">
 <div class="titlebar" id="${dialog.name}-title" data-name="title">${escapeHtml(dialog.title)}</div>
 <div class="client">
 ${elements.join('\n')}
@@ -139,14 +172,29 @@ ${elements.join('\n')}
 </dialog>`;
 }
 
-function renderMenuBar(menu) {
+// The Department menu: a menu title and its items, one of them a check box.
+function renderDepartmentMenu(menu) {
+  const top = menuCaption(menu.caption);
+  const items = menu.items.map((item) => {
+    const caption = menuCaption(item.caption);
+    const role = item.checkable ? 'menuitemcheckbox" aria-checked="false' : 'menuitem';
+    return `<button type="button" data-name="${item.name}" role="${role}" data-access-key="${caption.key}" tabindex="-1">${caption.html}</button>`;
+  });
+  return `<button type="button" id="department" data-name="${menu.name}" role="menuitem" aria-haspopup="menu" aria-expanded="false" aria-controls="department-menu" data-access-key="${top.key}" tabindex="-1">${top.html}</button>
+<div id="department-menu" class="menu" role="menu" aria-labelledby="department" hidden>
+${items.join('\n')}
+</div>
+`;
+}
+
+function renderMenuBar(menu, departmentMenu) {
   const top = menuCaption(menu.caption);
   const items = menu.items.map((item, i) => {
     const caption = menuCaption(item.caption);
     return `<button type="button" id="${i === 0 ? 'about-item' : `help-item-${i}`}" data-name="${item.name}" role="menuitem" data-access-key="${caption.key}" tabindex="-1">${caption.html}</button>`;
   });
   return `<div class="menubar" role="menubar">
-<button type="button" id="help" data-name="${menu.name}" role="menuitem" aria-haspopup="menu" aria-expanded="false" aria-controls="help-menu" data-access-key="${top.key}" tabindex="-1">${top.html}</button>
+${departmentMenu ? renderDepartmentMenu(departmentMenu) : ''}<button type="button" id="help" data-name="${menu.name}" role="menuitem" aria-haspopup="menu" aria-expanded="false" aria-controls="help-menu" data-access-key="${top.key}" tabindex="-1">${top.html}</button>
 <div id="help-menu" class="menu" role="menu" aria-labelledby="help" hidden>
 ${items.join('\n')}
 </div>
@@ -195,9 +243,12 @@ export function renderSite(layout, template) {
   const windowFont = layout.windowFont.points * layout.twips.perPoint;
   const panel = renderPanel(layout, rules);
   const body =
-    `<div class="window" id="window">\n${renderMenuBar(layout.menu)}\n${panel}\n` +
+    `<div class="window" id="window">\n${renderMenuBar(layout.menu, layout.departmentMenu)}\n${panel}\n` +
     `${renderDisplayMenu(layout.displayMenu)}\n</div>\n${renderMessageBox(layout.messageBox)}\n` +
-    renderDialog(layout.about, rules);
+    renderDialog(layout.about, rules) +
+    (layout.boxes ?? [])
+      .map((box) => '\n' + renderDialog(box, rules, departmentScale, layout.twips.titleBar))
+      .join('');
   rules.unshift(
     rootRule(layout),
     `.window,.menubar,.menu{font-size:${at('--u', windowFont)}}`,
@@ -205,6 +256,12 @@ export function renderSite(layout, template) {
     `#panel{width:${at('--u', layout.client.width)};height:${at('--u', layout.client.height)}}`,
     `dialog{font-size:${at('--ua', windowFont)}}`,
   );
+  if (layout.boxes) {
+    rules.push(
+      `dialog.department{font-size:${at('--ub', windowFont)}}`,
+      `dialog.department .titlebar{height:${at('--ub', layout.twips.titleBar)};line-height:${at('--ub', layout.twips.titleBar)}}`,
+    );
+  }
 
   if (!template.includes('<!-- PANEL -->')) throw new Error('index.html has no <!-- PANEL --> marker');
   const page = template
@@ -214,7 +271,7 @@ export function renderSite(layout, template) {
     .replaceAll('@THEME@', layout.colours.lightBlue.toLowerCase());
   const floor = page
     .replace(/<script[^>]*><\/script>\n?/g, '')
-    .replace(/<link rel="(modulepreload|preload)" href="(engine|panel|keys|dialogs)[^>]*>\n?/g, '')
+    .replace(/<link rel="(modulepreload|preload)" href="(engine|panel|keys|dialogs|department)[^>]*>\n?/g, '')
     .replace(/<link rel="manifest"[^>]*>\n?/, '');
   return { page, floor, css: rules.join('\n') + '\n' };
 }

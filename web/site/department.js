@@ -1,0 +1,291 @@
+// The Department menu of the web panel and its boxes. The engine decides
+// everything (web/department.cpp and the desk it shares with the desktop):
+// this module hands it each choice, typed field, chosen row and key, and
+// draws what it hands back, the menu's states, the open box and the page's
+// title. The department file is read and written only by the engine; the
+// page carries its text to and from the site's storage, a file and a
+// download. Another tab's save arrives as a storage event, and the engine
+// reads the values again.
+
+const STORAGE_KEY = 'vardel.department';
+const LARGEST_FILE = 256 * 1024; // the engine refuses a larger file; one byte more tells it so
+
+// The engine's entry points for the Department menu, strings passed in the
+// engine's own memory.
+function engineCalls(module) {
+  const withText = (text, use) => {
+    const size = module.lengthBytesUTF8(text) + 1;
+    const at = module._malloc(size);
+    module.stringToUTF8(text, at, size);
+    try {
+      return use(at);
+    } finally {
+      module._free(at);
+    }
+  };
+  return {
+    command: (item) => module._vardel_department_command(item),
+    reload: () => module._vardel_department_reload(),
+    import: (text) => withText(text, (at) => module._vardel_department_import(at)),
+    exportText: () => module.UTF8ToString(module._vardel_department_export()),
+    edit: (name, text) => withText(name, (n) => withText(text, (t) => module._vardel_department_edit(n, t))),
+    select: (name, row) => withText(name, (n) => module._vardel_department_select(n, row)),
+    activate: (name) => withText(name, (n) => module._vardel_department_activate(n)),
+    press: (name) => withText(name, (n) => module._vardel_department_press(n)),
+    close: () => module._vardel_department_close(),
+  };
+}
+
+export class Department {
+  constructor(doc) {
+    this.doc = doc;
+    this.title = doc.title; // the product's, shown while the title is empty
+    this.button = doc.getElementById('department');
+    this.list = doc.getElementById('department-menu');
+    this.items = [...this.list.querySelectorAll('[role^="menuitem"]')];
+    this.accessKey = this.button.dataset.accessKey;
+    this.boxes = new Map([...doc.querySelectorAll('dialog.department')].map((box) => [box.id, box]));
+    this.openBox = ''; // the box the engine keeps open
+    this.engine = null;
+    this.returnFocus = null;
+    this.boxFocus = null;
+    this.file = doc.createElement('input');
+    this.file.type = 'file';
+    this.file.accept = '.json,application/json';
+    this.file.hidden = true;
+    doc.body.append(this.file);
+  }
+
+  // The engine is ready: wire the menu, the boxes, the file and the storage.
+  connect(module) {
+    this.engine = engineCalls(module);
+    this.button.addEventListener('click', () => (this.isOpen() ? this.closeMenu() : this.openMenu()));
+    this.items.forEach((item, index) => item.addEventListener('click', () => this.choose(index)));
+    // Before the panel's own handler (keys.js), which leaves alone what is
+    // handled here.
+    this.doc.addEventListener('keydown', (event) => this.keydown(event), true);
+    this.doc.addEventListener('pointerdown', (event) => {
+      if (this.isOpen() && !event.target.closest('#department, #department-menu')) this.closeMenu();
+    });
+    for (const box of this.boxes.values()) this.wireBox(box);
+    this.file.addEventListener('change', () => this.importChosen());
+    window.addEventListener('storage', (event) => {
+      if (event.key === STORAGE_KEY || event.key === null) this.engine.reload();
+    });
+    // The Help menu opens below its own title, right of this one.
+    const help = this.doc.getElementById('help');
+    const helpMenu = this.doc.getElementById('help-menu');
+    const place = () => (helpMenu.style.left = `${help.offsetLeft}px`);
+    new ResizeObserver(place).observe(this.doc.getElementById('window'));
+    place();
+  }
+
+  // ---- The engine's calls (web/panel_library.js) ----------------------------
+
+  load() {
+    try {
+      return window.localStorage.getItem(STORAGE_KEY);
+    } catch {
+      return null; // storage switched off: nothing kept
+    }
+  }
+
+  replace(text) {
+    try {
+      window.localStorage.setItem(STORAGE_KEY, text);
+      return true;
+    } catch {
+      return false;
+    }
+  }
+
+  // The title (empty: the product's), each item's enabled and checked bits,
+  // the open box and what its controls show.
+  draw(title, menu, box, shown) {
+    this.doc.title = title || this.title;
+    this.items.forEach((item, i) => {
+      item.disabled = !(menu & (1 << (2 * i)));
+      if (item.hasAttribute('aria-checked')) item.setAttribute('aria-checked', String(!!(menu & (2 << (2 * i)))));
+    });
+    if (box !== this.openBox) {
+      const before = this.boxes.get(this.openBox);
+      this.openBox = box;
+      if (before?.open) before.close();
+      const now = this.boxes.get(box);
+      if (now) {
+        this.drawBox(now, shown);
+        this.boxFocus = this.doc.activeElement;
+        now.showModal();
+        return;
+      }
+    }
+    const open = this.boxes.get(box);
+    if (open) this.drawBox(open, shown);
+  }
+
+  // Each record: name, text, placeholder, chosen row, enabled; then its rows.
+  drawBox(box, shown) {
+    if (!shown) return;
+    for (const record of shown.split('\x1e')) {
+      const [fields, ...items] = record.split('\x1d');
+      const [name, text, placeholder, selected, enabled] = fields.split('\x1f');
+      const control = box.querySelector(`[data-name="${CSS.escape(name)}"]`);
+      if (!control) continue;
+      if ('disabled' in control) control.disabled = enabled !== '1';
+      if (control.tagName === 'INPUT') {
+        if (control.value !== text) control.value = text;
+        control.placeholder = placeholder;
+      } else if (control.tagName === 'SELECT') {
+        const now = [...control.options].map((option) => option.text);
+        if (now.length !== items.length || now.some((t, i) => t !== items[i])) {
+          control.replaceChildren(...items.map((t) => new Option(t)));
+        }
+        control.selectedIndex = Number(selected);
+      } else if (control.tagName !== 'BUTTON') {
+        control.textContent = text;
+      }
+    }
+  }
+
+  // ---- The menu ----------------------------------------------------------------
+
+  isOpen() {
+    return !this.list.hidden;
+  }
+
+  openMenu() {
+    // One menu open at a time: the Help menu (keys.js) closes as its title's
+    // click would close it.
+    const help = this.doc.getElementById('help');
+    if (help.getAttribute('aria-expanded') === 'true') help.click();
+    this.returnFocus = this.doc.activeElement;
+    this.list.hidden = false;
+    this.button.setAttribute('aria-expanded', 'true');
+    this.move(0, 1);
+  }
+
+  closeMenu() {
+    this.list.hidden = true;
+    this.button.setAttribute('aria-expanded', 'false');
+    const back = this.returnFocus;
+    this.returnFocus = null;
+    if (back && back !== this.doc.body) back.focus({ preventScroll: true });
+  }
+
+  // The focus to the next enabled item from `from` in direction `step`.
+  move(from, step) {
+    const n = this.items.length;
+    for (let k = 0; k < n; k++) {
+      const item = this.items[(((from + step * k) % n) + n) % n];
+      if (!item.disabled) {
+        item.focus({ preventScroll: true });
+        return;
+      }
+    }
+  }
+
+  choose(index) {
+    const item = this.items[index];
+    if (!item || item.disabled) return;
+    this.closeMenu();
+    if (item.dataset.name === 'mnuImport') {
+      this.file.value = '';
+      this.file.click();
+    } else if (item.dataset.name === 'mnuExport') {
+      this.download(this.engine.exportText());
+    } else {
+      this.engine.command(index);
+    }
+  }
+
+  keydown(event) {
+    if (this.openBox || event.defaultPrevented) return;
+    const plain = !event.ctrlKey && !event.altKey && !event.metaKey;
+    if (!this.isOpen()) {
+      if (event.altKey && !event.ctrlKey && !event.metaKey && event.key.toLowerCase() === this.accessKey) {
+        event.preventDefault();
+        this.openMenu();
+      }
+      return;
+    }
+    const at = this.items.indexOf(this.doc.activeElement);
+    const key = event.key.toLowerCase();
+    if (event.key === 'Escape' || event.key === 'Tab') {
+      this.closeMenu();
+    } else if (event.key === 'ArrowDown') {
+      this.move(at + 1, 1);
+    } else if (event.key === 'ArrowUp') {
+      this.move(at < 0 ? -1 : at - 1, -1);
+    } else if (event.key === 'Enter' || event.key === ' ') {
+      this.choose(at);
+    } else if (plain && this.items.some((item) => item.dataset.accessKey === key)) {
+      this.choose(this.items.findIndex((item) => item.dataset.accessKey === key));
+    } else if (event.altKey) {
+      // Alt and another menu's key: this one closes, the other opens.
+      this.closeMenu();
+      return;
+    }
+    event.preventDefault();
+  }
+
+  // ---- The boxes -----------------------------------------------------------------
+
+  wireBox(box) {
+    const name = (element) => element.dataset.name;
+    box.addEventListener('input', (event) => {
+      if (event.target.tagName === 'INPUT') this.engine.edit(name(event.target), event.target.value);
+    });
+    box.addEventListener('change', (event) => {
+      if (event.target.tagName === 'SELECT') this.engine.select(name(event.target), event.target.selectedIndex);
+    });
+    box.addEventListener('dblclick', (event) => {
+      const list = event.target.closest('select[size]');
+      if (list) this.engine.activate(name(list));
+    });
+    box.addEventListener('click', (event) => {
+      const key = event.target.closest('button');
+      if (!key || key.disabled) return;
+      if (key.hasAttribute('data-cancel')) box.close();
+      else this.engine.press(name(key));
+    });
+    box.addEventListener('keydown', (event) => {
+      // The panel's keyboard handler (keys.js) never sees a key typed here.
+      event.stopPropagation();
+      if (event.key !== 'Enter' || event.isComposing) return;
+      if (event.target.matches('select[size]')) {
+        event.preventDefault();
+        this.engine.activate(name(event.target));
+      } else if (event.target.tagName === 'INPUT') {
+        event.preventDefault();
+        box.querySelector('button[data-default]:not(:disabled)')?.click();
+      }
+    });
+    // Closed by Esc or the cancel key: the engine closes the box too. The
+    // focus goes back where it was, unless the engine moved it (a recalled
+    // line puts it on Enter).
+    box.addEventListener('close', () => {
+      if (this.openBox === box.id) this.engine.close();
+      const back = this.boxFocus;
+      this.boxFocus = null;
+      const lost = this.doc.activeElement === this.doc.body || box.contains(this.doc.activeElement);
+      if (lost && back && back !== this.doc.body) back.focus({ preventScroll: true });
+    });
+  }
+
+  async importChosen() {
+    const [chosen] = this.file.files;
+    if (!chosen) return;
+    this.engine.import(await chosen.slice(0, LARGEST_FILE + 1).text());
+  }
+
+  download(text) {
+    const link = this.doc.createElement('a');
+    link.href = URL.createObjectURL(new Blob([text], { type: 'application/json' }));
+    link.download = 'department.json';
+    link.hidden = true;
+    this.doc.body.append(link);
+    link.click();
+    link.remove();
+    setTimeout(() => URL.revokeObjectURL(link.href), 1000);
+  }
+}

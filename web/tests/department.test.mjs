@@ -1,0 +1,164 @@
+// The Department menu of the web panel in each browser engine: values saved
+// in the values box stay over a reload, mark their results on the display
+// and in its live text, and name the page; an import shows its changes
+// before it changes anything, a refused one keeps what was kept; another
+// tab's save arrives. Every page is fresh: its own storage, nothing of the
+// user's.
+import assert from 'node:assert/strict';
+import { readFileSync } from 'node:fs';
+import { join } from 'node:path';
+import { after, before, describe, it as nodeIt } from 'node:test';
+import { desktop, displayText, named, openPanel, phone, sourceDir, startServer } from './browser.mjs';
+import { cannotTouch, enginesToTest, launch } from './engines.mjs';
+
+// The example of docs/department-file.md: Engine 4, 1 3/4" at 10 psi.
+const example = (() => {
+  const text = readFileSync(join(sourceDir, 'docs', 'department-file.md'), 'utf8');
+  return text.slice(text.indexOf('```json\n') + 8, text.indexOf('```', text.indexOf('```json\n') + 8));
+})();
+
+// Friction loss, 150 gpm through 200 ft of 1 3/4": PSI 70 published, 45 at 10 psi.
+const frictionLoss = [
+  'cmdFrictionLoss', 'Command1(1)', 'Command1(5)', 'Command1(0)', 'cmdEnter',
+  'cmdOneandThreeQuartersInch', 'cmdEnter', 'cmdEnter',
+  'Command1(2)', 'Command1(0)', 'Command1(0)', 'cmdEnter',
+];
+
+const kept = (page) => page.evaluate(() => localStorage.getItem('vardel.department'));
+const title = (page) => page.evaluate(() => document.title);
+const openBox = (page) => page.evaluate(() => document.querySelector('dialog[open]')?.id ?? null);
+const markShown = (page) =>
+  page.evaluate(() => {
+    const mark = document.querySelector('[data-name="lblMark"]');
+    return mark.hidden ? null : mark.textContent;
+  });
+
+// Hands the page's file input a file, as choosing it in the file box does,
+// and waits for the box that answers it: the Import box or a refusal.
+async function chooseFile(page, text) {
+  await page.evaluate((content) => {
+    const input = document.querySelector('input[type="file"]');
+    const files = new DataTransfer();
+    files.items.add(new File([content], 'department.json', { type: 'application/json' }));
+    input.files = files.files;
+    input.dispatchEvent(new Event('change'));
+  }, text);
+  await page.waitFor(() => document.querySelector('dialog[open]') !== null, undefined, 'a box for the file');
+}
+
+for (const engine of enginesToTest()) {
+  const it = (name, ...rest) => nodeIt(`${engine}: ${name}`, ...rest);
+  let browser;
+  let server;
+  let origin;
+
+  describe(`${engine} department`, () => {
+    before(async () => {
+      browser = await launch(engine);
+      ({ server, origin } = await startServer());
+    });
+    after(async () => {
+      await browser?.close();
+      server?.close();
+    });
+
+    const press = async (page, names, touch) => {
+      for (const name of names) await (touch ? page.tap(named(name)) : page.click(named(name)));
+    };
+
+    it('a coefficient saved in the values box marks its result, is spoken with it, and stays over a reload', async () => {
+      const touch = !cannotTouch[engine];
+      const page = await openPanel(browser, origin, touch ? phone : desktop);
+      const choose = (selector) => (touch ? page.tap(selector) : page.click(selector));
+      // Standard mode: the design's texts exactly, nothing kept.
+      await press(page, frictionLoss, touch);
+      assert.equal(await displayText(page), 'PSI 70');
+      assert.equal(await markShown(page), null);
+      assert.equal(await title(page), 'Vardel');
+
+      await choose('#department');
+      await choose(named('mnuDepartmentValues'));
+      assert.equal(await openBox(page), 'frmDepartmentValues');
+      assert.equal(await kept(page), null); // nothing written before a save
+      await choose('#frmDepartmentValues [data-name="txtEnglish(4)"]');
+      await page.type('10');
+      assert.equal(await page.evaluate(() => document.querySelector('[data-name="txtMetric(4)"]').value), '15.786');
+      await choose('#frmDepartmentValues [data-name="cmdSave"]');
+      assert.equal(await openBox(page), null);
+      assert.match(await kept(page), /"english": 10\.0/);
+
+      for (let visit = 0; visit < 2; visit++) {
+        await press(page, frictionLoss, touch);
+        assert.equal(await displayText(page), 'PSI 45, made with department values, Department');
+        assert.equal(await markShown(page), 'DEPT');
+        assert.equal(await title(page), 'Department values: Department');
+        await page.reload();
+        await page.waitFor(() => document.body.dataset.ready === '1', undefined, 'the panel again');
+      }
+      assert.deepEqual(await page.problems(), []);
+      await page.close();
+    });
+
+    it('the menu by keyboard; published values by one item each way', async () => {
+      const page = await openPanel(browser, origin, desktop);
+      await page.press('Alt+d');
+      await page.press('v');
+      assert.equal(await openBox(page), 'frmDepartmentValues');
+      await page.press('Escape');
+      assert.equal(await openBox(page), null);
+      await chooseFile(page, example);
+      await page.click(named('cmdApply', '#frmImport'));
+      assert.equal(await title(page), 'Department values: Engine 4');
+      for (const want of ['Vardel', 'Department values: Engine 4']) {
+        await page.press('Alt+d');
+        await page.press('p');
+        assert.equal(await title(page), want);
+      }
+      assert.deepEqual(await page.problems(), []);
+      await page.close();
+    });
+
+    it('an import shows its changes before it changes anything; a refused one keeps what was kept', async () => {
+      const page = await openPanel(browser, origin, desktop);
+      await chooseFile(page, example);
+      assert.equal(await openBox(page), 'frmImport');
+      const changes = await page.evaluate(() => [...document.querySelector('[data-name="lstChanges"]').options].map((o) => o.text));
+      assert.ok(changes.includes('Name: Engine 4'), changes.join('; '));
+      assert.ok(changes.includes('1 3/4" hose: published becomes 10 / 15.786'), changes.join('; '));
+      assert.equal(await kept(page), null);
+      await page.click(named('cmdCancel', '#frmImport'));
+      assert.equal(await openBox(page), null);
+      assert.equal(await kept(page), null);
+
+      await chooseFile(page, example);
+      await page.click(named('cmdApply', '#frmImport'));
+      const before = await kept(page);
+      assert.match(before, /"name": "Engine 4"/);
+      await chooseFile(page, example.replace('"version": 1', '"version": 2'));
+      const message = await page.waitFor(
+        () => document.querySelector('#message[open] [data-name="message"]')?.textContent,
+        undefined,
+        'the refusal',
+      );
+      assert.match(message, /^The file is refused: It was written by a newer version/);
+      await page.press('Enter');
+      assert.equal(await openBox(page), null);
+      assert.equal(await kept(page), before);
+      assert.equal(await title(page), 'Department values: Engine 4');
+      assert.deepEqual(await page.problems(), []);
+      await page.close();
+    });
+
+    it('another tab\'s save arrives', async () => {
+      const page = await openPanel(browser, origin, desktop);
+      assert.equal(await title(page), 'Vardel');
+      // What the storage event of a save in another tab brings.
+      await page.evaluate((text) => {
+        localStorage.setItem('vardel.department', text);
+        window.dispatchEvent(new StorageEvent('storage', { key: 'vardel.department', newValue: text }));
+      }, example);
+      assert.equal(await title(page), 'Department values: Engine 4');
+      await page.close();
+    });
+  });
+}
