@@ -75,6 +75,31 @@ std::optional<std::string> ConfigFolderStorage::load(std::string* problem) {
   return text;
 }
 
+bool ConfigFolderStorage::keepAside(const std::string& text, std::string* note) {
+  for (int n = 1; n < 1000; ++n) {
+    const std::filesystem::path aside =
+        folder_ / (n == 1 ? std::string("department.refused.json")
+                          : "department.refused." + std::to_string(n) + ".json");
+    const int descriptor = ::open(aside.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (descriptor < 0 && errno == EEXIST) continue;
+    if (descriptor < 0) {
+      *note = systemError(aside.string());
+      return false;
+    }
+    const bool written = writeAll(descriptor, text, note) && ::fsync(descriptor) == 0;
+    ::close(descriptor);
+    if (!written) {
+      ::unlink(aside.c_str());
+      if (note->empty()) *note = systemError(aside.string());
+      return false;
+    }
+    *note = aside.string();
+    return true;
+  }
+  *note = "too many files kept aside in " + folder_.string();
+  return false;
+}
+
 bool ConfigFolderStorage::replace(const std::string& text, std::string* problem) {
   std::error_code error;
   std::filesystem::create_directories(folder_, error);

@@ -27,6 +27,9 @@ class ConfigFolderStorage : public DepartmentStorage {
   bool replace(const std::string& text, std::string* problem) override;
   void lock() override;
   void unlock() override;
+  // Beside the file, as department.refused.json, or .2.json and on where
+  // that is taken.
+  bool keepAside(const std::string& text, std::string* note) override;
 
   const std::filesystem::path& file() const { return file_; }
 

@@ -30,14 +30,19 @@ DepartmentValues firstValues() {
 
 std::string DepartmentStore::load() {
   std::string problem;
+  refused_.reset();
   const std::optional<std::string> text = storage_.load(&problem);
   if (!text) {
     if (problem.empty()) values_.reset();
     return problem.empty() ? std::string() : "The department values could not be read: " + problem;
   }
   department_file::Read read = department_file::read(*text);
-  if (!read.values)
-    return "The department values kept on this device are not used. " + read.problem;
+  if (!read.values) {
+    refused_ = *text;
+    return "The department values kept on this device are not used. " + read.problem +
+           " They stay as they are until department values are saved or imported; they are "
+           "then kept aside, not lost.";
+  }
   values_ = std::move(read.values);
   return {};
 }
@@ -53,7 +58,18 @@ void DepartmentStore::applyTo(Calculator& calculator) const {
 std::string DepartmentStore::change(const std::function<std::string(DepartmentValues&)>& edit) {
   const Locked locked(storage_);
   // Another window may have saved since this one last read.
-  if (std::string problem = load(); !problem.empty()) return problem;
+  if (std::string problem = load(); !problem.empty()) {
+    if (!refused_) return problem;
+    // A kept file that cannot be read is kept aside, and the change starts
+    // from no values rather than from the published ones being written over it.
+    std::string note;
+    if (!storage_.keepAside(*refused_, &note)) {
+      return "The department values kept on this device cannot be read, and could not be kept "
+             "aside (" +
+             note + "): nothing was saved.";
+    }
+    values_.reset();
+  }
   DepartmentValues changed = values_.value_or(firstValues());
   if (std::string problem = edit(changed); !problem.empty()) return problem;
   if (std::string problem = checkValues(changed); !problem.empty()) return problem;
@@ -72,6 +88,10 @@ DepartmentStore::Preview DepartmentStore::previewImport(const std::string& text)
   read.values->inForce = true;
   std::vector<std::string> changes =
       department_file::changes(values_.value_or(DepartmentValues{.inForce = false}), *read.values);
+  if (refused_) {
+    changes.insert(changes.begin(),
+                   "The values kept on this device, which cannot be read, are kept aside");
+  }
   return {std::move(read.values), std::move(changes), {}};
 }
 

@@ -25,6 +25,14 @@ class DepartmentStorage {
   // Keep other windows from writing between this window's load and replace.
   virtual void lock() {}
   virtual void unlock() {}
+  // Keeps a kept file that cannot be read (damaged, or from a newer version)
+  // beside the new one, so that saving new values loses nothing; `note`
+  // says where, or why it could not be kept.
+  virtual bool keepAside(const std::string& text, std::string* note) {
+    (void)text;
+    *note = "this device cannot keep it aside";
+    return false;
+  }
 };
 
 // The department values of a device and the changes made to them. Every
@@ -36,7 +44,8 @@ class DepartmentStore {
   explicit DepartmentStore(DepartmentStorage& storage) : storage_(storage) {}
 
   // Reads the kept file; a refused one is left as it is, and the text says
-  // why. Empty when all is well (or nothing is kept yet).
+  // why. Empty when all is well (or nothing is kept yet). The first change
+  // after a refusal keeps the refused file aside and starts anew.
   std::string load();
 
   const std::optional<DepartmentValues>& values() const { return values_; }
@@ -67,6 +76,7 @@ class DepartmentStore {
  private:
   DepartmentStorage& storage_;
   std::optional<DepartmentValues> values_;
+  std::optional<std::string> refused_;  // the text of a kept file that was refused
 };
 
 }  // namespace vardel

@@ -24,6 +24,7 @@ extern "C" {
 char* vardel_storage_load();
 // Keeps the text; 0 when the browser refused (storage full or switched off).
 int vardel_storage_replace(const char* text);
+char* vardel_storage_keep_aside(const char* text);
 // What the menu and the open box show: the window's title; per menu item,
 // enabled (bit 2i) and checked (bit 2i + 1); the open box's design name, or
 // empty; and what its controls show, one record per control.
@@ -46,6 +47,16 @@ class SiteStorage : public DepartmentStorage {
     if (vardel_storage_replace(text.c_str()) != 0) return true;
     *problem = "the browser keeps nothing more for this site (its storage is full or switched off)";
     return false;
+  }
+  bool keepAside(const std::string& text, std::string* note) override {
+    char* key = vardel_storage_keep_aside(text.c_str());
+    if (key == nullptr) {
+      *note = "the browser keeps nothing more for this site";
+      return false;
+    }
+    *note = std::string("the site's storage, as ") + key;
+    std::free(key);
+    return true;
   }
 };
 

@@ -18,4 +18,9 @@ mergeInto(LibraryManager.library, {
   vardel_storage_replace: function (text) {
     return Module['panel'].department.replace(UTF8ToString(text)) ? 1 : 0;
   },
+  vardel_storage_keep_aside__deps: ['$stringToNewUTF8'],
+  vardel_storage_keep_aside: function (text) {
+    const key = Module['panel'].department.keepAside(UTF8ToString(text));
+    return key === null ? 0 : stringToNewUTF8(key);
+  },
 });

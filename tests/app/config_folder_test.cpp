@@ -69,5 +69,15 @@ TEST(ConfigFolder, AWriteCutShortLeavesTheOldFileWhole) {
   EXPECT_EQ(*storage.load(&problem), "old values\n");
 }
 
+TEST(ConfigFolder, KeepsAsideWithoutWritingOverAnother) {
+  const TemporaryFolder folder;
+  ConfigFolderStorage storage(folder.path);
+  std::string note;
+  ASSERT_TRUE(storage.keepAside("first", &note)) << note;
+  ASSERT_TRUE(storage.keepAside("second", &note)) << note;
+  EXPECT_EQ(note, (folder.path / "department.refused.2.json").string());
+  EXPECT_EQ(contents(folder.path / "department.refused.json"), "first");
+}
+
 }  // namespace
 }  // namespace vardel::app

@@ -39,8 +39,16 @@ struct MemoryStorage : DepartmentStorage {
     ++writes;
     return true;
   }
+  bool keepAside(const std::string& t, std::string* note) override {
+    if (!canKeepAside) return DepartmentStorage::keepAside(t, note);
+    keptAside = t;
+    *note = "aside";
+    return true;
+  }
   std::optional<std::string> text;
+  std::optional<std::string> keptAside;
   bool failNext = false;
+  bool canKeepAside = true;
   int writes = 0;
 };
 
@@ -116,6 +124,26 @@ TEST(DepartmentStore, AnImportShowsItsChangesAndARefusalKeepsWhatWasKept) {
             "");
   EXPECT_EQ(*storage.text, kept);
   EXPECT_EQ(store.values()->name, "Engine 4");
+}
+
+TEST(DepartmentStore, AKeptFileItCannotReadIsKeptAsideBeforeAnythingIsSaved) {
+  MemoryStorage storage;
+  std::string newer = kExample;
+  newer.replace(newer.find("\"version\": 1"), 12, "\"version\": 2");
+  storage.text = newer;
+  storage.canKeepAside = false;
+  DepartmentStore store(storage);
+  EXPECT_NE(store.load().find("newer version"), std::string::npos);
+  const auto setFloor = [](DepartmentValues& v) {
+    v.perFloor = {5, 35};
+    return std::string();
+  };
+  EXPECT_NE(store.change(setFloor), "");  // it cannot be kept aside: nothing is written
+  EXPECT_EQ(*storage.text, newer);
+  storage.canKeepAside = true;
+  ASSERT_EQ(store.change(setFloor), "");
+  EXPECT_EQ(storage.keptAside, newer);
+  EXPECT_EQ(store.values()->perFloor.english, 5);
 }
 
 TEST(DepartmentStore, TwoWindowsKeepEachOthersSaves) {

@@ -99,6 +99,18 @@ export class Department {
     }
   }
 
+  // A kept file the engine cannot read, kept under a key of its own before
+  // new values are saved over it; the key, or null.
+  keepAside(text) {
+    try {
+      const key = `${STORAGE_KEY}.refused.${new Date().toISOString()}`;
+      window.localStorage.setItem(key, text);
+      return key;
+    } catch {
+      return null;
+    }
+  }
+
   // The title (empty: the product's), each item's enabled and checked bits,
   // the open box and what its controls show.
   draw(title, menu, box, shown) {
