@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
-#include <ctime>
 
 #include "calc/department.h"
 #include "calc/hose_table.h"
@@ -62,15 +61,6 @@ Paper paperOf(std::string_view locale) {
     start = end;
   }
   return Paper::A4;
-}
-
-std::string localDate() {
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&now, &local);
-  char text[16];
-  std::strftime(text, sizeof text, "%Y-%m-%d", &local);
-  return text;
 }
 
 WorkingDesk::WorkingDesk(Calculator& calculator, const DepartmentStore* store, Paper paper,

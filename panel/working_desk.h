@@ -22,9 +22,6 @@ enum class Paper : std::uint8_t { A4, Letter };
 // Letter where the region uses the US paper sizes, else A4.
 Paper paperOf(std::string_view locale);
 
-// Today's date on the device, as 2026-12-08.
-std::string localDate();
-
 // The boxes that show the numbers behind a result, without a toolkit: the
 // working of the result on the display, and the pump chart of a lay. Both
 // panels drive one of these, as they drive the Department menu's desk. The
@@ -34,9 +31,10 @@ class WorkingDesk : public BoxDesk {
  public:
   // `store` offers its saved lines as lays (none without one); `paper` is
   // the paper a chart prints on until the user chooses another; `today`
-  // dates the chart.
+  // gives the date on the device, as 2026-12-08, for the chart's heading
+  // (each front end asks its own clock, so that the engine needs none).
   WorkingDesk(Calculator& calculator, const DepartmentStore* store, Paper paper,
-              std::function<std::string()> today = localDate);
+              std::function<std::string()> today);
 
   // ShowWorking while a result shows; PumpChart always.
   bool enabled(Command command) const;

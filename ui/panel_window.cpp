@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDate>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QIcon>
@@ -75,7 +76,8 @@ frmVardel::frmVardel(DepartmentStore* department, QWidget* parent)
     refused = desk_->start();
   }
   working_ = std::make_unique<panel::WorkingDesk>(
-      calculator_, department, panel::paperOf(QLocale::system().name().toStdString()));
+      calculator_, department, panel::paperOf(QLocale::system().name().toStdString()),
+      [] { return QDate::currentDate().toString(Qt::ISODate).toStdString(); });
   workingBoxes_ = std::make_unique<WorkingBoxes>(*working_, this);
   if (department_ != nullptr) {
     connect(department_, &DepartmentMenu::chartChosen, this,

@@ -18,6 +18,12 @@ mergeInto(LibraryManager.library, {
   vardel_page_language: function () {
     return stringToNewUTF8(navigator.language || '');
   },
+  vardel_page_today__deps: ['$stringToNewUTF8'],
+  vardel_page_today: function () {
+    const now = new Date();
+    const two = (n) => String(n).padStart(2, '0');
+    return stringToNewUTF8(`${now.getFullYear()}-${two(now.getMonth() + 1)}-${two(now.getDate())}`);
+  },
   vardel_storage_load__deps: ['$stringToNewUTF8'],
   vardel_storage_load: function () {
     const text = Module['panel'].department.load();

@@ -14,8 +14,10 @@
 
 // The page's side: web/panel_library.js.
 extern "C" {
-// The browser's language ("en-US"), in the engine's memory (the engine frees it).
+// The browser's language ("en-US"), and today's date on the device
+// ("2026-12-08"), in the engine's memory (the engine frees them).
 char* vardel_page_language();
+char* vardel_page_today();
 // The open box's design name, or empty, and what its controls show.
 void vardel_page_working(const char* box, const char* shown);
 }
@@ -25,6 +27,13 @@ namespace {
 
 std::optional<panel::WorkingDesk> theDesk;
 std::string copied;
+
+// A text the page made in the engine's memory, taken over.
+std::string taken(char* text) {
+  std::string out = text != nullptr ? text : "";
+  std::free(text);
+  return out;
+}
 
 void report() {
   if (!theDesk) return;
@@ -36,10 +45,8 @@ void report() {
 }  // namespace
 
 void startWorking(Calculator& calculator) {
-  char* language = vardel_page_language();
-  const panel::Paper paper = panel::paperOf(language != nullptr ? language : "");
-  std::free(language);
-  theDesk.emplace(calculator, &departmentStore(), paper);
+  theDesk.emplace(calculator, &departmentStore(), panel::paperOf(taken(vardel_page_language())),
+                  [] { return taken(vardel_page_today()); });
 }
 
 void openPumpChart() {
