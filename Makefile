@@ -152,6 +152,10 @@ screenshot: setup-test build
 	QT_QPA_PLATFORM=offscreen build/tests/ui/vardel-screenshot docs/panel.png
 	QT_QPA_PLATFORM=offscreen build/tests/ui/vardel-screenshot --department \
 	  docs/department-values.png docs/department-mark.png
+	rm -rf build/chart-picture && mkdir -p build/chart-picture
+	QT_QPA_PLATFORM=offscreen build/tests/ui/vardel-screenshot --working \
+	  docs/working.png docs/pump-chart-box.png build/chart-picture
+	pdftoppm -png -r 60 -singlefile build/chart-picture/pump-chart.pdf docs/pump-chart-printed
 
 # The Debian package of the installed tree, as build/vardel_<version>_<arch>.deb.
 package: setup-test build

@@ -1,25 +1,31 @@
 // Timings of a key press through the real window, under the offscreen
 // platform unless another is chosen: a Qt Test click on a panel key (or a
 // typed key) up to the display's new text, and up to the display repainted.
+// And the pump chart box: from its menu item to the box shown and painted
+// with the chart of the default lay.
 //
 // Each iteration first brings the calculator to the same state through the
 // logic (untimed), lets the window repaint, then times only the press.
 #include <benchmark/benchmark.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "bench/key_script.h"
+#include "calc/department_store.h"
 #include "core/key.h"
 #include "ui/panel_window.h"
 
@@ -150,6 +156,41 @@ void BM_TypeDigit(benchmark::State& state, Until until) {
   pressThroughWindow(state, "AC 1 2", kDigit5, How::Type, Qt::Key_5, " 125", until);
 }
 BENCHMARK_CAPTURE(BM_TypeDigit, to_painted, Until::Painted)->UseManualTime()->MinTime(0.5);
+
+// The department file in memory, for a window with the Department menu.
+struct MemoryStorage : DepartmentStorage {
+  std::optional<std::string> load(std::string*) override { return std::nullopt; }
+  bool replace(const std::string&, std::string*) override { return true; }
+};
+
+void BM_OpenPumpChart(benchmark::State& state) {
+  MemoryStorage storage;
+  DepartmentStore store(storage);
+  ui::frmVardel window(&store);
+  window.show();
+  if (!QTest::qWaitForWindowExposed(&window)) std::abort();
+  QAction* item = window.findChild<QAction*>(QStringLiteral("mnuPumpChart"));
+  std::vector<double> times;
+  for (auto _ : state) {
+    Clock::time_point shown;
+    // Runs in the box's own event loop, once it shows: its first paint,
+    // then closed (untimed).
+    QTimer::singleShot(0, &window, [&shown] {
+      QWidget* box = QApplication::activeModalWidget();
+      QCoreApplication::processEvents();
+      shown = Clock::now();
+      if (box != nullptr) box->close();
+    });
+    const Clock::time_point start = Clock::now();
+    item->trigger();
+    state.SetIterationTime(std::chrono::duration<double>(shown - start).count());
+    times.push_back(std::chrono::duration<double, std::milli>(shown - start).count());
+  }
+  std::sort(times.begin(), times.end());
+  state.counters["median_ms"] = times[times.size() / 2];
+  state.counters["max_ms"] = times.back();
+}
+BENCHMARK(BM_OpenPumpChart)->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(0.5);
 
 }  // namespace
 }  // namespace vardel::bench

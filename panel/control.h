@@ -16,10 +16,18 @@ namespace vardel::panel {
 // the desktop and in the browser.
 
 // A Field is a text the user types into (a box's number or name); a List
-// offers rows to choose from, as a list box or as a drop-down.
-enum class Kind : std::uint8_t { Key, Label, Frame, TextBox, Image, Line, Field, List };
+// offers rows to choose from, as a list box or as a drop-down. A Text is a
+// read-only text of many lines that can be selected and copied; the first
+// one of a box is what the box says to a screen reader. A Grid is a
+// read-only table: its first row the column headings, each further row
+// beginning with its own heading.
+enum class Kind : std::uint8_t { Key, Label, Frame, TextBox, Image, Line, Field, List, Text, Grid };
 
 enum class Align : std::uint8_t { Left, Centre, Right };
+
+// What a key hands to the toolkit instead of to the box's desk: the box's
+// text to the clipboard, or its page to the printer or to a PDF file.
+enum class Output : std::uint8_t { None, Copy, Print, SavePdf };
 
 // The pictures a control can show.
 enum class Picture : std::uint8_t { None, Brand, Icon };
@@ -47,6 +55,7 @@ struct Control {
   bool closesBox = false;    // a box's cancel key (Esc): closes the box
   bool defaultKey = false;   // a box's key that Enter in one of its fields presses
   bool dropDown = false;     // a list that shows its chosen row only, and opens to choose
+  Output output{};           // a box's key whose work the toolkit does
   std::string_view accessibleName{};
   std::string_view toolTip{};
 };

@@ -1,94 +1,16 @@
 #include "panel/department_boxes.h"
 
-#include <deque>
 #include <vector>
 
 #include "calc/department.h"
 #include "calc/hose_table.h"
-#include "panel/colours.h"
+#include "panel/box_rows.h"
 #include "panel/main_window.h"
 
 namespace vardel::panel {
 namespace {
 
-// Every box is as wide as the panel's client area, so that the web page
-// draws it at the panel's own scale, on a phone too. Rows of fields lie
-// kRow apart, each field kField high.
-constexpr int kWidth = 4800;
-constexpr int kLeft = 120;
-constexpr int kInner = kWidth - 2 * kLeft;
-constexpr int kRow = 330;
-constexpr int kField = 300;
-constexpr int kButtonWidth = 1200;
-constexpr int kButtonHeight = 345;
-
-// The texts the rows point at that are made at run time; a deque never
-// moves what it holds.
-std::string_view keep(std::string text) {
-  static std::deque<std::string> kept;
-  return kept.emplace_back(std::move(text));
-}
-
-Control label(std::string_view name, std::string_view caption, TwipsRect at, bool wrap = false) {
-  return {.name = name,
-          .kind = Kind::Label,
-          .caption = caption,
-          .at = at,
-          .fore = colours::kBlack,
-          .wrap = wrap};
-}
-
-Control field(std::string_view name, TwipsRect at, int tab, std::string_view spoken,
-              std::int16_t index = -1) {
-  return {.name = name,
-          .kind = Kind::Field,
-          .at = at,
-          .back = colours::kWhite,
-          .fore = colours::kBlack,
-          .tab = tab,
-          .index = index,
-          .accessibleName = spoken};
-}
-
-Control list(std::string_view name, TwipsRect at, int tab, std::string_view spoken, bool dropDown) {
-  return {.name = name,
-          .kind = Kind::List,
-          .at = at,
-          .back = colours::kWhite,
-          .fore = colours::kBlack,
-          .tab = tab,
-          .dropDown = dropDown,
-          .accessibleName = spoken};
-}
-
-Control button(std::string_view name, std::string_view caption, int left, int top, int tab) {
-  return {.name = name,
-          .kind = Kind::Key,
-          .caption = caption,
-          .at = {left, top, kButtonWidth, kButtonHeight},
-          .tab = tab,
-          .accessibleName = caption};
-}
-
-Control cancelButton(std::string_view name, std::string_view caption, int left, int top, int tab) {
-  Control row = button(name, caption, left, top, tab);
-  row.closesBox = true;
-  return row;
-}
-
-Control defaultButton(std::string_view name, std::string_view caption, int left, int top, int tab) {
-  Control row = button(name, caption, left, top, tab);
-  row.defaultKey = true;
-  return row;
-}
-
-Control rule(std::int16_t index, int y) {
-  return {.name = "Line1",
-          .kind = Kind::Line,
-          .line = {kLeft, y, kWidth - kLeft, y},
-          .fore = colours::kBevelShadow,
-          .index = index};
-}
+using namespace box_rows;
 
 // What a screen reader calls a hose key: the main window's spoken name.
 std::string_view spokenHose(std::size_t row) {

@@ -9,23 +9,11 @@
 
 #include "calc/department_store.h"
 #include "core/calculator.h"
+#include "panel/box_desk.h"
 #include "panel/control.h"
 #include "panel/menus.h"
 
 namespace vardel::panel {
-
-// What one control of the open box shows. A front end draws each entry onto
-// the control of that design name, and keeps nothing of its own.
-struct Shown {
-  std::string name;
-  std::string text;                // a field's text, a label's caption
-  std::string placeholder;         // a field's grey text while it is empty
-  std::vector<std::string> items;  // a list's rows
-  int selected = -1;               // a list's chosen row; -1 for none
-  bool enabled = true;
-
-  bool operator==(const Shown&) const = default;
-};
 
 // The Department menu and its boxes, without a toolkit: what each item and
 // each key of a box does to the department's values, and what the open box
@@ -34,7 +22,7 @@ struct Shown {
 // that changes the values writes them through the store and points the
 // calculator at the figures then in force; each returns why it was refused
 // (a front end shows it in a message box), or an empty text.
-class DepartmentDesk {
+class DepartmentDesk : public BoxDesk {
  public:
   DepartmentDesk(DepartmentStore& store, Calculator& calculator);
 
@@ -49,24 +37,21 @@ class DepartmentDesk {
   bool checked(Command command) const;
   // DepartmentValues and SavedLines open their box; PublishedValues
   // switches. Import and Export need a file from the front end: see below.
+  // PumpChart is the working desk's (panel/working_desk.h).
   std::string command(Command command);
   // A file's text to import: the Import box shows what it would change.
   std::string import(std::string_view text);
   // The file to export.
   std::string exportFile() const { return store_.exportFile(); }
 
-  // The open box, or nothing.
-  const Dialog* box() const { return box_; }
-  const std::vector<Shown>& shown() const { return shown_; }
-  // The user changed a field's text, chose a list's row, or activated it
-  // (Enter or a double click).
-  void edit(std::string_view name, std::string_view text);
-  void select(std::string_view name, int row);
-  std::string activate(std::string_view name);
-  // A key of the box. A box's cancel key closes it.
-  std::string press(std::string_view name);
-  // The box was closed without a key (Esc, the window's close button).
-  void close();
+  // BoxDesk.
+  const Dialog* box() const override { return box_; }
+  const std::vector<Shown>& shown() const override { return shown_; }
+  void edit(std::string_view name, std::string_view text) override;
+  void select(std::string_view name, int row) override;
+  std::string activate(std::string_view name) override;
+  std::string press(std::string_view name) override;
+  void close() override;
 
  private:
   Shown* find(std::string_view name);

@@ -10,6 +10,7 @@ const Menu& departmentMenu() {
   static const std::array items = {
       MenuItem{"mnuDepartmentValues", "&Values...", Command::DepartmentValues},
       MenuItem{"mnuSavedLines", "&Saved lines...", Command::SavedLines},
+      MenuItem{"mnuPumpChart", "Pump &chart...", Command::PumpChart},
       MenuItem{"mnuImport", "&Import...", Command::Import},
       MenuItem{"mnuExport", "&Export...", Command::Export},
       MenuItem{"mnuPublishedValues", "&Published values", Command::PublishedValues, true},
@@ -25,7 +26,10 @@ const Menu& helpMenu() {
 }
 
 const Menu& displayMenu() {
-  static const std::array items = {MenuItem{"mnuReviewInputs", "Review inputs", Command::Review}};
+  static const std::array items = {
+      MenuItem{"mnuReviewInputs", "Review inputs", Command::Review},
+      MenuItem{"mnuShowWorking", "Show working", Command::ShowWorking},
+  };
   static const Menu menu{"mnuDisplay", "", items};
   return menu;
 }

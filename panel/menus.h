@@ -16,6 +16,8 @@ enum class Command : std::uint8_t {
   Import,            // reads a department file, shows what it changes, and takes it
   Export,            // writes the department's values as one file
   PublishedValues,   // switches between the department's values and the published ones
+  ShowWorking,       // shows how the result on the display was worked out, as F3 does
+  PumpChart,         // opens the pump chart of a lay typed in or saved
 };
 
 // A caption's "&" marks the access key that follows it ("&Help": Alt+H).
@@ -37,7 +39,8 @@ const Menu& departmentMenu();
 const Menu& helpMenu();
 
 // The display's context menu (a right click, or a long press on a touch
-// screen): one item, offered only while a review can start.
+// screen): the review, offered only while a review can start, and the
+// working, offered only while a result shows.
 const Menu& displayMenu();
 
 }  // namespace vardel::panel

@@ -5,7 +5,8 @@
 #   run     what the desktop program needs to build and run
 #   test    the logic and window tests and the clients they run the program
 #           against (X server, window manager, screen reader, Wayland),
-#           the package checks, the decimal-comma locale; and the web group
+#           the package checks, the decimal-comma locale, the PDF readers; and
+#           the web group
 #   web     the WebAssembly engine, the site's build and its three browsers
 #   format  clang-format
 #   bench   Google Benchmark
@@ -16,7 +17,7 @@ run="cmake g++ make qt6-base-dev libfmt-dev libfast-float-dev nlohmann-json3-dev
 web="emscripten chromium firefox-esr webkit2gtk-driver gir1.2-webkit2-4.1 python3-gi \
 python3-fonttools python3-brotli"
 test="libgtest-dev libgmock-dev googletest locales xvfb xauth appstream desktop-file-utils \
-dpkg-dev file lintian xdotool dbus-x11 at-spi2-core python3-pyatspi x11-utils icewm orca \
+dpkg-dev file lintian poppler-utils xdotool dbus-x11 at-spi2-core python3-pyatspi x11-utils icewm orca \
 speech-dispatcher weston qt6-wayland"
 format="clang-format"
 bench="libbenchmark-dev"

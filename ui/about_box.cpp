@@ -55,6 +55,8 @@ void frmAbout::buildControls() {
       case panel::Kind::TextBox:
       case panel::Kind::Field:
       case panel::Kind::List:
+      case panel::Kind::Text:
+      case panel::Kind::Grid:
         continue;  // the box has none
     }
     widget->setObjectName(qs(row.name));

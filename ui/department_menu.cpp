@@ -47,6 +47,9 @@ void DepartmentMenu::choose(panel::Command command) {
     case panel::Command::Export:
       exportFile();
       return;
+    case panel::Command::PumpChart:
+      emit chartChosen();
+      return;
     default: {
       const std::string problem = desk_.command(command);
       emit changed();
@@ -91,35 +94,7 @@ void DepartmentMenu::exportFile() {
 }
 
 void DepartmentMenu::runBox() {
-  BoxDialog dialog(*desk_.box(), window_);
-  dialog.draw(desk_.shown());
-  const auto name = [](const QString& text) { return text.toStdString(); };
-  connect(&dialog, &BoxDialog::edited, this, [&](const QString& field, const QString& text) {
-    desk_.edit(name(field), name(text));
-    after(dialog, {});
-  });
-  connect(&dialog, &BoxDialog::selected, this, [&](const QString& list, int row) {
-    desk_.select(name(list), row);
-    after(dialog, {});
-  });
-  connect(&dialog, &BoxDialog::activated, this,
-          [&](const QString& list) { after(dialog, desk_.activate(name(list))); });
-  connect(&dialog, &BoxDialog::pressed, this,
-          [&](const QString& key) { after(dialog, desk_.press(name(key))); });
-  dialog.exec();
-  // Closed by Esc or the title bar's button: the desk closes the box too.
-  if (desk_.box() == &dialog.design()) desk_.close();
-  emit changed();
-}
-
-void DepartmentMenu::after(BoxDialog& dialog, const std::string& problem) {
-  if (desk_.box() == &dialog.design()) {
-    dialog.draw(desk_.shown());
-  } else {
-    dialog.accept();
-  }
-  emit changed();
-  tell(desk_.box() != nullptr ? static_cast<QWidget*>(&dialog) : window_, problem);
+  ui::runBox(desk_, window_, [this] { emit changed(); });
 }
 
 void DepartmentMenu::tell(QWidget* over, const std::string& problem) {

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDate>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QIcon>
@@ -9,6 +10,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <algorithm>
@@ -26,11 +28,13 @@
 #include "panel/main_window.h"
 #include "panel/menus.h"
 #include "panel/spoken_names.h"
+#include "panel/working_desk.h"
 #include "ui/about_box.h"
 #include "ui/announcer.h"
 #include "ui/controls.h"
 #include "ui/department_menu.h"
 #include "ui/panel_widgets.h"
+#include "ui/working_boxes.h"
 
 namespace vardel::ui {
 namespace {
@@ -70,6 +74,14 @@ frmVardel::frmVardel(DepartmentStore* department, QWidget* parent)
     department_ = new DepartmentMenu(*desk_, this);
     connect(department_, &DepartmentMenu::changed, this, &frmVardel::draw);
     refused = desk_->start();
+  }
+  working_ = std::make_unique<panel::WorkingDesk>(
+      calculator_, department, panel::paperOf(QLocale::system().name().toStdString()),
+      [] { return QDate::currentDate().toString(Qt::ISODate).toStdString(); });
+  workingBoxes_ = std::make_unique<WorkingBoxes>(*working_, this);
+  if (department_ != nullptr) {
+    connect(department_, &DepartmentMenu::chartChosen, this,
+            [this] { workingBoxes_->open(panel::Command::PumpChart); });
   }
   buildMenu();
   buildPanel();
@@ -154,6 +166,8 @@ void frmVardel::buildPanel() {
         break;
       case Kind::Field:
       case Kind::List:
+      case Kind::Text:
+      case Kind::Grid:
         continue;  // the boxes' kinds; the panel has none
     }
     widget->setObjectName(qs(row.name));
@@ -193,14 +207,29 @@ void frmVardel::buildDisplayMenu() {
   mnuDisplay_ = new QMenu(this);
   mnuDisplay_->setObjectName(qs(design.name));
   for (const panel::MenuItem& item : design.items) {
-    mnuReviewInputs_ = mnuDisplay_->addAction(qs(item.caption));
-    mnuReviewInputs_->setObjectName(qs(item.name));
+    QAction* action = mnuDisplay_->addAction(qs(item.caption));
+    action->setObjectName(qs(item.name));
+    const panel::Command command = item.command;
+    connect(action, &QAction::triggered, this, [this, command] {
+      if (command == panel::Command::Review) {
+        act(Key{KeyKind::Review});
+      } else {
+        workingBoxes_->open(command);
+      }
+    });
   }
-  connect(mnuReviewInputs_, &QAction::triggered, this, [this] { act(Key{KeyKind::Review}); });
-  // Offered only where F2 would act; the state cannot change while the menu
-  // is open, so it is asked once, as the menu opens.
-  connect(mnuDisplay_, &QMenu::aboutToShow, this,
-          [this] { mnuReviewInputs_->setEnabled(canReview(calculator_.state)); });
+  // Each item is offered only where its key (F2, F3) would act; the state
+  // cannot change while the menu is open, so it is asked once, as the menu
+  // opens.
+  connect(mnuDisplay_, &QMenu::aboutToShow, this, [this] {
+    const auto items = panel::displayMenu().items;
+    const QList<QAction*> actions = mnuDisplay_->actions();
+    for (qsizetype i = 0; i < actions.size(); ++i) {
+      const panel::Command command = items[static_cast<std::size_t>(i)].command;
+      actions[i]->setEnabled(command == panel::Command::Review ? canReview(calculator_.state)
+                                                               : working_->enabled(command));
+    }
+  });
   text1_->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(text1_, &QWidget::customContextMenuRequested, this,
           [this](const QPoint& at) { mnuDisplay_->popup(text1_->mapToGlobal(at)); });
@@ -314,6 +343,11 @@ bool frmVardel::previewKeyPress(QKeyEvent* event) {
   // F2 reviews the inputs of the result shown, and does nothing elsewhere.
   if (event->key() == Qt::Key_F2 && event->modifiers() == Qt::NoModifier) {
     act(Key{KeyKind::Review});
+    return true;
+  }
+  // F3 shows the working of the result shown, and does nothing elsewhere.
+  if (event->key() == Qt::Key_F3 && event->modifiers() == Qt::NoModifier) {
+    workingBoxes_->open(panel::Command::ShowWorking);
     return true;
   }
   const std::optional<int> code = typedCode(*event);

@@ -22,7 +22,8 @@ namespace vardel {
 class DepartmentStore;
 namespace panel {
 class DepartmentDesk;
-}
+class WorkingDesk;
+}  // namespace panel
 }  // namespace vardel
 
 namespace vardel::ui {
@@ -30,6 +31,7 @@ namespace vardel::ui {
 class Announcer;
 class DepartmentMenu;
 class PanelKey;
+class WorkingBoxes;
 
 // The main window: the calculator panel built from the design's rows, and the
 // panel on which the calculator's actions raise their events. It owns the
@@ -38,6 +40,8 @@ class PanelKey;
 // Given a department store, it has a Department menu before Help, reads
 // the store as it opens and again whenever it becomes the active window
 // (another window may have saved); without one it is exactly the design.
+// F3, and the display's menu, show the working of the result on the
+// display; the Department menu opens the pump chart.
 class frmVardel : public QMainWindow, public Panel {
   Q_OBJECT
 
@@ -68,7 +72,7 @@ class frmVardel : public QMainWindow, public Panel {
   bool eventFilter(QObject* watched, QEvent* event) override;
   // The window's key handler. Returns true when the press is used up and the
   // focused control must not see it: Enter, the printable characters but the
-  // blank, F2 and Ctrl+C are used up; every other key goes on as usual.
+  // blank, F2, F3 and Ctrl+C are used up; every other key goes on as usual.
   virtual bool previewKeyPress(QKeyEvent* event);
   void changeEvent(QEvent* event) override;
 
@@ -93,13 +97,14 @@ class frmVardel : public QMainWindow, public Panel {
   Calculator calculator_;
   std::unique_ptr<panel::DepartmentDesk> desk_;
   DepartmentMenu* department_ = nullptr;
+  std::unique_ptr<panel::WorkingDesk> working_;
+  std::unique_ptr<WorkingBoxes> workingBoxes_;
   QWidget* panel_ = nullptr;
   QLabel* text1_ = nullptr;
   QLabel* lblMark_ = nullptr;
   QLineEdit* txtEorM_ = nullptr;
   Announcer* announcer_ = nullptr;
   QMenu* mnuDisplay_ = nullptr;
-  QAction* mnuReviewInputs_ = nullptr;
   PanelKey* cmdEnter_ = nullptr;
   std::vector<std::pair<Key, PanelKey*>> keys_;
   // What the window last drew, so that draw() changes only what changed.

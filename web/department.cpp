@@ -66,20 +66,6 @@ std::optional<panel::DepartmentDesk> theDesk;
 const Calculator* theCalculator = nullptr;
 std::string exported;
 
-// One control's record: its name, text, placeholder, chosen row and whether
-// it is enabled, separated by unit separators, then its rows, each after a
-// group separator. Records are separated by record separators.
-std::string records(const std::vector<panel::Shown>& shown) {
-  std::string out;
-  for (const panel::Shown& each : shown) {
-    if (!out.empty()) out += '\x1e';
-    out += each.name + '\x1f' + each.text + '\x1f' + each.placeholder + '\x1f' +
-           std::to_string(each.selected) + '\x1f' + (each.enabled ? '1' : '0');
-    for (const std::string& item : each.items) out += '\x1d' + item;
-  }
-  return out;
-}
-
 // After each action: the message, the menu and the box, then the panel.
 void report(const std::string& problem) {
   tellPage(problem);
@@ -93,12 +79,28 @@ void report(const std::string& problem) {
     const panel::Dialog* box = theDesk->box();
     vardel_page_department(windowTitle(theCalculator->state).c_str(), menu,
                            box != nullptr ? std::string(box->name).c_str() : "",
-                           records(theDesk->shown()).c_str());
+                           shownRecords(theDesk->shown()).c_str());
   }
   drawPage();
 }
 
 }  // namespace
+
+const DepartmentStore& departmentStore() { return theStore; }
+
+std::string shownRecords(const std::vector<panel::Shown>& shown) {
+  std::string out;
+  for (const panel::Shown& each : shown) {
+    if (!out.empty()) out += '\x1e';
+    std::string marked;
+    for (const int cell : each.marked) marked += (marked.empty() ? "" : ",") + std::to_string(cell);
+    out += each.name + '\x1f' + each.text + '\x1f' + each.placeholder + '\x1f' +
+           std::to_string(each.selected) + '\x1f' + (each.enabled ? '1' : '0') + '\x1f' +
+           std::to_string(each.columns) + '\x1f' + marked;
+    for (const std::string& item : each.items) out += '\x1d' + item;
+  }
+  return out;
+}
 
 void startDepartment(Calculator& calculator) {
   theCalculator = &calculator;
@@ -116,11 +118,17 @@ extern "C" {
 
 // A menu item, by its place in the Department menu: the values box, the
 // saved lines box, or the switch between the department's and the
-// published values. Import and Export carry a file: see below.
+// published values; the pump chart is working.cpp's. Import and Export
+// carry a file: see below.
 void vardel_department_command(int item) {
   const auto items = vardel::panel::departmentMenu().items;
   if (!theDesk || item < 0 || static_cast<std::size_t>(item) >= items.size()) return;
-  report(theDesk->command(items[static_cast<std::size_t>(item)].command));
+  const vardel::panel::Command command = items[static_cast<std::size_t>(item)].command;
+  if (command == vardel::panel::Command::PumpChart) {
+    vardel::web::openPumpChart();
+    return;
+  }
+  report(theDesk->command(command));
 }
 
 // Another tab saved: read the values again.

@@ -4,7 +4,8 @@
 // indicator, the keys' states) and the events the action raised (message
 // boxes, the focus moving to Enter, closing). So a key crosses into the
 // engine once and back once, and no rule of the calculator lives in the page.
-// The Department menu's entry points are in department.cpp.
+// The Department menu's entry points are in department.cpp, the working's
+// and the pump chart's in working.cpp.
 
 #include "web/engine.h"
 
@@ -106,6 +107,7 @@ void vardel_start() {
   theCalculator.emplace(thePanel);
   vardel::Form_Load(*theCalculator);
   vardel::web::startDepartment(*theCalculator);
+  vardel::web::startWorking(*theCalculator);
   thePanel.draw(*theCalculator);
 }
 

@@ -19,6 +19,7 @@
 #include "panel/menus.h"
 #include "panel/message_box.h"
 #include "panel/spoken_names.h"
+#include "panel/working_boxes.h"
 
 namespace {
 
@@ -75,6 +76,10 @@ std::string_view kindName(Kind kind) {
       return "field";
     case Kind::List:
       return "list";
+    case Kind::Text:
+      return "text";
+    case Kind::Grid:
+      return "grid";
   }
   return "";
 }
@@ -136,6 +141,20 @@ std::string menu(const Menu& m) {
   return out + "]}";
 }
 
+std::string_view outputName(Output output) {
+  switch (output) {
+    case Output::Copy:
+      return "copy";
+    case Output::Print:
+      return "print";
+    case Output::SavePdf:
+      return "savePdf";
+    case Output::None:
+      break;
+  }
+  return "";
+}
+
 std::string_view pictureName(Picture picture) {
   switch (picture) {
     case Picture::Brand:
@@ -175,6 +194,7 @@ std::string control(const Control& row, std::size_t index) {
   if (row.closesBox) out += ",\"closesBox\":true";
   if (row.defaultKey) out += ",\"defaultKey\":true";
   if (row.dropDown) out += ",\"dropDown\":true";
+  if (row.output != Output::None) out += ",\"output\":" + quoted(outputName(row.output));
   if (row.picture != Picture::None) out += ",\"picture\":" + quoted(pictureName(row.picture));
   out += ",\"spoken\":" + quoted(spokenName(row));
   return out + "}";
@@ -227,6 +247,10 @@ int main() {
   out += ",\n\"departmentMenu\":" + menu(departmentMenu());
   out += ",\n\"boxes\":[" + box(valuesBox()) + ",\n" + box(linesBox()) + ",\n" + box(importBox()) +
          "]";
+  // The working of a result and the pump chart, and the characters their
+  // texts need beyond the captions'.
+  out += ",\n\"workingBoxes\":[" + box(workingBox()) + ",\n" + box(chartBox()) + "]";
+  out += ",\n\"workingSymbols\":" + quoted(kWorkingSymbols);
   out += ",\n\"mark\":" + control(markControl(), panelControls().size());
   out += ",\n\"controls\":" + controls(panelControls()) + "\n}\n";
   std::fwrite(out.data(), 1, out.size(), stdout);

@@ -3,7 +3,15 @@
 //   vardel-screenshot --department BOX.png MARK.png
 //                                               the Department values box with a flow test
 //                                               worked out, and the display with a marked result
+//   vardel-screenshot --working WORKING.png CHART.png FOLDER
+//                                               the working of a result made with department
+//                                               values, the pump chart box of a saved line, and
+//                                               its chart saved by Save PDF as
+//                                               FOLDER/pump-chart.pdf
 #include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
@@ -88,18 +96,62 @@ int department(const char* boxPath, const char* markPath) {
   return saved ? 0 : 1;
 }
 
+int working(const char* workingPath, const char* chartPath, const char* folder) {
+  vardel::DepartmentValues values = engine4();
+  values.lines.push_back({"Crosslay 1", false, "100", "150", 4, "1", "200", "0"});
+  MemoryStorage storage;
+  storage.text = vardel::department_file::write(values);
+  vardel::DepartmentStore store(storage);
+  vardel::ui::frmVardel window(&store);
+  window.show();
+  QApplication::processEvents();
+  std::string unknown;
+  const auto keys = vardel::testing::parseKeys(
+      "EP 100 ENTER 150 ENTER H1.75 ENTER ENTER 200 ENTER 3 ENTER", &unknown);
+  for (const vardel::Key key : keys.value()) window.act(key);
+
+  bool saved = false;
+  QTimer::singleShot(0, &window, [&] {
+    QWidget* box = QApplication::activeModalWidget();
+    saved = save(box, workingPath);
+    box->close();
+  });
+  window.findChild<QAction*>("mnuShowWorking")->trigger();
+
+  QTimer::singleShot(0, &window, [&] {
+    QWidget* box = QApplication::activeModalWidget();
+    QTest::keyClick(box->findChild<QComboBox*>("lstLay"), Qt::Key_Down);  // Crosslay 1
+    QTest::keyClick(box->findChild<QComboBox*>("lstPaper"), Qt::Key_Up);  // A4
+    saved = save(box, chartPath) && saved;
+    QTimer::singleShot(100, box, [folder] {
+      auto* files = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+      files->setDirectory(QDir(QString::fromLocal8Bit(folder)).absolutePath());
+      static_cast<QDialog*>(files)->accept();
+    });
+    QTest::mouseClick(box->findChild<QPushButton*>("cmdSavePdf"), Qt::LeftButton);
+    box->close();
+  });
+  window.findChild<QAction*>("mnuPumpChart")->trigger();
+  return saved && QDir(QString::fromLocal8Bit(folder)).exists("pump-chart.pdf") ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
   const bool departmentPictures = argc == 4 && std::strcmp(argv[1], "--department") == 0;
-  if (argc != 2 && !departmentPictures) {
-    std::fputs("usage: vardel-screenshot OUTPUT.png | --department BOX.png MARK.png\n", stderr);
+  const bool workingPictures = argc == 5 && std::strcmp(argv[1], "--working") == 0;
+  if (argc != 2 && !departmentPictures && !workingPictures) {
+    std::fputs(
+        "usage: vardel-screenshot OUTPUT.png | --department BOX.png MARK.png | --working "
+        "WORKING.png CHART.png FOLDER\n",
+        stderr);
     return 2;
   }
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication application(argc, argv);
   QApplication::setApplicationName(QString::fromUtf8(vardel::app_info::kTitle));
   if (departmentPictures) return department(argv[2], argv[3]);
+  if (workingPictures) return working(argv[2], argv[3], argv[4]);
   vardel::ui::frmVardel window;
   window.show();
   QApplication::processEvents();

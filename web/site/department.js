@@ -211,7 +211,8 @@ export class Department {
   }
 
   keydown(event) {
-    if (this.openBox || event.defaultPrevented) return;
+    // A box of any menu open, or a message: the menu stays shut.
+    if (this.openBox || this.doc.querySelector('dialog[open]') || event.defaultPrevented) return;
     const plain = !event.ctrlKey && !event.altKey && !event.metaKey;
     if (!this.isOpen()) {
       if (event.altKey && !event.ctrlKey && !event.metaKey && event.key.toLowerCase() === this.accessKey) {

@@ -1,6 +1,6 @@
 // Everything the user does to the page reaches the engine here, in one
 // place: clicks and taps on the keys, typed characters, Tab, the Help menu
-// and its access keys, F2 and the display's menu, and copying the display.
+// and its access keys, F2, F3 and the display's menu, and copying the display.
 
 // The character code that a key press types for the calculator, or null.
 // Enter (main or numeric keypad) is 13; every other key counts by the
@@ -59,6 +59,12 @@ export function installKeys(doc, engine, dialogs) {
     if (event.key === 'F2' && !event.ctrlKey && !event.altKey && !event.metaKey && !event.shiftKey) {
       event.preventDefault();
       engine.review();
+      return;
+    }
+    // F3 shows the working of the result shown, and does nothing elsewhere.
+    if (event.key === 'F3' && !event.ctrlKey && !event.altKey && !event.metaKey && !event.shiftKey) {
+      event.preventDefault();
+      engine.showWorking();
       return;
     }
     if (event.altKey && !event.ctrlKey && !event.metaKey && event.key.toLowerCase() === menu.accessKey) {
@@ -173,18 +179,23 @@ class HelpMenu extends OneItemMenu {
   }
 }
 
-// The display's context menu: one item, Review inputs, enabled only where F2
-// would act.
+// The display's context menu: Review inputs, enabled only where F2 would
+// act, and Show working, only where F3 would. The arrow keys move between
+// the two.
 class DisplayMenu extends OneItemMenu {
   constructor(doc, engine) {
     super(doc, 'display-menu', 'review-item', '#display-menu');
     this.engine = engine;
+    this.working = this.list.querySelector('[data-name="mnuShowWorking"]');
+    this.working.addEventListener('click', () => this.showWorking());
   }
 
   // Opens at the point pressed, kept inside the window.
   open(x, y) {
     this.item.disabled = !this.engine.canReview();
+    this.working.disabled = !this.engine.canShowWorking();
     this.show();
+    if (this.item.disabled && !this.working.disabled) this.working.focus({ preventScroll: true });
     const box = (this.list.offsetParent ?? this.doc.body).getBoundingClientRect();
     const left = Math.min(x - box.left, box.width - this.list.offsetWidth);
     const top = Math.min(y - box.top, box.height - this.list.offsetHeight);
@@ -192,10 +203,31 @@ class DisplayMenu extends OneItemMenu {
     this.list.style.top = `${Math.max(0, top)}px`;
   }
 
+  keydown(event) {
+    const items = [this.item, this.working].filter((item) => !item.disabled);
+    const at = items.indexOf(this.doc.activeElement);
+    if ((event.key === 'ArrowDown' || event.key === 'ArrowUp') && items.length > 0) {
+      const step = event.key === 'ArrowDown' ? 1 : -1;
+      items[(at + step + items.length) % items.length].focus({ preventScroll: true });
+      event.preventDefault();
+    } else if ((event.key === 'Enter' || event.key === ' ') && this.doc.activeElement === this.working) {
+      this.showWorking();
+      event.preventDefault();
+    } else {
+      super.keydown(event);
+    }
+  }
+
   // The review moves the focus to Enter itself, after the menu gave it back.
   choose() {
     if (this.item.disabled) return;
     this.close();
     this.engine.review();
+  }
+
+  showWorking() {
+    if (this.working.disabled) return;
+    this.close();
+    this.engine.showWorking();
   }
 }

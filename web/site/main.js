@@ -6,6 +6,7 @@ import { Department } from './department.js';
 import { Dialogs } from './dialogs.js';
 import { installKeys } from './keys.js';
 import { PagePanel } from './panel.js';
+import { WorkingBoxes } from './working.js';
 
 // A version of the site fetched on an earlier visit waits in its own cache.
 // It takes over now, before anything is shown, and the page starts again
@@ -31,13 +32,17 @@ async function start() {
   const panel = new PagePanel(document, dialogs);
   // The engine reads the department's values as it starts, through the panel.
   panel.department = new Department(document);
+  panel.working = new WorkingBoxes(document);
   const module = await createEngine({ panel });
   panel.department.connect(module);
+  panel.working.connect(module);
   const engine = {
     click: module._vardel_click,
     type: module._vardel_type,
     review: module._vardel_review,
     canReview: () => module._vardel_can_review() !== 0,
+    showWorking: module._vardel_show_working,
+    canShowWorking: () => module._vardel_can_show_working() !== 0,
     copyText: () => module.UTF8ToString(module._vardel_copy_text()),
   };
   installKeys(document, engine, dialogs);

@@ -116,6 +116,7 @@ const webdriverKeys = {
   Control: '\uE009',
   Alt: '\uE00A',
   F2: '\uE032',
+  F3: '\uE033',
   NumpadMultiply: '\uE024',
   NumpadAdd: '\uE025',
   NumpadSubtract: '\uE027',

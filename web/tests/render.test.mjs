@@ -19,7 +19,10 @@ const layout = {
     outline: '#404040', bevelLight: '#FFFFFF', bevelShadow: '#808080', controlFace: '#EFEFEF',
   },
   menu: { name: 'mnuHelp', caption: '&Help', items: [{ name: 'mnuAbout', caption: '&About it' }] },
-  displayMenu: { name: 'mnuDisplay', caption: '', items: [{ name: 'mnuReview', caption: 'Review <all>' }] },
+  displayMenu: {
+    name: 'mnuDisplay', caption: '',
+    items: [{ name: 'mnuReview', caption: 'Review <all>' }, { name: 'mnuShow', caption: 'Show' }],
+  },
   messageBox: { name: 'msgbox', ok: 'OK' },
   about: {
     name: 'frmAbout', title: 'About Calc & Co', width: 900, height: 450,
@@ -29,6 +32,14 @@ const layout = {
       row(2, { name: 'cmdOK', kind: 'key', caption: 'OK', rect: { left: 600, top: 300, width: 150, height: 60 }, closesBox: true }),
     ],
   },
+  workingBoxes: [{
+    name: 'frmShow', title: 'Show', width: 900, height: 450,
+    controls: [
+      row(0, { name: 'cmdCopy', kind: 'key', caption: 'Copy', rect: { left: 15, top: 300, width: 150, height: 60 }, tab: 2, output: 'copy' }),
+      row(1, { name: 'txtShown', kind: 'text', rect: { left: 15, top: 15, width: 300, height: 60 }, tab: 1, spoken: 'Shown' }),
+      row(2, { name: 'grdShown', kind: 'grid', rect: { left: 15, top: 90, width: 300, height: 60 }, tab: 0, spoken: 'Table' }),
+    ],
+  }],
   controls: [
     row(0, { name: 'frmeA', kind: 'frame', rect: { left: 30, top: 30, width: 150, height: 150 }, tab: 2 }),
     row(1, { name: 'cmdGo', kind: 'key', key: 'function', parent: 'frmeA', caption: 'GO', rect: { left: 15, top: 15, width: 60, height: 30 }, tab: 3, enabled: false, startUp: true, back: '#C0C0FF', spoken: 'Go' }),
@@ -68,6 +79,14 @@ describe('renderer', () => {
     assert.match(page, /content="#c0c0ff"/);
     assert.doesNotMatch(floor, /<script/);
     assert.throws(() => renderSite(layout, '<body></body>'), /PANEL/);
+  });
+
+  it('writes a box\'s text read-only, focused and describing the box; its grid; a key that hands its work to the page', () => {
+    assert.match(page, /<dialog id="frmShow" class="box menu-box working"[^>]* aria-describedby="frmShow-txtShown">/);
+    assert.match(page, /<textarea id="frmShow-txtShown" data-name="txtShown" aria-label="Shown" class="text" readonly[^>]* autofocus>/);
+    assert.match(page, /<div data-name="grdShown" aria-label="Table" class="grid" role="region" tabindex="0">/);
+    assert.match(page, /data-name="cmdCopy" data-output="copy">Copy</);
+    assert.match(page, /data-name="mnuReview"[^>]*>Review &lt;all&gt;<\/button>\n<button[^>]*data-name="mnuShow"/);
   });
 
   it('underlines a menu caption\'s access key', () => {

@@ -115,27 +115,32 @@ function renderPanel(layout, rules) {
 }
 
 // A box drawn from its rows inside a modal dialog with a title bar: the
-// About box at the boxes' scale (--ua), each of the Department menu's boxes
-// at a scale of its own (--ub): the panel's, as wide as the panel, so that
-// it fits a phone too, or less where the box would be taller than the
-// screen.
-// The first field or list takes the focus as the box opens, else the
-// cancel key; the Department menu's keys say which is the default key and
-// which the cancel key, for department.js.
+// About box at the boxes' scale (--ua), each of the menus' boxes (the
+// Department menu's and the working's) at a scale of its own (--ub): the
+// panel's, as wide as the panel, so that it fits a phone too, or less where
+// the box would be taller than the screen or wider than it with its border.
+// The first field, list or text takes the focus as the box opens, else the
+// cancel key; the menus' keys say which is the default key, which the
+// cancel key and which hands its work to the page (data-output), for
+// department.js and working.js. The first text describes the box.
 const aboutScale = { unit: '--ua', pixel: '--pxa', kind: 'box', keyRoles: false };
-const departmentScale = { unit: '--ub', pixel: '--pxb', kind: 'box department', keyRoles: true };
+const departmentScale = { unit: '--ub', pixel: '--pxb', kind: 'box menu-box department', keyRoles: true };
+const workingScale = { ...departmentScale, kind: 'box menu-box working' };
 function renderDialog(dialog, rules, scale = aboutScale, titleBar = 0) {
   const scope = `#${dialog.name}`;
   const { unit, pixel } = scale;
   if (unit === '--ub') {
     rules.push(
-      `${scope}{--ub:min(var(--u), calc(var(--vh) * 0.96 / ${dialog.height + titleBar}));` +
+      `${scope}{--ub:min(var(--u), calc(var(--vh) * 0.96 / ${dialog.height + titleBar}), calc((100vw - 8px) / ${dialog.width}));` +
         `--pxb:max(1px, calc(var(--ub) * var(--twips-per-pixel)))}`,
     );
   }
   rules.push(`${scope} .client{width:${at(unit, dialog.width)};height:${at(unit, dialog.height)}}`);
-  const focused = dialog.controls.find((row) => row.kind === 'field' || row.kind === 'list') ??
+  const focused = dialog.controls.find((row) => ['field', 'list', 'text'].includes(row.kind)) ??
     dialog.controls.find((row) => row.closesBox);
+  // The first text is what the box says to a screen reader.
+  const described = dialog.controls.find((row) => row.kind === 'text');
+  const idOf = (row) => `${dialog.name}-${row.name}`;
   const elements = dialog.controls.map((row) => {
     const name = `data-name="${escapeHtml(row.name)}"`;
     const selector = `${scope} [data-name="${row.name}"]`;
@@ -154,8 +159,13 @@ function renderDialog(dialog, rules, scale = aboutScale, titleBar = 0) {
         return `<div ${name}${row.wrap ? ' class="wrap"' : ''}>${caption}</div>`;
       case 'key': {
         const role = scale.keyRoles ? (row.defaultKey ? ' data-default' : '') + (row.closesBox ? ' data-cancel' : '') : '';
-        return `<button type="button" ${name}${role}${autofocus}>${caption}</button>`;
+        const output = row.output ? ` data-output="${row.output}"` : '';
+        return `<button type="button" ${name}${role}${output}${autofocus}>${caption}</button>`;
       }
+      case 'text':
+        return `<textarea id="${idOf(row)}" ${name} ${spoken} class="text" readonly spellcheck="false"${autofocus}></textarea>`;
+      case 'grid':
+        return `<div ${name} ${spoken} class="grid" role="region" tabindex="0"></div>`;
       case 'field':
         return `<input type="text" ${name} ${spoken} autocomplete="off" autocapitalize="off" spellcheck="false"${autofocus}>`;
       case 'list':
@@ -164,12 +174,21 @@ function renderDialog(dialog, rules, scale = aboutScale, titleBar = 0) {
         throw new Error(`a box holds no ${row.kind}`);
     }
   });
-  return `<dialog id="${dialog.name}" class="${scale.kind}" data-name="${dialog.name}" aria-labelledby="${dialog.name}-title">
+  const describedBy = described ? ` aria-describedby="${idOf(described)}"` : '';
+  return `<dialog id="${dialog.name}" class="${scale.kind}" data-name="${dialog.name}" aria-labelledby="${dialog.name}-title"${describedBy}>
 <div class="titlebar" id="${dialog.name}-title" data-name="title">${escapeHtml(dialog.title)}</div>
 <div class="client">
 ${elements.join('\n')}
 </div>
 </dialog>`;
+}
+
+// The working box and the pump chart box, as the Department menu's boxes
+// are drawn; web/site/working.js drives them.
+function renderWorkingBoxes(layout, rules) {
+  return (layout.workingBoxes ?? [])
+    .map((box) => '\n' + renderDialog(box, rules, workingScale, layout.twips.titleBar))
+    .join('');
 }
 
 // The Department menu: a menu title and its items, one of them a check box.
@@ -202,11 +221,14 @@ ${items.join('\n')}
 }
 
 // The display's context menu (right click, or a long press on a touch
-// screen): one item, which reviews the inputs of the result shown.
+// screen): the review of the result shown, then its working.
 function renderDisplayMenu(menu) {
-  const [item] = menu.items;
+  const items = menu.items.map(
+    (item, i) =>
+      `<button type="button"${i === 0 ? ' id="review-item"' : ''} data-name="${item.name}" role="menuitem" tabindex="-1">${escapeHtml(item.caption)}</button>`,
+  );
   return `<div id="display-menu" class="menu" role="menu" data-name="${menu.name}" hidden>
-<button type="button" id="review-item" data-name="${item.name}" role="menuitem" tabindex="-1">${escapeHtml(item.caption)}</button>
+${items.join('\n')}
 </div>`;
 }
 
@@ -229,7 +251,7 @@ function rootRule(layout) {
     `:root{--client-width:${layout.client.width};--client-height:${layout.client.height};` +
     `--menu-height:${t.menuBar};--title-height:${t.titleBar};--twips-per-pixel:${t.perPixel};` +
     `--about-width:${layout.about.width};--about-height:${layout.about.height};` +
-    `--face:${c.controlFace};--light-blue:${c.lightBlue};--outline:${c.outline};` +
+    `--face:${c.controlFace};--light-blue:${c.lightBlue};--light-yellow:${c.lightYellow};--outline:${c.outline};` +
     `--bevel-light:${c.bevelLight};--bevel-shadow:${c.bevelShadow};--text:${c.black}}`
   );
 }
@@ -248,7 +270,8 @@ export function renderSite(layout, template) {
     renderDialog(layout.about, rules) +
     (layout.boxes ?? [])
       .map((box) => '\n' + renderDialog(box, rules, departmentScale, layout.twips.titleBar))
-      .join('');
+      .join('') +
+    renderWorkingBoxes(layout, rules);
   rules.unshift(
     rootRule(layout),
     `.window,.menubar,.menu{font-size:${at('--u', windowFont)}}`,
@@ -256,10 +279,10 @@ export function renderSite(layout, template) {
     `#panel{width:${at('--u', layout.client.width)};height:${at('--u', layout.client.height)}}`,
     `dialog{font-size:${at('--ua', windowFont)}}`,
   );
-  if (layout.boxes) {
+  if (layout.boxes || layout.workingBoxes) {
     rules.push(
-      `dialog.department{font-size:${at('--ub', windowFont)}}`,
-      `dialog.department .titlebar{height:${at('--ub', layout.twips.titleBar)};line-height:${at('--ub', layout.twips.titleBar)}}`,
+      `dialog.menu-box{font-size:${at('--ub', windowFont)}}`,
+      `dialog.menu-box .titlebar{height:${at('--ub', layout.twips.titleBar)};line-height:${at('--ub', layout.twips.titleBar)}}`,
     );
   }
 
@@ -271,7 +294,7 @@ export function renderSite(layout, template) {
     .replaceAll('@THEME@', layout.colours.lightBlue.toLowerCase());
   const floor = page
     .replace(/<script[^>]*><\/script>\n?/g, '')
-    .replace(/<link rel="(modulepreload|preload)" href="(engine|panel|keys|dialogs|department)[^>]*>\n?/g, '')
+    .replace(/<link rel="(modulepreload|preload)" href="(engine|panel|keys|dialogs|department|working)[^>]*>\n?/g, '')
     .replace(/<link rel="manifest"[^>]*>\n?/, '');
   return { page, floor, css: rules.join('\n') + '\n' };
 }

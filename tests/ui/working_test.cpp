@@ -1,0 +1,192 @@
+// The working and the pump chart in the real window: F3 and the display's
+// menu show the working only while a result shows, read out as the box's
+// description and copied whole; the chart box writes a PDF of one page on
+// the paper chosen whose text holds the grid and names the department, and
+// prints through the system's print dialog.
+#include <QAccessible>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include "calc/department_store.h"
+#include "support/key_names.h"
+#include "ui/panel_window.h"
+#include "window_test.h"
+
+using namespace vardel;
+
+namespace {
+
+// The department file in memory: nothing of the user's is read or written.
+struct MemoryStorage : DepartmentStorage {
+  std::optional<std::string> load(std::string*) override { return text; }
+  bool replace(const std::string& t, std::string*) override {
+    text = t;
+    return true;
+  }
+  std::optional<std::string> text;
+};
+
+void act(ui::frmVardel& window, std::string_view script) {
+  std::string unknown;
+  const auto keys = testing::parseKeys(script, &unknown);
+  QVERIFY2(keys.has_value(), unknown.c_str());
+  for (const Key key : *keys) window.act(key);
+}
+
+void click(QWidget* box, const char* key) {
+  auto* button = box->findChild<QPushButton*>(key);
+  QVERIFY2(button != nullptr && button->isEnabled(), key);
+  QTest::mouseClick(button, Qt::LeftButton);
+}
+
+QString run(const QString& program, const QStringList& arguments) {
+  QProcess process;
+  process.start(program, arguments);
+  if (!process.waitForFinished(30000) || process.exitCode() != 0) {
+    return "<" + program + " failed: " + process.readAllStandardError() + ">";
+  }
+  return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+}  // namespace
+
+class WorkingTest : public testing::WindowTest {
+  Q_OBJECT
+
+ private slots:
+  void theWorkingOfAResultByF3AndTheDisplayMenu();
+  void theChartOnOnePageOfPdfAndThroughThePrintDialog();
+};
+
+void WorkingTest::theWorkingOfAResultByF3AndTheDisplayMenu() {
+  auto* text1 = window_->findChild<QLabel*>("text1");
+  auto* menu = window_->findChild<QMenu*>("mnuDisplay");
+  auto* item = window_->findChild<QAction*>("mnuShowWorking");
+  QVERIFY(menu != nullptr && item != nullptr);
+  const auto menuOffers = [&] {
+    const QPoint at = text1->rect().center();
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, text1->mapToGlobal(at));
+    QApplication::sendEvent(text1, &event);
+    const bool enabled = item->isEnabled();
+    menu->hide();
+    return enabled;
+  };
+  // No result yet: F3 does nothing, and the item is off.
+  act(*window_, "FL 150 ENTER H1.75 ENTER ENTER 200");
+  QTest::keyClick(window_.get(), Qt::Key_F3);
+  QTest::qWait(50);
+  QVERIFY(watch_->empty());
+  QVERIFY(!menuOffers());
+
+  act(*window_, "ENTER");
+  QCOMPARE(display(), QString("PSI 70"));
+  QStringList texts;
+  watch_->onOpen([&](QWidget* box) {
+    auto* text = box->findChild<QPlainTextEdit*>("txtWorking");
+    QVERIFY(text != nullptr && box->focusWidget() == text);
+    const QString working = text->toPlainText();
+    texts << working;
+    // A screen reader says the box with its text, and reads the text.
+    QCOMPARE(QAccessible::queryAccessibleInterface(box)->text(QAccessible::Description), working);
+    QCOMPARE(QAccessible::queryAccessibleInterface(text)->text(QAccessible::Value), working);
+    // Ctrl+C with nothing selected, and the Copy key, copy all of it.
+    QGuiApplication::clipboard()->clear();
+    QTest::keyClick(text, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), working);
+    QGuiApplication::clipboard()->clear();
+    click(box, "cmdCopy");
+    QCOMPARE(QGuiApplication::clipboard()->text(), working);
+  });
+  QTest::keyClick(window_.get(), Qt::Key_F3);
+  QVERIFY(menuOffers());
+  item->trigger();
+  QCOMPARE(texts.size(), 2);
+  QVERIFY2(texts[0].startsWith("Friction loss, English units\n"), qPrintable(texts[0]));
+  QVERIFY2(texts[0].endsWith(" → PSI 70"), qPrintable(texts[0]));
+  QCOMPARE(texts[1], texts[0]);
+  QCOMPARE(watch_->take().size(), std::size_t{2});
+  QCOMPARE(display(), QString("PSI 70"));  // the working changes nothing
+}
+
+void WorkingTest::theChartOnOnePageOfPdfAndThroughThePrintDialog() {
+  MemoryStorage storage;
+  DepartmentStore store(storage);
+  QVERIFY(store
+              .change([](DepartmentValues& values) {
+                values.name = "Engine 4";
+                values.hoses[4] = {10, 15.786};
+                values.pumpLimit = {180, 1241};
+                return std::string();
+              })
+              .empty());
+  ui::frmVardel window(&store);
+  window.show();
+  window.activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(&window));
+  QTemporaryDir folder;
+  const QString pdf = folder.filePath("pump-chart.pdf");
+
+  QStringList cells;
+  QString printDialog;
+  watch_->onOpen([&](QWidget* box) {
+    QCOMPARE(box->objectName(), QString("frmPumpChart"));
+    auto* grid = box->findChild<QTableWidget*>("grdChart");
+    QCOMPARE(grid->columnCount(), 8);  // the default flows and lengths
+    QCOMPARE(grid->rowCount(), 9);
+    for (int row = 0; row < grid->rowCount(); ++row) {
+      cells << grid->verticalHeaderItem(row)->text();
+      for (int column = 0; column < grid->columnCount(); ++column) {
+        cells << grid->item(row, column)->text();
+      }
+    }
+    QTest::keyClick(box->findChild<QComboBox*>("lstPaper"), Qt::Key_Down);  // Letter
+    QTimer::singleShot(100, box, [&] {
+      auto* files = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+      QVERIFY(files != nullptr);
+      files->setDirectory(folder.path());      // under the name offered
+      static_cast<QDialog*>(files)->accept();  // as its Save key does
+    });
+    click(box, "cmdSavePdf");
+    QTimer::singleShot(100, box, [&] {
+      QWidget* dialog = QApplication::activeModalWidget();
+      printDialog = dialog->metaObject()->className();
+      dialog->close();
+    });
+    click(box, "cmdPrint");
+  });
+  // Department > Pump chart by keyboard: Alt+D, C.
+  QTest::keyClick(&window, Qt::Key_D, Qt::AltModifier);
+  QTRY_VERIFY(QApplication::activePopupWidget() != nullptr);
+  QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_C);
+  QTRY_VERIFY(!watch_->empty());
+  QCOMPARE(watch_->take().size(), std::size_t{1});
+  QCOMPARE(printDialog, QString("QPrintDialog"));
+
+  const QString info = run("pdfinfo", {pdf});
+  QVERIFY2(info.contains(QRegularExpression("Pages: +1\n")), qPrintable(info));
+  QVERIFY2(info.contains("612 x 792 pts (letter)"), qPrintable(info));
+  // The grid's cells, row by row, each one in the page's text in turn.
+  const QString text = run("pdftotext", {"-layout", pdf, "-"});
+  QVERIFY2(text.contains("department value, Engine 4"), qPrintable(text));
+  const QStringList words = text.split(QRegularExpression("\\s+"), Qt::SkipEmptyParts);
+  const QStringList wanted = cells.join(' ').split(' ', Qt::SkipEmptyParts);
+  QVERIFY(wanted.contains("*"));  // a cell above the limit is marked
+  qsizetype at = words.indexOf("gpm");
+  for (const QString& word : wanted) {
+    at = words.indexOf(word, at + 1);
+    QVERIFY2(at >= 0, qPrintable("not in the PDF's text in turn: " + word + "\n" + text));
+  }
+}
+
+VARDEL_WINDOW_TEST_MAIN(WorkingTest)
+#include "working_test.moc"

@@ -1,0 +1,204 @@
+// The working of a result and the pump chart in the web panel. The engine
+// decides everything (web/working.cpp and the desk it shares with the
+// desktop): this module hands it each typed field, chosen row and key of
+// the two boxes, and draws what it hands back. The keys that hand their
+// work to the page (data-output) copy the engine's text to the clipboard,
+// or print: while the chart box is open the page prints the chart alone, on
+// one page of the paper chosen (working.css).
+
+// The engine's entry points for the boxes, strings passed in its memory.
+function engineCalls(module) {
+  const withText = (text, use) => {
+    const size = module.lengthBytesUTF8(text) + 1;
+    const at = module._malloc(size);
+    module.stringToUTF8(text, at, size);
+    try {
+      return use(at);
+    } finally {
+      module._free(at);
+    }
+  };
+  return {
+    edit: (name, text) => withText(name, (n) => withText(text, (t) => module._vardel_working_edit(n, t))),
+    select: (name, row) => withText(name, (n) => module._vardel_working_select(n, row)),
+    press: (name) => withText(name, (n) => module._vardel_working_press(n)),
+    close: () => module._vardel_working_close(),
+    copied: () => module.UTF8ToString(module._vardel_working_copied()),
+  };
+}
+
+// The engine's records (web/engine.h): per control its name, text,
+// placeholder, chosen row, enabled, a grid's cells per row and its marked
+// cells, then its rows.
+function parse(shown) {
+  if (!shown) return [];
+  return shown.split('\x1e').map((record) => {
+    const [fields, ...items] = record.split('\x1d');
+    const [name, text, placeholder, selected, enabled, columns, marked] = fields.split('\x1f');
+    return {
+      name, text, placeholder, items,
+      selected: Number(selected),
+      enabled: enabled === '1',
+      columns: Number(columns),
+      marked: new Set(marked ? marked.split(',').map(Number) : []),
+    };
+  });
+}
+
+// A grid's table: its first row the column headings, each further row
+// headed by its first cell; marked cells carry the class "marked".
+function table(doc, grid) {
+  const element = doc.createElement('table');
+  if (!grid.columns) return element;
+  for (let at = 0; at < grid.items.length; at += grid.columns) {
+    const row = element.insertRow();
+    for (let c = 0; c < grid.columns; c++) {
+      const heading = at === 0 || c === 0;
+      const cell = doc.createElement(heading ? 'th' : 'td');
+      if (heading) cell.scope = at === 0 ? 'col' : 'row';
+      if (grid.marked.has(at + c)) cell.className = 'marked';
+      cell.textContent = grid.items[at + c];
+      row.append(cell);
+    }
+  }
+  return element;
+}
+
+export class WorkingBoxes {
+  constructor(doc) {
+    this.doc = doc;
+    this.boxes = new Map([...doc.querySelectorAll('dialog.working')].map((box) => [box.id, box]));
+    this.openBox = ''; // the box the engine keeps open
+    this.returnFocus = null;
+    this.engine = null;
+    // What the page prints while the chart box is open: the chart alone.
+    this.print = doc.createElement('div');
+    this.print.className = 'chart-print';
+    this.print.setAttribute('aria-hidden', 'true');
+    doc.body.append(this.print);
+  }
+
+  connect(module) {
+    this.engine = engineCalls(module);
+    for (const box of this.boxes.values()) this.wire(box);
+  }
+
+  // ---- The engine's call (web/panel_library.js) ------------------------------
+
+  draw(box, shown) {
+    if (box !== this.openBox) {
+      const before = this.boxes.get(this.openBox);
+      this.openBox = box;
+      if (before?.open) before.close();
+      const now = this.boxes.get(box);
+      if (now) {
+        this.returnFocus = this.doc.activeElement;
+        this.drawBox(now, parse(shown));
+        now.showModal();
+      }
+    } else if (this.boxes.get(box)) {
+      this.drawBox(this.boxes.get(box), parse(shown));
+    }
+    if (box === 'frmPumpChart') this.doc.body.dataset.print = 'chart';
+    else delete this.doc.body.dataset.print;
+  }
+
+  drawBox(box, records) {
+    for (const record of records) {
+      const control = box.querySelector(`[data-name="${CSS.escape(record.name)}"]`);
+      if (!control) continue;
+      if ('disabled' in control && control.tagName !== 'TEXTAREA') control.disabled = !record.enabled;
+      if (control.tagName === 'INPUT' || control.tagName === 'TEXTAREA') {
+        if (control.value !== record.text) control.value = record.text;
+        if (control.tagName === 'INPUT') control.placeholder = record.placeholder;
+      } else if (control.tagName === 'SELECT') {
+        const now = [...control.options].map((option) => option.text);
+        if (now.length !== record.items.length || now.some((t, i) => t !== record.items[i])) {
+          control.replaceChildren(...record.items.map((t) => new Option(t)));
+        }
+        control.selectedIndex = record.selected;
+      } else if (control.classList.contains('grid')) {
+        control.replaceChildren(table(this.doc, record));
+      } else if (control.tagName !== 'BUTTON') {
+        control.textContent = record.text;
+      }
+    }
+    if (box.id === 'frmPumpChart') this.drawPrint(box, records);
+  }
+
+  // The printed page: the chart's heading, its first line as the title,
+  // and its grid, on the paper chosen (the paper list's rows are the names
+  // CSS gives the two sizes).
+  drawPrint(box, records) {
+    const named = (name) => records.find((record) => record.name === name);
+    const grid = named('grdChart');
+    const lines = grid.columns ? named('txtHeading').text.split('\n') : [];
+    const paragraphs = lines.map((line, i) => {
+      const p = this.doc.createElement('p');
+      if (i === 0) p.className = 'title';
+      p.textContent = line;
+      return p;
+    });
+    this.print.style.setProperty('--columns', String(grid.columns || 1));
+    this.print.replaceChildren(...paragraphs, table(this.doc, grid));
+    const paper = named('lstPaper');
+    const size = paper.items[paper.selected]?.toLowerCase();
+    for (const sheet of this.doc.styleSheets) {
+      if (!sheet.href?.endsWith('/working.css')) continue;
+      for (const rule of sheet.cssRules) {
+        if (rule instanceof CSSPageRule && size) rule.style.setProperty('size', size);
+      }
+    }
+  }
+
+  // ---- The boxes --------------------------------------------------------------
+
+  wire(box) {
+    const name = (element) => element.dataset.name;
+    box.addEventListener('input', (event) => {
+      if (event.target.tagName === 'INPUT') this.engine.edit(name(event.target), event.target.value);
+    });
+    box.addEventListener('change', (event) => {
+      if (event.target.tagName === 'SELECT') this.engine.select(name(event.target), event.target.selectedIndex);
+    });
+    box.addEventListener('click', (event) => {
+      const key = event.target.closest('button');
+      if (!key || key.disabled) return;
+      if (key.hasAttribute('data-cancel')) box.close();
+      else if (key.dataset.output) this.output(key.dataset.output);
+      else this.engine.press(name(key));
+    });
+    box.addEventListener('keydown', (event) => {
+      // The panel's keyboard handlers never see a key typed here.
+      event.stopPropagation();
+      const text = event.target.tagName === 'TEXTAREA' ? event.target : null;
+      // Ctrl+C in a text with nothing selected copies all of it.
+      if (text && (event.ctrlKey || event.metaKey) && event.key.toLowerCase() === 'c' &&
+          text.selectionStart === text.selectionEnd) {
+        event.preventDefault();
+        this.copy(text.value);
+      } else if (event.key === 'Enter' && !event.isComposing && event.target.tagName !== 'SELECT' &&
+                 event.target.tagName !== 'BUTTON') {
+        event.preventDefault();
+        box.querySelector('button[data-default]:not(:disabled)')?.click();
+      }
+    });
+    // Closed by Esc or the cancel key: the engine closes the box too, and
+    // the focus goes back where it was.
+    box.addEventListener('close', () => {
+      if (this.openBox === box.id) this.engine.close();
+      const back = this.returnFocus;
+      this.returnFocus = null;
+      if (back && back !== this.doc.body) back.focus({ preventScroll: true });
+    });
+  }
+
+  output(kind) {
+    if (kind === 'copy') this.copy(this.engine.copied());
+    else window.print(); // print and save as PDF: both in the browser's print dialog
+  }
+
+  copy(text) {
+    if (navigator.clipboard) navigator.clipboard.writeText(text).catch(() => {});
+  }
+}
