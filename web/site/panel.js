@@ -15,6 +15,8 @@ export class PagePanel {
     this.dialogs = dialogs;
     this.display = doc.querySelector('[data-name="text1"]');
     this.indicator = doc.querySelector('[data-name="txtEorM"]');
+    this.unitsSpoken = doc.getElementById('units-spoken');
+    this.unitsSaid = JSON.parse(this.unitsSpoken.dataset.spoken);
     this.enter = doc.querySelector('.key.enter');
     this.startUpKeys = [...doc.querySelectorAll('button[data-start-up]')];
     this.keysEnabled = false;
@@ -27,7 +29,10 @@ export class PagePanel {
   // its text, separated by record separators), the focus and closing.
   draw(display, indicator, flags, messages) {
     if (flags & DISPLAY_SHOWN) this.display.textContent = display;
-    if (this.indicator.value !== indicator) this.indicator.value = indicator;
+    if (this.indicator.value !== indicator) {
+      this.indicator.value = indicator;
+      this.unitsSpoken.textContent = this.unitsSaid[indicator] ?? indicator;
+    }
     if (flags & FUNCTION_KEYS_ENABLED && !this.keysEnabled) {
       this.keysEnabled = true;
       for (const key of this.startUpKeys) key.disabled = false;

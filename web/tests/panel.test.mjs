@@ -167,6 +167,26 @@ for (const engine of enginesToTest()) {
         await page.close();
       });
 
+      it('gives a screen reader an application, the unit change in words and the message box\'s text', async () => {
+        const page = await openPanel(browser, origin, desktop);
+        assert.equal(await page.evaluate(() => document.body.getAttribute('role')), 'application');
+        const unitsSaid = () => page.evaluate(() => {
+          const region = document.getElementById('units-spoken');
+          return `${region.getAttribute('role')}: ${region.textContent}`;
+        });
+        assert.equal(await unitsSaid(), 'status: ');
+        await page.click(named('cmdEnglishMetric'));
+        assert.equal(await unitsSaid(), `status: ${layout.unitsSpoken.M}`);
+        await page.type('8/0=');
+        const box = await page.waitFor(() => {
+          const open = document.querySelector('dialog[open]');
+          const description = open && document.getElementById(open.getAttribute('aria-describedby'));
+          return open && `${open.getAttribute('role')}: ${description.textContent}`;
+        }, undefined, 'the message box');
+        assert.equal(box, 'alertdialog: SORRY DIVIDE ZERO');
+        await page.close();
+      });
+
       it('follows the designed tab order, wrapping round, and never stops at the indicator', async () => {
         const page = await openPanel(browser, origin, desktop);
         const stops = layout.controls.filter((c) => c.kind === 'key' && c.visible);

@@ -83,9 +83,16 @@ function renderPanel(layout, rules) {
         }
         return `<div ${common} class="label">${caption}</div>`;
       }
-      case 'textbox':
+      case 'textbox': {
         place(row, fontRule(row.font) + colours(row));
-        return `<input ${common} class="indicator" type="text" value="${caption}" disabled tabindex="-1" aria-label="${escapeHtml(row.spoken)}">`;
+        // The indicator's value is not announced as it changes; a live
+        // region beside it says the change in words ("Unit system M, metric").
+        const spoken = escapeHtml(JSON.stringify(layout.unitsSpoken));
+        return (
+          `<input ${common} class="indicator" type="text" value="${caption}" disabled tabindex="-1" aria-label="${escapeHtml(row.spoken)}">\n` +
+          `<div id="units-spoken" class="spoken" role="status" aria-live="polite" data-spoken="${spoken}"></div>`
+        );
+      }
       case 'frame': {
         place(row);
         const heading = headingOf(row);
@@ -163,7 +170,9 @@ function renderDisplayMenu(menu) {
 }
 
 function renderMessageBox(box) {
-  return `<dialog id="message" class="message" data-name="${box.name}" aria-labelledby="message-title" aria-describedby="message-text">
+  // An alert dialog described by its message: a screen reader says the text
+  // as the box opens, not only the OK key that takes the focus.
+  return `<dialog id="message" class="message" data-name="${box.name}" role="alertdialog" aria-labelledby="message-title" aria-describedby="message-text">
 <div class="titlebar" id="message-title" data-name="title"></div>
 <div class="client">
 <p id="message-text" data-name="message"></p>
