@@ -2,6 +2,7 @@
 // the engine is loaded and given the page's panel; then the keys are wired
 // and the window's load step runs.
 import createEngine from './engine.mjs';
+import { installArrangement } from './arrangement.js';
 import { Dialogs } from './dialogs.js';
 import { installKeys } from './keys.js';
 import { PagePanel } from './panel.js';
@@ -24,7 +25,30 @@ async function takeWaitingVersion() {
   return tookOver;
 }
 
+// Once every file of the site is kept for offline use, the page says so, in
+// a quiet line, on the visit that kept them: never again on this device.
+const OFFLINE_TOLD = 'vardel-offline-told';
+function tellOffline(doc, registration, keptBefore) {
+  let told = keptBefore;
+  try {
+    told ||= localStorage.getItem(OFFLINE_TOLD) === '1';
+  } catch {
+    // storage refused: the line shows on each first visit of a session
+  }
+  if (told) return;
+  navigator.serviceWorker.ready.then(() => {
+    if (!registration.active) return;
+    doc.getElementById('offline').hidden = false;
+    try {
+      localStorage.setItem(OFFLINE_TOLD, '1');
+    } catch {
+      // told for this visit only
+    }
+  });
+}
+
 async function start() {
+  installArrangement(document);
   if (await takeWaitingVersion()) return;
   const dialogs = new Dialogs(document);
   const panel = new PagePanel(document, dialogs);
@@ -46,9 +70,13 @@ async function start() {
   // Registering again checks for a new version of the site, which the
   // browser fetches whole, in the background, for the next visit.
   if ('serviceWorker' in navigator) {
+    const keptBefore = navigator.serviceWorker.controller !== null;
     navigator.serviceWorker
       .register('sw.js')
-      .then((registration) => registration.update())
+      .then((registration) => {
+        tellOffline(document, registration, keptBefore);
+        return registration.update();
+      })
       .catch(() => {});
   }
 }

@@ -38,3 +38,15 @@ export const named = (name, scope = '#window') => `${scope} [data-name="${name}"
 export function displayText(page) {
   return page.evaluate(() => document.querySelector('[data-name="text1"]').textContent);
 }
+
+// Whether the large keys are in force, as the menu bar's item shows.
+export async function largeKeys(page) {
+  return (await page.evaluate((s) => document.querySelector(s).getAttribute('aria-checked'), named('mnuLargeKeys'))) === 'true';
+}
+
+// Chooses the large keys (true) or the designed panel (false) with the menu
+// bar's item, as a user does.
+export async function arrange(page, large) {
+  if ((await largeKeys(page)) !== large) await page.click(named('mnuLargeKeys'));
+  if ((await largeKeys(page)) !== large) throw new Error('the menu item did not switch the arrangement');
+}

@@ -24,7 +24,9 @@ const layout = JSON.parse(readFileSync(opt.layout, 'utf8'));
 const web = join(opt.root, 'web', 'site');
 const out = opt.out;
 
-const { page, floor, css } = renderSite(layout, readFileSync(join(web, 'index.html'), 'utf8'));
+const { page, floor, css } = renderSite(layout, readFileSync(join(web, 'index.html'), 'utf8'), {
+  largeKeys: readFileSync(join(web, 'large-keys.css'), 'utf8'),
+});
 
 rmSync(out, { recursive: true, force: true });
 mkdirSync(join(out, 'icons'), { recursive: true });
@@ -34,7 +36,7 @@ writeFileSync(join(out, 'panel.css'), css);
 writeFileSync(join(out, 'floor.html'), floor);
 
 for (const name of readdirSync(web)) {
-  if (name === 'index.html' || name === 'sw.js' || name === 'manifest.webmanifest') continue;
+  if (['index.html', 'sw.js', 'manifest.webmanifest', 'large-keys.css'].includes(name)) continue;
   copyFileSync(join(web, name), join(out, name));
 }
 copyFileSync(join(opt.engine, 'engine.mjs'), join(out, 'engine.mjs'));

@@ -3,6 +3,7 @@
 // layout and the page's template in, the page, the floor page and the style
 // sheet out; nothing is read or written here (web/tools/package-site.mjs
 // does that).
+import { renderLargeKeys } from './large-keys.mjs';
 import { pagePolicy } from './security-policy.mjs';
 
 export const escapeHtml = (text) =>
@@ -146,7 +147,8 @@ ${elements.join('\n')}
 </dialog>`;
 }
 
-function renderMenuBar(menu) {
+// The menu bar: the Help menu, then the items given (`more`, markup).
+function renderMenuBar(menu, more = '') {
   const top = menuCaption(menu.caption);
   const items = menu.items.map((item, i) => {
     const caption = menuCaption(item.caption);
@@ -157,8 +159,18 @@ function renderMenuBar(menu) {
 <div id="help-menu" class="menu" role="menu" aria-labelledby="help" hidden>
 ${items.join('\n')}
 </div>
-</div>`;
+${more}</div>`;
 }
+
+// The menu bar's switch between the large keys and the designed panel, which
+// the device remembers; `query` is when the large keys are the default.
+function renderArrangementItem(query) {
+  const caption = menuCaption('&Large keys');
+  return `<button type="button" id="large-keys-item" data-name="mnuLargeKeys" role="menuitemcheckbox" aria-checked="false" data-access-key="${caption.key}" data-default-when="${escapeHtml(query)}" tabindex="-1">${caption.html}</button>\n`;
+}
+
+// The quiet line that says, once, that the calculator now works offline.
+const offlineLine = '<p id="offline" class="offline" role="status" hidden>Works offline now</p>';
 
 // The display's context menu (right click, or a long press on a touch
 // screen): one item, which reviews the inputs of the result shown.
@@ -197,14 +209,18 @@ function rootRule(layout) {
 
 // Renders the page from its template (web/site/index.html), which holds the
 // marker <!-- PANEL --> and the placeholders @TITLE@, @POLICY@ and @THEME@.
-// Returns the page, the floor page (the same panel and style, no script:
-// the start-up benchmark's floor) and panel.css.
-export function renderSite(layout, template) {
+// With `largeKeys` (the hand-written large-key sheet, web/site/large-keys.css)
+// the page offers the large-key arrangement too. Returns the page, the floor
+// page (the same panel and style, no script: the start-up benchmark's floor)
+// and panel.css.
+export function renderSite(layout, template, { largeKeys } = {}) {
   const rules = [];
   const windowFont = layout.windowFont.points * layout.twips.perPoint;
   const panel = renderPanel(layout, rules);
+  const large = largeKeys === undefined ? null : renderLargeKeys(layout, largeKeys);
+  const menuBar = renderMenuBar(layout.menu, large ? renderArrangementItem(large.query) : '');
   const body =
-    `<div class="window" id="window">\n${renderMenuBar(layout.menu)}\n${panel}\n` +
+    `<div class="window" id="window">\n${menuBar}\n${offlineLine}\n${panel}\n` +
     `${renderDisplayMenu(layout.displayMenu)}\n</div>\n${renderMessageBox(layout.messageBox)}\n` +
     renderDialog(layout.about, rules);
   rules.unshift(
@@ -225,7 +241,7 @@ export function renderSite(layout, template) {
     .replace(/<script[^>]*><\/script>\n?/g, '')
     .replace(/<link rel="(modulepreload|preload)" href="(engine|panel|keys|dialogs)[^>]*>\n?/g, '')
     .replace(/<link rel="manifest"[^>]*>\n?/, '');
-  return { page, floor, css: rules.join('\n') + '\n' };
+  return { page, floor, css: rules.join('\n') + '\n' + (large ? large.css : '') };
 }
 
 // The web app manifest: the template's fields, the product's title and
