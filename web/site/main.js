@@ -7,6 +7,18 @@ import { Dialogs } from './dialogs.js';
 import { installKeys } from './keys.js';
 import { PagePanel } from './panel.js';
 
+performance.mark('script');
+
+// The engine's code (which the page preloads) compiles while the page starts,
+// streamed as its bytes arrive, rather than once the engine is asked for. A
+// server that sends it under another type than application/wasm only makes
+// it compile from the whole file.
+const engineCode = WebAssembly.compileStreaming(fetch('engine.wasm')).catch(() =>
+  fetch('engine.wasm')
+    .then((response) => response.arrayBuffer())
+    .then((bytes) => WebAssembly.compile(bytes)),
+);
+
 // A version of the site fetched on an earlier visit waits in its own cache.
 // It takes over now, before anything is shown, and the page starts again
 // from it, so that this visit runs the new version whole. Should it not take
@@ -47,12 +59,35 @@ function tellOffline(doc, registration, keptBefore) {
   });
 }
 
+// The script runs as soon as it arrives (the page loads it async): the
+// markup may still be parsing, and the style sheet may still be on its way.
+function parsed(doc) {
+  if (doc.readyState !== 'loading') return Promise.resolve();
+  return new Promise((done) => doc.addEventListener('DOMContentLoaded', done, { once: true }));
+}
+function styled(doc) {
+  const sheet = doc.querySelector('link[rel="stylesheet"]');
+  if (!sheet || sheet.sheet) return Promise.resolve();
+  return new Promise((done) => {
+    sheet.addEventListener('load', done, { once: true });
+    sheet.addEventListener('error', done, { once: true });
+  });
+}
+
 async function start() {
+  await parsed(document);
   installArrangement(document);
   if (await takeWaitingVersion()) return;
   const dialogs = new Dialogs(document);
   const panel = new PagePanel(document, dialogs);
-  const module = await createEngine({ panel });
+  const module = await createEngine({
+    panel,
+    instantiateWasm(imports, instantiated) {
+      engineCode.then((code) => WebAssembly.instantiate(code, imports)).then((instance) => instantiated(instance));
+      return {};
+    },
+  });
+  performance.mark('engine');
   const engine = {
     click: module._vardel_click,
     type: module._vardel_type,
@@ -63,6 +98,8 @@ async function start() {
   installKeys(document, engine, dialogs);
   module._vardel_start();
   // The first key in the tab order has the focus when the window opens.
+  // Focusing lays the page out: once, with its style.
+  await styled(document);
   const first = document.querySelector('#panel button.key:not([disabled]):not([hidden])');
   if (first) first.focus({ preventScroll: true });
   performance.mark('ready');

@@ -1,6 +1,7 @@
 // What the browser tests, the screenshot and the benchmark share: the site
 // served from a local server, the two viewports, and a page of the panel
 // opened in any engine of engines.mjs.
+import { spawn } from 'node:child_process';
 import { readFileSync } from 'node:fs';
 import { dirname, join } from 'node:path';
 import { fileURLToPath } from 'node:url';
@@ -21,6 +22,20 @@ export const phone = { width: 390, height: 844, deviceScaleFactor: 3, touch: tru
 export async function startServer(root = siteDir) {
   const server = await serve(root, 0);
   return { server, origin: `http://127.0.0.1:${server.address().port}` };
+}
+
+// The same server in a process of its own, as a web server is: what the
+// browser fetches then waits for no work of the test's own process.
+export async function startServerProcess(root = siteDir) {
+  const child = spawn(process.execPath, [join(sourceDir, 'scripts', 'serve-web.mjs'), root, '0'], {
+    stdio: ['ignore', 'pipe', 'inherit'],
+  });
+  process.once('exit', () => child.kill());
+  const line = await new Promise((done, fail) => {
+    child.stdout.once('data', (chunk) => done(String(chunk)));
+    child.once('exit', (code) => fail(new Error(`the site's server ended (${code})`)));
+  });
+  return { server: { close: () => child.kill() }, origin: line.match(/http:\/\/[\d.:]+/)[0] };
 }
 
 // A page of its own (fresh storage, no service worker yet) at the site, ready.

@@ -53,7 +53,7 @@ function colours(row) {
   return css;
 }
 
-const pictures = { brand: 'brand.gif', icon: 'icons/vardel-32.png' };
+const pictures = { brand: 'brand.webp', icon: 'icons/vardel-32.png' };
 
 // The main window's panel: every row an element placed by its id.
 function renderPanel(layout, rules) {
@@ -212,7 +212,7 @@ function rootRule(layout) {
 // With `largeKeys` (the hand-written large-key sheet, web/site/large-keys.css)
 // the page offers the large-key arrangement too. Returns the page, the floor
 // page (the same panel and style, no script: the start-up benchmark's floor)
-// and panel.css.
+// and the style rendered from the layout (the package puts it in vardel.css).
 export function renderSite(layout, template, { largeKeys } = {}) {
   const rules = [];
   const windowFont = layout.windowFont.points * layout.twips.perPoint;
@@ -239,7 +239,7 @@ export function renderSite(layout, template, { largeKeys } = {}) {
     .replaceAll('@THEME@', layout.colours.lightBlue.toLowerCase());
   const floor = page
     .replace(/<script[^>]*><\/script>\n?/g, '')
-    .replace(/<link rel="(modulepreload|preload)" href="(engine|panel|keys|dialogs)[^>]*>\n?/g, '')
+    .replace(/<link rel="(modulepreload|preload)" href="(engine|main)[^>]*>\n?/g, '')
     .replace(/<link rel="manifest"[^>]*>\n?/, '');
   return { page, floor, css: rules.join('\n') + '\n' + (large ? large.css : '') };
 }
