@@ -93,8 +93,7 @@ constexpr Control label(std::string_view name, std::string_view parent, std::str
 constexpr Control hoseKey(std::int16_t index, int left, int top, int tab, std::string_view spoken) {
   const HoseKey& hose = kHoseKeys[static_cast<std::size_t>(index)];
   return key(hose.keyName, kHoses[static_cast<std::size_t>(index)].caption, {left, top, 855, 255},
-             kDefault, kWhite, tab,
-             Key{KeyKind::Hose, index}, spoken);
+             kDefault, kWhite, tab, Key{KeyKind::Hose, index}, spoken);
 }
 
 constexpr Control hoseLabel(std::int16_t index, int left, int top, int tab) {

@@ -207,8 +207,8 @@ int main() {
   out += ",\n\"menu\":" + menu(helpMenu());
   out += ",\n\"displayMenu\":" + menu(displayMenu());
   // What a screen reader says when the unit indicator changes, by its code.
-  out += ",\n\"unitsSpoken\":{" + quoted(kEnglishUnits) + ":" + quoted(spokenUnits(kEnglishUnits)) + "," +
-         quoted(kMetricUnits) + ":" + quoted(spokenUnits(kMetricUnits)) + "}";
+  out += ",\n\"unitsSpoken\":{" + quoted(kEnglishUnits) + ":" + quoted(spokenUnits(kEnglishUnits)) +
+         "," + quoted(kMetricUnits) + ":" + quoted(spokenUnits(kMetricUnits)) + "}";
   out += ",\n\"messageBox\":{\"name\":" + quoted(kMessageBoxName) +
          ",\"ok\":" + quoted(kMessageBoxOK) + "}";
   out += ",\n\"about\":{\"name\":" + quoted(about.name) + ",\"title\":" + quoted(about.title) +
