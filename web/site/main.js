@@ -7,6 +7,8 @@ import { Dialogs } from './dialogs.js';
 import { installKeys } from './keys.js';
 import { PagePanel } from './panel.js';
 
+// The start-up's steps, for make bench-web: the script runs, the engine
+// runs, the panel is ready.
 performance.mark('script');
 
 // The engine's code (which the page preloads) compiles while the page starts,
