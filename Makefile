@@ -138,9 +138,10 @@ node_modules/.package-lock.json: package.json package-lock.json
 test-web: web node_modules/.package-lock.json
 	ctest --preset web
 
-# The picture of the web panel in the README, in a phone-sized viewport.
+# The pictures of the web panel in the README: the designed panel and the
+# large keys, each in a phone-sized viewport.
 screenshot-web: web node_modules/.package-lock.json
-	node web/tests/screenshot-web.mjs docs/web-panel.png
+	node web/tests/screenshot-web.mjs docs
 
 # Transfer sizes, start-up against the floor page, and key-press times.
 bench-web: web node_modules/.package-lock.json

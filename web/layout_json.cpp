@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "core/app_info.h"
+#include "core/calculator_state.h"
 #include "core/key.h"
 #include "core/power_keys.h"
 #include "panel/about_box.h"
@@ -240,6 +241,9 @@ int main() {
          ",\"controlFace\":" + colour(c::kControlFace) + "}";
   out += ",\n\"menu\":" + menu(helpMenu());
   out += ",\n\"displayMenu\":" + menu(displayMenu());
+  // What a screen reader says when the unit indicator changes, by its code.
+  out += ",\n\"unitsSpoken\":{" + quoted(kEnglishUnits) + ":" + quoted(spokenUnits(kEnglishUnits)) +
+         "," + quoted(kMetricUnits) + ":" + quoted(spokenUnits(kMetricUnits)) + "}";
   out += ",\n\"messageBox\":{\"name\":" + quoted(kMessageBoxName) +
          ",\"ok\":" + quoted(kMessageBoxOK) + "}";
   out += ",\n\"about\":" + box(about);

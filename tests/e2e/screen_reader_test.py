@@ -5,74 +5,15 @@ speech-dispatcher's silent output, whose log is the record of what was
 spoken. The program starts first, with accessibility off, as on a desktop
 where the user starts the screen reader later."""
 
-import os
-import re
-import subprocess
 import sys
 
 from desktop import Checks, Desktop, application, centre, find, wait_for
+from speech import Speech, start_orca
 
 PROGRAM = sys.argv[1]
 
-# Orca's launcher refuses to start while any other Orca of the same user
-# runs, on whatever display; tests side by side run as one user. This starts
-# it as the launcher does, without that refusal, and never touches another
-# Orca.
-ORCA = """
-import sys
-sys.argv[0] = "orca"
-namespace = {}
-exec(compile(open("/usr/bin/orca").read(), "/usr/bin/orca", "exec"), namespace)
-namespace["otherOrcas"] = lambda: []
-sys.exit(namespace["main"]())
-"""
 checks = Checks()
 check = checks.check
-
-
-class Speech:
-    """speech-dispatcher with the silent output module; every message a
-    client sends it is queued, and the log says so."""
-
-    def __init__(self, desktop):
-        config = os.path.join(desktop.env["XDG_CONFIG_HOME"], "speech-dispatcher")
-        os.makedirs(config)
-        with open(os.path.join(config, "speechd.conf"), "w") as out:
-            # No second server started by a client behind the test's back.
-            out.write('AddModule "dummy" "sd_dummy" ""\nDefaultModule dummy\n'
-                      'AudioOutputMethod "libao"\nDisableAutoSpawn\n')
-        self.log_dir = os.path.join(desktop.runtime, "speech-log")
-        os.makedirs(self.log_dir)
-        self.log = os.path.join(self.log_dir, "speech-dispatcher.log")
-        socket = os.path.join(desktop.runtime, "speech-dispatcher", "speechd.sock")
-        desktop.start(["speech-dispatcher", "--run-single", "--timeout", "0",
-                       "--log-level", "5", "--log-dir", self.log_dir,
-                       "--communication-method", "unix_socket"])
-        if not wait_for(lambda: os.path.exists(socket), 20):
-            raise RuntimeError("speech-dispatcher did not start")
-        self.heard = 0  # utterances already matched
-
-    def spoken(self):
-        try:
-            with open(self.log, errors="replace") as log:
-                text = log.read()
-        except FileNotFoundError:
-            return []
-        # Orca marks each word for the synthesizer; the words are what is heard.
-        return [re.sub(r"<[^>]*>", "", said) for said in
-                re.findall(r"Queueing message \|(.*?)\| with priority", text, re.S)]
-
-    def hear(self, phrase, seconds=30):
-        """Waits for an utterance, after those already heard, that holds
-        `phrase`; returns it, or None."""
-        def found():
-            said = self.spoken()
-            for i in range(self.heard, len(said)):
-                if phrase in said[i]:
-                    self.heard = i + 1
-                    return said[i]
-            return None
-        return wait_for(found, seconds)
 
 
 def main():
@@ -87,8 +28,7 @@ def main():
               app is not None, True)
         if app is None:
             return
-        desktop.start([sys.executable, "-c", ORCA, "--disable", "braille",
-                       "--disable", "braille-monitor"])
+        start_orca(desktop)
         try:
             walk(desktop, app, speech)
         finally:

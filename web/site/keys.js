@@ -1,6 +1,7 @@
 // Everything the user does to the page reaches the engine here, in one
 // place: clicks and taps on the keys, typed characters, Tab, the Help menu
 // and its access keys, F2, F3 and the display's menu, and copying the display.
+import { onLongPress } from './long-press.js';
 
 // The character code that a key press types for the calculator, or null.
 // Enter (main or numeric keypad) is 13; every other key counts by the
@@ -44,6 +45,7 @@ export function installKeys(doc, engine, dialogs) {
     event.preventDefault();
     if (event.target.closest('[data-name="text1"]')) displayMenu.open(event.clientX, event.clientY);
   });
+  onLongPress(doc.querySelector('[data-name="text1"]'), (x, y) => displayMenu.open(x, y));
 
   doc.addEventListener('keydown', (event) => {
     if (dialogs.isOpen() || event.defaultPrevented) return;
@@ -190,8 +192,10 @@ class DisplayMenu extends OneItemMenu {
     this.working.addEventListener('click', () => this.showWorking());
   }
 
-  // Opens at the point pressed, kept inside the window.
+  // Opens at the point pressed, kept inside the window. A long press may
+  // bring a contextmenu event as well: the menu opens once.
   open(x, y) {
+    if (this.isOpen()) return;
     this.item.disabled = !this.engine.canReview();
     this.working.disabled = !this.engine.canShowWorking();
     this.show();

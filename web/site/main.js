@@ -2,11 +2,26 @@
 // the engine is loaded and given the page's panel; then the keys are wired
 // and the window's load step runs.
 import createEngine from './engine.mjs';
+import { installArrangement } from './arrangement.js';
 import { Department } from './department.js';
 import { Dialogs } from './dialogs.js';
 import { installKeys } from './keys.js';
 import { PagePanel } from './panel.js';
 import { WorkingBoxes } from './working.js';
+
+// The start-up's steps, for make bench-web: the script runs, the engine
+// runs, the panel is ready.
+performance.mark('script');
+
+// The engine's code (which the page preloads) compiles while the page starts,
+// streamed as its bytes arrive, rather than once the engine is asked for. A
+// server that sends it under another type than application/wasm only makes
+// it compile from the whole file.
+const engineCode = WebAssembly.compileStreaming(fetch('engine.wasm')).catch(() =>
+  fetch('engine.wasm')
+    .then((response) => response.arrayBuffer())
+    .then((bytes) => WebAssembly.compile(bytes)),
+);
 
 // A version of the site fetched on an earlier visit waits in its own cache.
 // It takes over now, before anything is shown, and the page starts again
@@ -26,14 +41,60 @@ async function takeWaitingVersion() {
   return tookOver;
 }
 
+// Once every file of the site is kept for offline use, the page says so, in
+// a quiet line, on the visit that kept them: never again on this device.
+const OFFLINE_TOLD = 'vardel-offline-told';
+function tellOffline(doc, registration, keptBefore) {
+  let told = keptBefore;
+  try {
+    told ||= localStorage.getItem(OFFLINE_TOLD) === '1';
+  } catch {
+    // storage refused: the line shows on each first visit of a session
+  }
+  if (told) return;
+  navigator.serviceWorker.ready.then(() => {
+    if (!registration.active) return;
+    doc.getElementById('offline').hidden = false;
+    try {
+      localStorage.setItem(OFFLINE_TOLD, '1');
+    } catch {
+      // told for this visit only
+    }
+  });
+}
+
+// The script runs as soon as it arrives (the page loads it async): the
+// markup may still be parsing, and the style sheet may still be on its way.
+function parsed(doc) {
+  if (doc.readyState !== 'loading') return Promise.resolve();
+  return new Promise((done) => doc.addEventListener('DOMContentLoaded', done, { once: true }));
+}
+function styled(doc) {
+  const sheet = doc.querySelector('link[rel="stylesheet"]');
+  if (!sheet || sheet.sheet) return Promise.resolve();
+  return new Promise((done) => {
+    sheet.addEventListener('load', done, { once: true });
+    sheet.addEventListener('error', done, { once: true });
+  });
+}
+
 async function start() {
+  await parsed(document);
+  installArrangement(document);
   if (await takeWaitingVersion()) return;
   const dialogs = new Dialogs(document);
   const panel = new PagePanel(document, dialogs);
   // The engine reads the department's values as it starts, through the panel.
   panel.department = new Department(document);
   panel.working = new WorkingBoxes(document);
-  const module = await createEngine({ panel });
+  const module = await createEngine({
+    panel,
+    instantiateWasm(imports, instantiated) {
+      engineCode.then((code) => WebAssembly.instantiate(code, imports)).then((instance) => instantiated(instance));
+      return {};
+    },
+  });
+  performance.mark('engine');
   panel.department.connect(module);
   panel.working.connect(module);
   const engine = {
@@ -48,6 +109,8 @@ async function start() {
   installKeys(document, engine, dialogs);
   module._vardel_start();
   // The first key in the tab order has the focus when the window opens.
+  // Focusing lays the page out: once, with its style.
+  await styled(document);
   const first = document.querySelector('#panel button.key:not([disabled]):not([hidden])');
   if (first) first.focus({ preventScroll: true });
   performance.mark('ready');
@@ -55,9 +118,13 @@ async function start() {
   // Registering again checks for a new version of the site, which the
   // browser fetches whole, in the background, for the next visit.
   if ('serviceWorker' in navigator) {
+    const keptBefore = navigator.serviceWorker.controller !== null;
     navigator.serviceWorker
       .register('sw.js')
-      .then((registration) => registration.update())
+      .then((registration) => {
+        tellOffline(document, registration, keptBefore);
+        return registration.update();
+      })
       .catch(() => {});
   }
 }

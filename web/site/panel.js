@@ -17,6 +17,8 @@ export class PagePanel {
     this.indicator = doc.querySelector('[data-name="txtEorM"]');
     this.mark = doc.querySelector('[data-name="lblMark"]');
     this.department = null; // the Department menu (department.js), which the engine calls too
+    this.unitsSpoken = doc.getElementById('units-spoken');
+    this.unitsSaid = JSON.parse(this.unitsSpoken.dataset.spoken);
     this.enter = doc.querySelector('.key.enter');
     this.startUpKeys = [...doc.querySelectorAll('button[data-start-up]')];
     this.keysEnabled = false;
@@ -46,7 +48,10 @@ export class PagePanel {
       this.mark.textContent = shown;
       this.mark.hidden = !shown;
     }
-    if (this.indicator.value !== indicator) this.indicator.value = indicator;
+    if (this.indicator.value !== indicator) {
+      this.indicator.value = indicator;
+      this.unitsSpoken.textContent = this.unitsSaid[indicator] ?? indicator;
+    }
     if (flags & FUNCTION_KEYS_ENABLED && !this.keysEnabled) {
       this.keysEnabled = true;
       for (const key of this.startUpKeys) key.disabled = false;

@@ -143,8 +143,8 @@ export class WorkingBoxes {
     this.print.replaceChildren(...paragraphs, table(this.doc, grid));
     const paper = named('lstPaper');
     const size = paper.items[paper.selected]?.toLowerCase();
+    // The site's one style sheet holds the one @page rule (working.css).
     for (const sheet of this.doc.styleSheets) {
-      if (!sheet.href?.endsWith('/working.css')) continue;
       for (const rule of sheet.cssRules) {
         if (rule instanceof CSSPageRule && size) rule.style.setProperty('size', size);
       }

@@ -1,14 +1,17 @@
 // The web panel's figures: the site's transfer size file by file; start-up
 // (navigation to ready) over cold loads side by side with the floor page,
-// the same panel as static HTML and CSS without the engine or any script;
-// one key press, from the click event to the display's new text; and the
-// calls between the page and the engine that one key press makes.
-// Prints Markdown tables. RUNS=n sets the number of cold loads (9).
+// the same panel as static HTML and CSS without the engine or any script,
+// and where the start-up's time goes; one key press, from the click event to
+// the display's new text, in each engine; and the calls between the page and
+// the engine that one key press makes.
+// Prints Markdown tables. RUNS=n sets the number of cold loads (9),
+// PRESSES=n the key presses per engine (1000), VARDEL_WEB_ENGINES the
+// engines whose keys are timed (all three).
 import { readFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { gzipSync } from 'node:zlib';
-import { buildDir, desktop, named, openPanel, siteDir, startServer } from './browser.mjs';
-import { launch } from './engines.mjs';
+import { buildDir, desktop, named, openPanel, siteDir, startServerProcess } from './browser.mjs';
+import { enginesToTest, launch } from './engines.mjs';
 
 const runs = Number(process.env.RUNS || 9);
 const presses = Number(process.env.PRESSES || 1000);
@@ -41,37 +44,66 @@ console.log(`| **total, ${files.length} files** | **${kb(raw)}** | **${kb(gzip)}
 
 // ---- Start-up -------------------------------------------------------------
 
+const { server, origin } = await startServerProcess();
 const browser = await launch('chromium');
-const { server, origin } = await startServer();
 
-// Milliseconds from navigation to ready in a fresh context (no cache, no
-// service worker): for the panel, the engine loaded, the panel built and
-// the load event past (fonts and pictures in); for the floor, its load event.
+// One cold load in a fresh context (no cache, no service worker): the ready
+// time (for the panel, the engine loaded, the panel built and the load event
+// past, fonts and pictures in; for the floor, its load event) and the steps
+// on the way, in milliseconds from navigation.
 async function coldLoad(path) {
   const page = await browser.open(desktop);
   await page.goto(origin + path);
-  const ms = await page.evaluate(async (isPanel) => {
-    const loadEnd = () => performance.getEntriesByType('navigation')[0].loadEventEnd;
-    while (!(loadEnd() > 0) || (isPanel && document.body.dataset.ready !== '1')) {
+  const steps = await page.evaluate(async (isPanel) => {
+    const navigation = () => performance.getEntriesByType('navigation')[0];
+    while (!(navigation().loadEventEnd > 0) || (isPanel && document.body.dataset.ready !== '1')) {
       await new Promise((done) => setTimeout(done, 1));
     }
     const text = document.querySelector('[data-name="text1"]').textContent;
     if (text !== 'VORNA') throw new Error(`display shows ${text}`);
-    const ready = isPanel ? performance.getEntriesByName('ready')[0].startTime : 0;
-    return Math.max(ready, loadEnd());
+    // The first paint may come after; it is reported, not waited for.
+    for (let waited = 0; waited < 2000 && !performance.getEntriesByName('first-contentful-paint').length; waited += 10) {
+      await new Promise((done) => setTimeout(done, 10));
+    }
+    const n = navigation();
+    const arrived = (pattern) => {
+      const ends = performance
+        .getEntriesByType('resource')
+        .filter((r) => pattern.test(new URL(r.name).pathname))
+        .map((r) => r.responseEnd);
+      return ends.length ? Math.max(...ends) : undefined;
+    };
+    const mark = (name) => performance.getEntriesByName(name)[0]?.startTime;
+    const ready = isPanel ? mark('ready') : 0;
+    return {
+      'page received': n.responseEnd,
+      'style sheets received': arrived(/\.css$/),
+      'font received': arrived(/\.woff2$/),
+      'pictures received': arrived(/\.(gif|webp|png)$/),
+      'scripts received': arrived(/\.m?js$/),
+      'engine file received': arrived(/\.wasm$/),
+      'script started': mark('script'),
+      'engine compiled and started': mark('engine'),
+      'DOMContentLoaded': n.domContentLoadedEventEnd,
+      'first contentful paint': mark('first-contentful-paint'),
+      'load event': n.loadEventEnd,
+      ready: Math.max(ready, n.loadEventEnd),
+    };
   }, path === '/');
   await page.close();
-  return ms;
+  return steps;
 }
 
 await coldLoad('/');
 await coldLoad('/floor.html');
-const panelTimes = [];
-const floorTimes = [];
+const panelLoads = [];
+const floorLoads = [];
 for (let i = 0; i < runs; i++) {
-  panelTimes.push(await coldLoad('/'));
-  floorTimes.push(await coldLoad('/floor.html'));
+  panelLoads.push(await coldLoad('/'));
+  floorLoads.push(await coldLoad('/floor.html'));
 }
+const panelTimes = panelLoads.map((load) => load.ready);
+const floorTimes = floorLoads.map((load) => load.ready);
 const fmt = (values) =>
   `${Math.min(...values).toFixed(1)} / ${median(values).toFixed(1)} / ${Math.max(...values).toFixed(1)}`;
 console.log(`| page (${runs} cold loads, interleaved) | ready ms min / median / max | median ÷ floor |`);
@@ -79,40 +111,70 @@ console.log('|---|---|---|');
 console.log(`| web panel | ${fmt(panelTimes)} | ${(median(panelTimes) / median(floorTimes)).toFixed(2)} |`);
 console.log(`| floor page | ${fmt(floorTimes)} | 1 |\n`);
 
+console.log('| step (median ms from navigation) | web panel | floor page |\n|---|---|---|');
+for (const step of Object.keys(panelLoads[0])) {
+  const cell = (loads) => {
+    const values = loads.map((load) => load[step]).filter((value) => value !== undefined);
+    return values.length === loads.length ? median(values).toFixed(1) : '–';
+  };
+  console.log(`| ${step} | ${cell(panelLoads)} | ${cell(floorLoads)} |`);
+}
+console.log('');
+
 // ---- Key press ------------------------------------------------------------
 
-// Real clicks, alternately on the digit 5 (" 5") and ALL CLEAR ("VORNA"), so
-// that every press changes the display. Each is timed inside the page from
-// the click event reaching the window to the display holding its new text,
-// when the panel's own handler has run.
-const page = await openPanel(browser, origin, desktop);
-await page.evaluate(() => {
-  window.pressTimes = [];
-  const display = document.querySelector('[data-name="text1"]');
-  let start = 0;
-  let before = '';
-  window.addEventListener('click', () => {
-    start = performance.now();
-    before = display.textContent;
-  }, true);
-  window.addEventListener('click', () => {
-    const end = performance.now();
-    if (display.textContent === before) throw new Error('the display did not change');
-    window.pressTimes.push(end - start);
+// Real clicks from each engine's driver, alternately on the digit 5 (" 5")
+// and ALL CLEAR ("VORNA"), so that every press changes the display. Each is
+// timed inside the page from the click event reaching the window to the
+// display holding its new text, when the panel's own handler has run. The
+// server isolates the page, so its clock counts in microseconds (5 in
+// Chromium, 20 in Firefox and WebKit).
+async function timeKeys(engineBrowser) {
+  const page = await openPanel(engineBrowser, origin, desktop);
+  const grain = await page.evaluate(() => {
+    window.pressTimes = [];
+    const display = document.querySelector('[data-name="text1"]');
+    let start = 0;
+    let before = '';
+    window.addEventListener('click', () => {
+      start = performance.now();
+      before = display.textContent;
+    }, true);
+    window.addEventListener('click', () => {
+      const end = performance.now();
+      if (display.textContent === before) throw new Error('the display did not change');
+      window.pressTimes.push(end - start);
+    });
+    let grain = Infinity;
+    for (let last = performance.now(), i = 0; i < 1e5; i++) {
+      const now = performance.now();
+      if (now !== last) grain = Math.min(grain, now - last);
+      last = now;
+    }
+    return grain;
   });
-});
-const five = await page.centreOf(named('Command1(5)'));
-const allClear = await page.centreOf(named('cmdAllClear'));
-for (let i = 0; i < presses; i++) await page.clickAt(...(i % 2 ? allClear : five), 'left');
-const times = await page.evaluate(() => window.pressTimes);
-if (times.length !== presses) throw new Error(`${times.length} presses timed of ${presses}`);
-console.log(`| key press (${presses} clicks) | median µs | 99th percentile µs | slowest µs |`);
-console.log('|---|---|---|---|');
-console.log(
-  `| click event to new display text | ${(median(times) * 1000).toFixed(0)} | ` +
-    `${(percentile(times, 99) * 1000).toFixed(0)} | ${(Math.max(...times) * 1000).toFixed(0)} |`,
-);
-await page.close();
+  const five = await page.centreOf(named('Command1(5)'));
+  const allClear = await page.centreOf(named('cmdAllClear'));
+  for (let i = 0; i < presses; i++) await page.clickAt(...(i % 2 ? allClear : five), 'left');
+  const times = await page.evaluate(() => window.pressTimes);
+  if (times.length !== presses) throw new Error(`${times.length} presses timed of ${presses}`);
+  await page.close();
+  return { times, grain };
+}
+
+console.log(`| key press (${presses} clicks) | clock µs | median µs | 99th percentile µs | slowest µs |`);
+console.log('|---|---|---|---|---|');
+const µs = (ms) => (ms * 1000).toFixed(0);
+for (const engine of enginesToTest()) {
+  const engineBrowser = engine === 'chromium' ? browser : await launch(engine);
+  const { times, grain } = await timeKeys(engineBrowser);
+  console.log(
+    `| ${engineBrowser.version}: click event to new display text | ${µs(grain)} | ${µs(median(times))} | ` +
+      `${µs(percentile(times, 99))} | ${µs(Math.max(...times))} |`,
+  );
+  if (engineBrowser !== browser) await engineBrowser.close();
+}
+console.log('');
 
 // ---- Crossings between the page and the engine -----------------------------
 

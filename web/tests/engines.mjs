@@ -28,6 +28,25 @@ export const cannotTouch = {
   webkit: 'WebKitWebDriver delivers a touch pointer as mouse events, with no touch or pointer event',
 };
 
+// What a page opened with `touch` is, engine by engine. Chromium emulates a
+// touch screen per page: touch events, touch pointers, a coarse pointer.
+// Firefox's driver makes taps touch pointers but leaves the pointer fine
+// (headless: none) and no touch points, so its pages with touch come from a
+// second Firefox whose preferences give it a coarse pointer and touch points
+// (touchBrowser()). WebKit's driver has mouse events only, and WebKitGTK
+// takes its pointer from the X server's devices: a mouse.
+export const touchScreens = {
+  chromium: { coarse: true, taps: true },
+  firefox: { coarse: true, taps: true },
+  webkit: { coarse: false, taps: false },
+};
+
+// Why an engine cannot show a page in forced colours or with more contrast.
+export const cannotEmulateContrast = {
+  firefox: 'Firefox over WebDriver BiDi emulates no colour preference for one page',
+  webkit: 'WebKitWebDriver emulates no colour preference',
+};
+
 // All three, or those named in VARDEL_WEB_ENGINES (e.g. "firefox,webkit").
 export function enginesToTest() {
   const asked = process.env.VARDEL_WEB_ENGINES
@@ -43,7 +62,9 @@ export function enginesToTest() {
 // storage, no service worker) at a viewport { width, height,
 // deviceScaleFactor, touch }: CSS pixels, device pixels per CSS pixel (not
 // in WebKit, whose window has one), and whether the screen is a touch screen.
-export async function launch(engine) {
+// Its touchBrowser() is the browser to open touch-screen pages in (see
+// touchScreens). `options.touch` starts a browser for touch screens only.
+export async function launch(engine, options = {}) {
   const home = mkdtempSync(join(tmpdir(), `vardel-${engine}-`));
   const env = {
     ...process.env,
@@ -54,7 +75,7 @@ export async function launch(engine) {
   };
   const open = { chromium: ChromiumBrowser, firefox: FirefoxBrowser, webkit: WebKitBrowser }[engine];
   if (!open) throw new Error(`unknown engine ${engine}`);
-  const browser = new open(home);
+  const browser = new open(home, options);
   try {
     await browser.start(env);
   } catch (error) {
@@ -94,6 +115,13 @@ class Page {
     await this.tapAt(x, y);
   }
 
+  // Pressed and held for `ms` without moving, by touch on a touch-screen
+  // page, with the mouse elsewhere.
+  async longPress(selector, ms = 800) {
+    const [x, y] = await this.centreOf(selector);
+    await this.holdAt(x, y, ms);
+  }
+
   // Waits until fn(arg) returns a true value in the page, and returns it. A
   // watchdog, not a measure: it fails only a page that never gets there.
   async waitFor(fn, arg, what = 'the page') {
@@ -131,10 +159,11 @@ const webdriverKey = (name) => {
 
 // A page of playwright-core or of puppeteer-core, whose pages answer alike.
 class LibraryPage extends Page {
-  constructor(context, page) {
+  constructor(context, page, touch) {
     super();
     this.context = context;
     this.page = page;
+    this.touch = touch;
     this.errors = [];
     page.on('console', (message) => {
       if (message.type() === 'error') this.errors.push(`console: ${message.text()}`);
@@ -156,6 +185,16 @@ class LibraryPage extends Page {
   }
   tapAt(x, y) {
     return this.page.touchscreen.tap(x, y);
+  }
+  async holdAt(x, y, ms) {
+    await this.page.mouse.move(x, y);
+    await this.page.mouse.down();
+    await sleep(ms);
+    await this.page.mouse.up();
+  }
+  // Emulates media features: { forcedColors: 'active', contrast: 'more' }.
+  emulateMedia(features) {
+    return this.page.emulateMedia(features);
   }
   // Key names as playwright's: "Enter", "NumpadEnter", "F2", "Alt+h".
   press(key) {
@@ -212,7 +251,11 @@ class ChromiumBrowser {
       isMobile: !!view.touch,
       hasTouch: !!view.touch,
     });
-    return new LibraryPage(context, await context.newPage());
+    return new ChromiumPage(context, await context.newPage(), !!view.touch);
+  }
+
+  touchBrowser() {
+    return this;
   }
 
   async close() {
@@ -221,16 +264,39 @@ class ChromiumBrowser {
   }
 }
 
+// playwright taps but cannot hold a touch; the DevTools protocol can.
+class ChromiumPage extends LibraryPage {
+  async holdAt(x, y, ms) {
+    if (!this.touch) return super.holdAt(x, y, ms);
+    const session = await this.context.newCDPSession(this.page);
+    await session.send('Input.dispatchTouchEvent', { type: 'touchStart', touchPoints: [{ x, y }] });
+    await sleep(ms);
+    await session.send('Input.dispatchTouchEvent', { type: 'touchEnd', touchPoints: [] });
+    await session.detach();
+  }
+}
+
 // ---- Firefox: WebDriver BiDi through puppeteer-core -------------------------
+
+// What makes a Firefox a touch-screen device: a coarse pointer without
+// hover, touch points and touch events.
+const firefoxTouchPreferences = {
+  'ui.primaryPointerCapabilities': 1,
+  'ui.allPointerCapabilities': 1,
+  'dom.maxtouchpoints.testing.value': 5,
+  'dom.w3c_touch_events.enabled': 1,
+};
 
 class FirefoxBrowser {
   name = 'firefox';
 
-  constructor(home) {
+  constructor(home, options) {
     this.home = home;
+    this.touch = !!options.touch;
   }
 
   async start(env) {
+    this.env = env;
     this.browser = await puppeteer.launch({
       browser: 'firefox',
       executablePath: process.env.FIREFOX || '/usr/bin/firefox-esr',
@@ -238,8 +304,17 @@ class FirefoxBrowser {
       env,
       // A profile of its own under the temporary home.
       userDataDir: join(this.home, 'profile'),
+      extraPrefsFirefox: this.touch ? firefoxTouchPreferences : {},
     });
     this.version = `Firefox ${(await this.browser.version()).replace(/^firefox\//, '')}`;
+  }
+
+  // A second Firefox, a touch-screen device from its preferences, started
+  // when first asked for and closed with this one.
+  async touchBrowser() {
+    if (this.touch) return this;
+    this.touchOne ??= launch('firefox', { touch: true });
+    return this.touchOne;
   }
 
   async open(view) {
@@ -252,16 +327,27 @@ class FirefoxBrowser {
       isMobile: !!view.touch,
       hasTouch: !!view.touch,
     });
-    return new FirefoxPage(context, page);
+    return new FirefoxPage(context, page, !!view.touch);
   }
 
   async close() {
+    await (await this.touchOne)?.close();
     await this.browser?.close();
     rmSync(this.home, { recursive: true, force: true });
   }
 }
 
 class FirefoxPage extends LibraryPage {
+  async holdAt(x, y, ms) {
+    if (!this.touch) return super.holdAt(x, y, ms);
+    await this.page.touchscreen.touchStart(x, y);
+    await sleep(ms);
+    await this.page.touchscreen.touchEnd();
+  }
+  emulateMedia() {
+    throw new Error(cannotEmulateContrast.firefox);
+  }
+
   // "Alt+h": the modifiers held round the last key. Keys go as WebDriver's
   // codes, which puppeteer passes on as they are: by its own names, Enter
   // would be the numeric keypad's and NumpadEnter unknown.
@@ -368,6 +454,10 @@ class WebKitBrowser {
     return page;
   }
 
+  touchBrowser() {
+    return this;
+  }
+
   async close() {
     await this.current?.close();
     for (const child of this.children.reverse()) {
@@ -426,7 +516,14 @@ class WebKitPage extends Page {
   tapAt() {
     throw new Error(cannotTouch.webkit);
   }
-  pointer(type, x, y, button) {
+  // Held by the mouse: the driver has no touch.
+  holdAt(x, y, ms) {
+    return this.pointer('mouse', x, y, 0, ms);
+  }
+  emulateMedia() {
+    throw new Error(cannotEmulateContrast.webkit);
+  }
+  pointer(type, x, y, button, holdMs = 0) {
     return this.command('POST', '/actions', {
       actions: [
         {
@@ -436,6 +533,7 @@ class WebKitPage extends Page {
           actions: [
             { type: 'pointerMove', origin: 'viewport', x: Math.round(x), y: Math.round(y) },
             { type: 'pointerDown', button },
+            ...(holdMs ? [{ type: 'pause', duration: holdMs }] : []),
             { type: 'pointerUp', button },
           ],
         },

@@ -8,8 +8,10 @@ import { cpSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:f
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { after, before, describe, it as nodeIt } from 'node:test';
-import { desktop, displayText, named, openPanel, phone, readLayout, siteDir, startServer } from './browser.mjs';
-import { cannotTouch, enginesToTest, launch } from './engines.mjs';
+import {
+  arrange, desktop, displayText, largeKeys, named, openPanel, phone, readLayout, siteDir, startServer,
+} from './browser.mjs';
+import { cannotEmulateContrast, cannotTouch, enginesToTest, launch, touchScreens } from './engines.mjs';
 
 const layout = readLayout();
 const { menuBar: menuBarTwips, perPixel: twipsPerPixel } = layout.twips;
@@ -96,6 +98,7 @@ for (const engine of enginesToTest()) {
 
         it('fills the viewport on its binding side and keeps the designed shape', async () => {
           const page = await openPanel(browser, origin, view);
+          await arrange(page, false);
           const window = await page.box('#window');
           const figures = `window ${window.width}x${window.height} in ${view.width}x${view.height}`;
           const designed = layout.client.width / (layout.client.height + menuBarTwips);
@@ -114,6 +117,7 @@ for (const engine of enginesToTest()) {
 
         it('places every control of the table at its scaled rectangle', async () => {
           const page = await openPanel(browser, origin, view);
+          await arrange(page, false);
           const panelBox = await page.box('#panel');
           assert.ok(Math.abs(panelBox.width - layout.client.width * scale) < 0.5, 'panel width');
           assert.ok(Math.abs(panelBox.height - layout.client.height * scale) < 0.5, 'panel height');
@@ -163,7 +167,28 @@ for (const engine of enginesToTest()) {
         );
         assert.equal(await property(page, 'text1', 'ariaLive'), 'polite');
         assert.equal(await property(page, 'txtEorM', 'disabled'), true);
+        assert.equal(await largeKeys(page), false, 'a desktop browser keeps the designed panel');
         assert.deepEqual(await page.problems(), []);
+        await page.close();
+      });
+
+      it('gives a screen reader an application, the unit change in words and the message box\'s text', async () => {
+        const page = await openPanel(browser, origin, desktop);
+        assert.equal(await page.evaluate(() => document.body.getAttribute('role')), 'application');
+        const unitsSaid = () => page.evaluate(() => {
+          const region = document.getElementById('units-spoken');
+          return `${region.getAttribute('role')}: ${region.textContent}`;
+        });
+        assert.equal(await unitsSaid(), 'status: ');
+        await page.click(named('cmdEnglishMetric'));
+        assert.equal(await unitsSaid(), `status: ${layout.unitsSpoken.M}`);
+        await page.type('8/0=');
+        const box = await page.waitFor(() => {
+          const open = document.querySelector('dialog[open]');
+          const description = open && document.getElementById(open.getAttribute('aria-describedby'));
+          return open && `${open.getAttribute('role')}: ${description.textContent}`;
+        }, undefined, 'the message box');
+        assert.equal(box, 'alertdialog: SORRY DIVIDE ZERO');
         await page.close();
       });
 
@@ -180,6 +205,111 @@ for (const engine of enginesToTest()) {
         assert.equal(order[10], 'cmdEnter');
         assert.equal(order[stops.length - 1], 'cmdOff');
         assert.equal(order[stops.length], 'cmdEnginePressure');
+        await page.close();
+      });
+    });
+
+    describe('large keys', () => {
+      const touch = touchScreens[engine];
+      let phones;
+      before(async () => {
+        phones = await browser.touchBrowser();
+      });
+      // In the page: every box a finger must hit (the keys, the display,
+      // the menu bar's items), the keys' colours, and whether it scrolls.
+      const measure = () => {
+        const boxes = [...document.querySelectorAll('#panel .key:not([hidden]), #panel .display, .menubar > button')].map(
+          (element) => {
+            const { x, y, width, height } = element.getBoundingClientRect();
+            return { name: element.dataset.name, x, y, width, height, back: getComputedStyle(element).backgroundColor };
+          },
+        );
+        const { scrollWidth, scrollHeight } = document.scrollingElement;
+        return { boxes, scrolls: scrollWidth > innerWidth || scrollHeight > innerHeight };
+      };
+      const rgb = (hex) => `rgb(${[1, 3, 5].map((i) => parseInt(hex.slice(i, i + 2), 16)).join(', ')})`;
+
+      for (const [width, height] of [
+        [360, 640],
+        [640, 360],
+      ]) {
+        it(`at ${width}x${height} every key, the display and the menu are a finger wide, nothing scrolls`, async () => {
+          const page = await openPanel(phones, origin, { width, height, deviceScaleFactor: 2, touch: true });
+          // The default on a touch screen, where the engine can be one;
+          // elsewhere the user's choice.
+          assert.equal(await largeKeys(page), touch.coarse, 'large keys by default on a touch screen');
+          await arrange(page, true);
+          const { boxes, scrolls } = await page.evaluate(measure);
+          assert.equal(scrolls, false);
+          const side = (box) => Math.min(box.width, box.height);
+          const smallest = (list) => list.reduce((least, box) => (side(box) < side(least) ? box : least));
+          const keys = boxes.filter((box) => layout.controls.some((c) => c.name === box.name && c.kind === 'key'));
+          for (const [what, box] of [['key', smallest(keys)], ['box', smallest(boxes)]]) {
+            console.log(`${engine} ${width}x${height}: smallest ${what} ${box.name} ${box.width.toFixed(1)}x${box.height.toFixed(1)}`);
+          }
+          for (const box of boxes) {
+            assert.ok(box.width >= 44 && box.height >= 44, `${box.name} ${box.width}x${box.height}`);
+            assert.ok(box.x >= 0 && box.y >= 0 && box.x + box.width <= width && box.y + box.height <= height, `${box.name} on screen`);
+          }
+          const display = boxes.find((box) => box.name === 'text1');
+          assert.ok(boxes.every((box) => box.name === 'text1' || box.y >= display.y || box.y + box.height <= display.y), 'the display on top');
+          for (const row of layout.controls.filter((c) => c.kind === 'key' && c.visible)) {
+            assert.equal(boxes.find((box) => box.name === row.name).back, rgb(row.back), `${row.name}'s colour`);
+          }
+          assert.deepEqual(await page.problems(), []);
+          await page.close();
+        });
+      }
+
+      it('the menu item switches between large keys and the designed panel, and the device remembers', async () => {
+        const page = await openPanel(phones, origin, { width: 360, height: 640, touch: true });
+        const hoseKeyHeight = async () => (await page.box(named('cmdOneInch'))).height;
+        for (const large of [!touch.coarse, touch.coarse]) {
+          await arrange(page, large);
+          assert.equal((await hoseKeyHeight()) >= 44, large);
+          await page.reload();
+          await page.waitFor(() => document.body.dataset.ready === '1', undefined, 'the panel');
+          assert.equal(await largeKeys(page), large, 'the choice outlives the visit');
+        }
+        await page.type('12');
+        assert.equal(await displayText(page), ' 12');
+        await page.close();
+      });
+
+      it('a long press on the display opens its menu, from pointer events alone', async () => {
+        const page = await openPanel(phones, origin, { width: 360, height: 640, touch: true });
+        // As in the browsers that send no contextmenu event for a long touch.
+        await page.evaluate(() => window.addEventListener('contextmenu', (event) => event.stopImmediatePropagation(), true));
+        const menuShown = () => page.evaluate(() => !document.getElementById('display-menu').hidden);
+        await page.longPress(named('text1'), 100);
+        assert.equal(await menuShown(), false, 'a short press is no long press');
+        await page.longPress(named('text1'));
+        assert.equal(await menuShown(), true);
+        await page.close();
+      });
+
+      it('in forced colours keys, display and indicator keep borders; more contrast thickens them', {
+        skip: cannotEmulateContrast[engine] ?? false,
+      }, async () => {
+        const page = await openPanel(browser, origin, phone);
+        const borders = () =>
+          page.evaluate(() =>
+            ['cmdEnter', 'Command1(5)', 'text1', 'txtEorM'].map((name) => {
+              const style = getComputedStyle(document.querySelector(`[data-name="${name}"]`));
+              return { name, width: parseFloat(style.borderTopWidth), colour: style.borderTopColor, back: style.backgroundColor };
+            }),
+          );
+        const plain = await borders();
+        await page.emulateMedia({ forcedColors: 'active' });
+        for (const border of await borders()) {
+          assert.ok(border.width >= 1 && border.colour !== border.back, `${border.name}: ${JSON.stringify(border)}`);
+        }
+        await page.emulateMedia({ forcedColors: 'none', contrast: 'more' });
+        const more = await borders();
+        more.forEach((border, i) => {
+          assert.ok(border.width > plain[i].width, `${border.name} thicker`);
+          assert.equal(border.colour, 'rgb(0, 0, 0)');
+        });
         await page.close();
       });
     });
@@ -356,10 +486,16 @@ for (const engine of enginesToTest()) {
         const own = await startServer();
         const page = await openPanel(browser, own.origin, desktop);
         await page.waitFor(() => navigator.serviceWorker.controller !== null, undefined, 'the service worker');
+        const offlineLine = () => {
+          const line = document.getElementById('offline');
+          return !line.hidden && `${line.getAttribute('role')}: ${line.textContent}`;
+        };
+        assert.equal(await page.waitFor(offlineLine, undefined, 'the offline line'), 'status: Works offline now');
         own.server.close();
         own.server.closeAllConnections();
         await page.reload();
         await page.waitFor(() => document.body.dataset.ready === '1', undefined, 'the panel offline');
+        assert.equal(await page.evaluate(offlineLine), false, 'said once');
         await clickAll(page, frictionLoss);
         assert.equal(await displayText(page), 'PSI 70');
         assert.deepEqual(await page.problems(), []);

@@ -2,7 +2,10 @@
 // in, markup and style out.
 import assert from 'node:assert/strict';
 import { describe, it } from 'node:test';
+import { readFileSync } from 'node:fs';
+import { arrangements, LARGE, renderLargeKeys } from '../tools/large-keys.mjs';
 import { menuCaption, renderManifest, renderSite } from '../tools/render-site.mjs';
+import { readLayout } from './browser.mjs';
 import { headerPolicy, pagePolicy } from '../tools/security-policy.mjs';
 
 const font = { face: 'Arial', points: 9 };
@@ -107,5 +110,35 @@ describe('renderer', () => {
     assert.match(pagePolicy, /default-src 'self'/);
     assert.doesNotMatch(pagePolicy, /'unsafe-eval'|'unsafe-inline'|\*|frame-ancestors/);
     assert.equal(headerPolicy, `${pagePolicy}; frame-ancestors 'none'`);
+  });
+});
+
+describe('large keys', () => {
+  const panel = readLayout();
+  const sheet = readFileSync(new URL('../site/large-keys.css', import.meta.url), 'utf8');
+
+  it('give every key one cell of its own in each orientation, within the grid', () => {
+    for (const grid of Object.values(arrangements())) {
+      const taken = new Set();
+      for (const [name, [row, column, rows, columns]] of Object.entries(grid.cells)) {
+        assert.ok(row + rows - 1 <= grid.rows && column + columns - 1 <= grid.columns, name);
+        for (let r = row; r < row + rows; r++) {
+          for (let c = column; c < column + columns; c++) {
+            assert.ok(!taken.has(`${r},${c}`), `${name} overlaps at ${r},${c}`);
+            taken.add(`${r},${c}`);
+          }
+        }
+      }
+    }
+  });
+
+  it('hold by default only on a small touch screen, and stop the build for a key left out', () => {
+    const { css, query } = renderLargeKeys(panel, sheet);
+    assert.match(query, /^\(pointer:coarse\) and \(max-width:[\d.]+px\),\(pointer:coarse\) and \(max-height:[\d.]+px\)$/);
+    assert.ok(css.includes(`@media ${query}{`));
+    const extra = { ...panel.controls.find((c) => c.name === 'Command1(5)'), name: 'cmdNew', row: 999 };
+    assert.throws(() => renderLargeKeys({ ...panel, controls: [...panel.controls, extra] }, sheet), /cmdNew has no large key/);
+    assert.throws(() => renderLargeKeys(panel, `${sheet}\n.key { color: red }`), /large-key rule for \.key/);
+    assert.ok(sheet.includes(LARGE));
   });
 });

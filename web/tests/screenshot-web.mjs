@@ -1,24 +1,33 @@
-// The picture of the web panel in the README: a phone-sized viewport (390 x
-// 844, two device pixels per pixel) in headless Chromium, after a
-// friction-loss calculation tapped through.
-//   node web/tests/screenshot-web.mjs docs/web-panel.png
-import { named, openPanel, phone, startServer } from './browser.mjs';
+// The pictures of the web panel in the README, in headless Chromium after a
+// friction-loss calculation tapped through: the designed panel in a phone's
+// viewport (390 x 844), and the large keys on a smaller phone (360 x 640),
+// two device pixels per pixel.
+//   node web/tests/screenshot-web.mjs docs
+import { join } from 'node:path';
+import { arrange, named, openPanel, startServer } from './browser.mjs';
 import { launch } from './engines.mjs';
 
-const out = process.argv[2] || 'docs/web-panel.png';
+const dir = process.argv[2] || 'docs';
 const browser = await launch('chromium');
 const { server, origin } = await startServer();
-const page = await openPanel(browser, origin, { ...phone, deviceScaleFactor: 2 });
-for (const name of [
-  'cmdFrictionLoss', 'Command1(1)', 'Command1(5)', 'Command1(0)', 'cmdEnter',
-  'cmdOneandThreeQuartersInch', 'cmdEnter', 'cmdEnter',
-  'Command1(2)', 'Command1(0)', 'Command1(0)', 'cmdEnter',
+for (const [file, view, large] of [
+  ['web-panel.png', { width: 390, height: 844 }, false],
+  ['web-large-keys.png', { width: 360, height: 640 }, true],
 ]) {
-  await page.tap(named(name));
+  const page = await openPanel(browser, origin, { ...view, deviceScaleFactor: 2, touch: true });
+  await arrange(page, large);
+  for (const name of [
+    'cmdFrictionLoss', 'Command1(1)', 'Command1(5)', 'Command1(0)', 'cmdEnter',
+    'cmdOneandThreeQuartersInch', 'cmdEnter', 'cmdEnter',
+    'Command1(2)', 'Command1(0)', 'Command1(0)', 'cmdEnter',
+  ]) {
+    await page.tap(named(name));
+  }
+  // The window only: the phone's screen may be taller than the panel.
+  const box = await page.box('#window');
+  await page.screenshot(join(dir, file), { x: 0, y: box.y, width: view.width, height: box.height });
+  await page.close();
+  console.log(`wrote ${join(dir, file)}`);
 }
-// The window only: the phone's screen is taller than the panel.
-const box = await page.box('#window');
-await page.screenshot(out, { x: 0, y: box.y, width: phone.width, height: box.height });
 await browser.close();
 server.close();
-console.log(`wrote ${out}`);

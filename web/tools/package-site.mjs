@@ -1,10 +1,15 @@
 // Packages the web panel's site: renders the page, the floor page and the
-// geometry style sheet (render-site.mjs), copies the engine, the font subset,
-// the pictures and the site's own files, writes the manifest, and lists and
+// geometry style sheet (render-site.mjs); bundles the page's modules and the
+// engine's glue into one minified script and the style sheets into one
+// minified sheet (esbuild), so that the page fetches one of each; copies the
+// engine, the font subset and the pictures (the brand picture as lossless
+// WebP, a third smaller than the GIF); writes the manifest; and lists and
 // versions every file for the service worker.
 //
 // Usage: node package-site.mjs --layout layout.json --engine DIR --font FILE
 //                              --root SOURCE_DIR --out SITE_DIR
+//                              --esbuild PROGRAM --gif2webp PROGRAM
+import { execFileSync } from 'node:child_process';
 import { createHash } from 'node:crypto';
 import { copyFileSync, mkdirSync, readdirSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { dirname, join, relative } from 'node:path';
@@ -18,28 +23,46 @@ const { values: opt } = parseArgs({
     font: { type: 'string' },
     root: { type: 'string' },
     out: { type: 'string' },
+    esbuild: { type: 'string', default: 'esbuild' },
+    gif2webp: { type: 'string', default: 'gif2webp' },
   },
 });
 const layout = JSON.parse(readFileSync(opt.layout, 'utf8'));
 const web = join(opt.root, 'web', 'site');
 const out = opt.out;
 
-const { page, floor, css } = renderSite(layout, readFileSync(join(web, 'index.html'), 'utf8'));
+const { page, floor, css } = renderSite(layout, readFileSync(join(web, 'index.html'), 'utf8'), {
+  largeKeys: readFileSync(join(web, 'large-keys.css'), 'utf8'),
+});
 
 rmSync(out, { recursive: true, force: true });
 mkdirSync(join(out, 'icons'), { recursive: true });
 mkdirSync(join(out, 'fonts'), { recursive: true });
 writeFileSync(join(out, 'index.html'), page);
-writeFileSync(join(out, 'panel.css'), css);
 writeFileSync(join(out, 'floor.html'), floor);
 
-for (const name of readdirSync(web)) {
-  if (name === 'index.html' || name === 'sw.js' || name === 'manifest.webmanifest') continue;
-  copyFileSync(join(web, name), join(out, name));
+// esbuild on one file, or on text given as `input` (with its `loader`).
+const esbuild = (args, input) => execFileSync(opt.esbuild, ['--log-level=warning', ...args], { input });
+
+// The style: the hand-written sheet, the one rendered from the layout, then
+// the hand-written sheets of the Department menu's boxes and of the working.
+const sheet = (name) => readFileSync(join(web, name), 'utf8');
+const style = [sheet('vardel.css'), css, sheet('department.css'), sheet('working.css')].join('\n');
+writeFileSync(join(out, 'vardel.css'), esbuild(['--loader=css', '--minify'], style));
+
+// The script: main.js and every module it imports, the engine's glue among
+// them, gathered in one folder and bundled.
+const modules = join(dirname(out), 'site-modules');
+rmSync(modules, { recursive: true, force: true });
+mkdirSync(modules);
+for (const name of readdirSync(web).filter((file) => file.endsWith('.js') && file !== 'sw.js')) {
+  copyFileSync(join(web, name), join(modules, name));
 }
-copyFileSync(join(opt.engine, 'engine.mjs'), join(out, 'engine.mjs'));
+copyFileSync(join(opt.engine, 'engine.mjs'), join(modules, 'engine.mjs'));
+esbuild([join(modules, 'main.js'), '--bundle', '--format=esm', '--minify', `--outfile=${join(out, 'main.js')}`]);
+
 copyFileSync(join(opt.engine, 'engine.wasm'), join(out, 'engine.wasm'));
-copyFileSync(join(opt.root, 'ui', 'pictures', 'brand.gif'), join(out, 'brand.gif'));
+execFileSync(opt.gif2webp, ['-quiet', '-q', '100', '-m', '6', join(opt.root, 'ui', 'pictures', 'brand.gif'), '-o', join(out, 'brand.webp')]);
 copyFileSync(opt.font, join(out, 'fonts', 'liberation-sans-subset.woff2'));
 copyFileSync('/usr/share/doc/fonts-liberation/copyright', join(out, 'fonts', 'LICENSE-LiberationSans.txt'));
 
@@ -74,6 +97,6 @@ const version = hash.digest('hex').slice(0, 16);
 const worker = readFileSync(join(web, 'sw.js'), 'utf8')
   .replace("'@VERSION@'", JSON.stringify(version))
   .replace('[/* FILES */]', JSON.stringify(['./', ...files.map((f) => `./${f}`)]));
-writeFileSync(join(out, 'sw.js'), worker);
+writeFileSync(join(out, 'sw.js'), esbuild(['--loader=js', '--minify'], worker));
 writeFileSync(join(dirname(out), 'site-files.json'), JSON.stringify({ version, files: [...files, 'sw.js'] }, null, 2));
 console.log(`site ${version}: ${files.length + 1} files in ${out}`);

@@ -3,6 +3,7 @@
 // layout and the page's template in, the page, the floor page and the style
 // sheet out; nothing is read or written here (web/tools/package-site.mjs
 // does that).
+import { renderLargeKeys } from './large-keys.mjs';
 import { pagePolicy } from './security-policy.mjs';
 
 export const escapeHtml = (text) =>
@@ -52,7 +53,7 @@ function colours(row) {
   return css;
 }
 
-const pictures = { brand: 'brand.gif', icon: 'icons/vardel-32.png' };
+const pictures = { brand: 'brand.webp', icon: 'icons/vardel-32.png' };
 
 // The main window's panel: every row an element placed by its id.
 function renderPanel(layout, rules) {
@@ -83,9 +84,16 @@ function renderPanel(layout, rules) {
         }
         return `<div ${common} class="label">${caption}</div>`;
       }
-      case 'textbox':
+      case 'textbox': {
         place(row, fontRule(row.font) + colours(row));
-        return `<input ${common} class="indicator" type="text" value="${caption}" disabled tabindex="-1" aria-label="${escapeHtml(row.spoken)}">`;
+        // The indicator's value is not announced as it changes; a live
+        // region beside it says the change in words ("Unit system M, metric").
+        const spoken = escapeHtml(JSON.stringify(layout.unitsSpoken));
+        return (
+          `<input ${common} class="indicator" type="text" value="${caption}" disabled tabindex="-1" aria-label="${escapeHtml(row.spoken)}">\n` +
+          `<div id="units-spoken" class="spoken" role="status" aria-live="polite" data-spoken="${spoken}"></div>`
+        );
+      }
       case 'frame': {
         place(row);
         const heading = headingOf(row);
@@ -206,7 +214,9 @@ ${items.join('\n')}
 `;
 }
 
-function renderMenuBar(menu, departmentMenu) {
+// The menu bar: the Department menu where there is one, the Help menu, then
+// the items given (`more`, markup).
+function renderMenuBar(menu, departmentMenu, more = '') {
   const top = menuCaption(menu.caption);
   const items = menu.items.map((item, i) => {
     const caption = menuCaption(item.caption);
@@ -217,8 +227,18 @@ ${departmentMenu ? renderDepartmentMenu(departmentMenu) : ''}<button type="butto
 <div id="help-menu" class="menu" role="menu" aria-labelledby="help" hidden>
 ${items.join('\n')}
 </div>
-</div>`;
+${more}</div>`;
 }
+
+// The menu bar's switch between the large keys and the designed panel, which
+// the device remembers; `query` is when the large keys are the default.
+function renderArrangementItem(query) {
+  const caption = menuCaption('&Large keys');
+  return `<button type="button" id="large-keys-item" data-name="mnuLargeKeys" role="menuitemcheckbox" aria-checked="false" data-access-key="${caption.key}" data-default-when="${escapeHtml(query)}" tabindex="-1">${caption.html}</button>\n`;
+}
+
+// The quiet line that says, once, that the calculator now works offline.
+const offlineLine = '<p id="offline" class="offline" role="status" hidden>Works offline now</p>';
 
 // The display's context menu (right click, or a long press on a touch
 // screen): the review of the result shown, then its working.
@@ -233,7 +253,9 @@ ${items.join('\n')}
 }
 
 function renderMessageBox(box) {
-  return `<dialog id="message" class="message" data-name="${box.name}" aria-labelledby="message-title" aria-describedby="message-text">
+  // An alert dialog described by its message: a screen reader says the text
+  // as the box opens, not only the OK key that takes the focus.
+  return `<dialog id="message" class="message" data-name="${box.name}" role="alertdialog" aria-labelledby="message-title" aria-describedby="message-text">
 <div class="titlebar" id="message-title" data-name="title"></div>
 <div class="client">
 <p id="message-text" data-name="message"></p>
@@ -258,14 +280,18 @@ function rootRule(layout) {
 
 // Renders the page from its template (web/site/index.html), which holds the
 // marker <!-- PANEL --> and the placeholders @TITLE@, @POLICY@ and @THEME@.
-// Returns the page, the floor page (the same panel and style, no script:
-// the start-up benchmark's floor) and panel.css.
-export function renderSite(layout, template) {
+// With `largeKeys` (the hand-written large-key sheet, web/site/large-keys.css)
+// the page offers the large-key arrangement too. Returns the page, the floor
+// page (the same panel and style, no script: the start-up benchmark's floor)
+// and the style rendered from the layout (the package puts it in vardel.css).
+export function renderSite(layout, template, { largeKeys } = {}) {
   const rules = [];
   const windowFont = layout.windowFont.points * layout.twips.perPoint;
   const panel = renderPanel(layout, rules);
+  const large = largeKeys === undefined ? null : renderLargeKeys(layout, largeKeys);
+  const menuBar = renderMenuBar(layout.menu, layout.departmentMenu, large ? renderArrangementItem(large.query) : '');
   const body =
-    `<div class="window" id="window">\n${renderMenuBar(layout.menu, layout.departmentMenu)}\n${panel}\n` +
+    `<div class="window" id="window">\n${menuBar}\n${offlineLine}\n${panel}\n` +
     `${renderDisplayMenu(layout.displayMenu)}\n</div>\n${renderMessageBox(layout.messageBox)}\n` +
     renderDialog(layout.about, rules) +
     (layout.boxes ?? [])
@@ -294,9 +320,9 @@ export function renderSite(layout, template) {
     .replaceAll('@THEME@', layout.colours.lightBlue.toLowerCase());
   const floor = page
     .replace(/<script[^>]*><\/script>\n?/g, '')
-    .replace(/<link rel="(modulepreload|preload)" href="(engine|panel|keys|dialogs|department|working)[^>]*>\n?/g, '')
+    .replace(/<link rel="(modulepreload|preload)" href="(engine|main)[^>]*>\n?/g, '')
     .replace(/<link rel="manifest"[^>]*>\n?/, '');
-  return { page, floor, css: rules.join('\n') + '\n' };
+  return { page, floor, css: rules.join('\n') + '\n' + (large ? large.css : '') };
 }
 
 // The web app manifest: the template's fields, the product's title and
