@@ -32,9 +32,7 @@ def main():
         try:
             walk(desktop, app, speech)
         finally:
-            print("spoken:")
-            for line in speech.spoken():
-                print("   ", repr(line))
+            speech.report()
 
 
 def walk(desktop, app, speech):

@@ -60,6 +60,12 @@ class Speech:
         return [re.sub(r"<[^>]*>", "", said) for said in
                 re.findall(r"Queueing message \|(.*?)\| with priority", text, re.S)]
 
+    def report(self):
+        """Prints everything heard, for the test's log."""
+        print("spoken:")
+        for line in self.spoken():
+            print("   ", repr(line))
+
     def hear(self, phrase, seconds=30):
         """Waits for an utterance, after those already heard, that holds
         `phrase`; returns it, or None."""

@@ -7,31 +7,24 @@
 // download. Another tab's save arrives as a storage event, and the engine
 // reads the values again.
 
+import { fillBox, parseRecords, withText } from './box-records.js';
+
 const STORAGE_KEY = 'vardel.department';
 const LARGEST_FILE = 256 * 1024; // the engine refuses a larger file; one byte more tells it so
 
 // The engine's entry points for the Department menu, strings passed in the
 // engine's own memory.
 function engineCalls(module) {
-  const withText = (text, use) => {
-    const size = module.lengthBytesUTF8(text) + 1;
-    const at = module._malloc(size);
-    module.stringToUTF8(text, at, size);
-    try {
-      return use(at);
-    } finally {
-      module._free(at);
-    }
-  };
+  const inMemory = (text, use) => withText(module, text, use);
   return {
     command: (item) => module._vardel_department_command(item),
     reload: () => module._vardel_department_reload(),
-    import: (text) => withText(text, (at) => module._vardel_department_import(at)),
+    import: (text) => inMemory(text, (at) => module._vardel_department_import(at)),
     exportText: () => module.UTF8ToString(module._vardel_department_export()),
-    edit: (name, text) => withText(name, (n) => withText(text, (t) => module._vardel_department_edit(n, t))),
-    select: (name, row) => withText(name, (n) => module._vardel_department_select(n, row)),
-    activate: (name) => withText(name, (n) => module._vardel_department_activate(n)),
-    press: (name) => withText(name, (n) => module._vardel_department_press(n)),
+    edit: (name, text) => inMemory(name, (n) => inMemory(text, (t) => module._vardel_department_edit(n, t))),
+    select: (name, row) => inMemory(name, (n) => module._vardel_department_select(n, row)),
+    activate: (name) => inMemory(name, (n) => module._vardel_department_activate(n)),
+    press: (name) => inMemory(name, (n) => module._vardel_department_press(n)),
     close: () => module._vardel_department_close(),
   };
 }
@@ -135,28 +128,8 @@ export class Department {
     if (open) this.drawBox(open, shown);
   }
 
-  // Each record: name, text, placeholder, chosen row, enabled; then its rows.
   drawBox(box, shown) {
-    if (!shown) return;
-    for (const record of shown.split('\x1e')) {
-      const [fields, ...items] = record.split('\x1d');
-      const [name, text, placeholder, selected, enabled] = fields.split('\x1f');
-      const control = box.querySelector(`[data-name="${CSS.escape(name)}"]`);
-      if (!control) continue;
-      if ('disabled' in control) control.disabled = enabled !== '1';
-      if (control.tagName === 'INPUT') {
-        if (control.value !== text) control.value = text;
-        control.placeholder = placeholder;
-      } else if (control.tagName === 'SELECT') {
-        const now = [...control.options].map((option) => option.text);
-        if (now.length !== items.length || now.some((t, i) => t !== items[i])) {
-          control.replaceChildren(...items.map((t) => new Option(t)));
-        }
-        control.selectedIndex = Number(selected);
-      } else if (control.tagName !== 'BUTTON') {
-        control.textContent = text;
-      }
-    }
+    fillBox(box, parseRecords(shown));
   }
 
   // ---- The menu ----------------------------------------------------------------

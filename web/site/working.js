@@ -6,43 +6,18 @@
 // or print: while the chart box is open the page prints the chart alone, on
 // one page of the paper chosen (working.css).
 
+import { fillBox, parseRecords, withText } from './box-records.js';
+
 // The engine's entry points for the boxes, strings passed in its memory.
 function engineCalls(module) {
-  const withText = (text, use) => {
-    const size = module.lengthBytesUTF8(text) + 1;
-    const at = module._malloc(size);
-    module.stringToUTF8(text, at, size);
-    try {
-      return use(at);
-    } finally {
-      module._free(at);
-    }
-  };
+  const inMemory = (text, use) => withText(module, text, use);
   return {
-    edit: (name, text) => withText(name, (n) => withText(text, (t) => module._vardel_working_edit(n, t))),
-    select: (name, row) => withText(name, (n) => module._vardel_working_select(n, row)),
-    press: (name) => withText(name, (n) => module._vardel_working_press(n)),
+    edit: (name, text) => inMemory(name, (n) => inMemory(text, (t) => module._vardel_working_edit(n, t))),
+    select: (name, row) => inMemory(name, (n) => module._vardel_working_select(n, row)),
+    press: (name) => inMemory(name, (n) => module._vardel_working_press(n)),
     close: () => module._vardel_working_close(),
     copied: () => module.UTF8ToString(module._vardel_working_copied()),
   };
-}
-
-// The engine's records (web/engine.h): per control its name, text,
-// placeholder, chosen row, enabled, a grid's cells per row and its marked
-// cells, then its rows.
-function parse(shown) {
-  if (!shown) return [];
-  return shown.split('\x1e').map((record) => {
-    const [fields, ...items] = record.split('\x1d');
-    const [name, text, placeholder, selected, enabled, columns, marked] = fields.split('\x1f');
-    return {
-      name, text, placeholder, items,
-      selected: Number(selected),
-      enabled: enabled === '1',
-      columns: Number(columns),
-      marked: new Set(marked ? marked.split(',').map(Number) : []),
-    };
-  });
 }
 
 // A grid's table: its first row the column headings, each further row
@@ -93,36 +68,18 @@ export class WorkingBoxes {
       const now = this.boxes.get(box);
       if (now) {
         this.returnFocus = this.doc.activeElement;
-        this.drawBox(now, parse(shown));
+        this.drawBox(now, parseRecords(shown));
         now.showModal();
       }
     } else if (this.boxes.get(box)) {
-      this.drawBox(this.boxes.get(box), parse(shown));
+      this.drawBox(this.boxes.get(box), parseRecords(shown));
     }
     if (box === 'frmPumpChart') this.doc.body.dataset.print = 'chart';
     else delete this.doc.body.dataset.print;
   }
 
   drawBox(box, records) {
-    for (const record of records) {
-      const control = box.querySelector(`[data-name="${CSS.escape(record.name)}"]`);
-      if (!control) continue;
-      if ('disabled' in control && control.tagName !== 'TEXTAREA') control.disabled = !record.enabled;
-      if (control.tagName === 'INPUT' || control.tagName === 'TEXTAREA') {
-        if (control.value !== record.text) control.value = record.text;
-        if (control.tagName === 'INPUT') control.placeholder = record.placeholder;
-      } else if (control.tagName === 'SELECT') {
-        const now = [...control.options].map((option) => option.text);
-        if (now.length !== record.items.length || now.some((t, i) => t !== record.items[i])) {
-          control.replaceChildren(...record.items.map((t) => new Option(t)));
-        }
-        control.selectedIndex = record.selected;
-      } else if (control.classList.contains('grid')) {
-        control.replaceChildren(table(this.doc, record));
-      } else if (control.tagName !== 'BUTTON') {
-        control.textContent = record.text;
-      }
-    }
+    fillBox(box, records, (grid) => table(this.doc, grid));
     if (box.id === 'frmPumpChart') this.drawPrint(box, records);
   }
 
