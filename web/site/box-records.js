@@ -56,3 +56,65 @@ export function fillBox(box, records, drawGrid) {
     }
   }
 }
+
+// The boxes of one menu, which the engine opens and closes: at most one is
+// open, the one the engine keeps. Each typed field, chosen row and key is
+// handed to the engine (`engine`: edit, select, press, close); `keyPressed`
+// may take a key first, returning true. Closed by Esc or the cancel key, a
+// box is closed in the engine too, and the focus goes back where it was
+// before the box opened, unless the engine moved it meanwhile.
+export class EngineBoxes {
+  constructor(doc, selector) {
+    this.doc = doc;
+    this.byName = new Map([...doc.querySelectorAll(selector)].map((box) => [box.id, box]));
+    this.openBox = ''; // the box the engine keeps open
+    this.focusBefore = null;
+  }
+
+  *[Symbol.iterator]() {
+    yield* this.byName.values();
+  }
+
+  wire(engine, keyPressed = () => false) {
+    const name = (element) => element.dataset.name;
+    for (const box of this) {
+      box.addEventListener('input', (event) => {
+        if (event.target.tagName === 'INPUT') engine.edit(name(event.target), event.target.value);
+      });
+      box.addEventListener('change', (event) => {
+        if (event.target.tagName === 'SELECT') engine.select(name(event.target), event.target.selectedIndex);
+      });
+      box.addEventListener('click', (event) => {
+        const key = event.target.closest('button');
+        if (!key || key.disabled) return;
+        if (key.hasAttribute('data-cancel')) box.close();
+        else if (!keyPressed(key)) engine.press(name(key));
+      });
+      box.addEventListener('close', () => {
+        if (this.openBox === box.id) engine.close();
+        const back = this.focusBefore;
+        this.focusBefore = null;
+        const lost = this.doc.activeElement === this.doc.body || box.contains(this.doc.activeElement);
+        if (lost && back && back !== this.doc.body) back.focus({ preventScroll: true });
+      });
+    }
+  }
+
+  // The engine's open box (a design name, or empty) drawn by `draw(box)`:
+  // the box open before closed, this one opened, or drawn again.
+  show(name, draw) {
+    if (name !== this.openBox) {
+      const before = this.byName.get(this.openBox);
+      this.openBox = name;
+      if (before?.open) before.close();
+      const now = this.byName.get(name);
+      if (now) {
+        draw(now);
+        this.focusBefore = this.doc.activeElement;
+        now.showModal();
+      }
+    } else if (this.byName.get(name)) {
+      draw(this.byName.get(name));
+    }
+  }
+}

@@ -7,7 +7,7 @@
 // download. Another tab's save arrives as a storage event, and the engine
 // reads the values again.
 
-import { fillBox, parseRecords, withText } from './box-records.js';
+import { EngineBoxes, fillBox, parseRecords, withText } from './box-records.js';
 
 const STORAGE_KEY = 'vardel.department';
 const LARGEST_FILE = 256 * 1024; // the engine refuses a larger file; one byte more tells it so
@@ -37,11 +37,9 @@ export class Department {
     this.list = doc.getElementById('department-menu');
     this.items = [...this.list.querySelectorAll('[role^="menuitem"]')];
     this.accessKey = this.button.dataset.accessKey;
-    this.boxes = new Map([...doc.querySelectorAll('dialog.department')].map((box) => [box.id, box]));
-    this.openBox = ''; // the box the engine keeps open
+    this.boxes = new EngineBoxes(doc, 'dialog.department');
     this.engine = null;
     this.returnFocus = null;
-    this.boxFocus = null;
     this.file = doc.createElement('input');
     this.file.type = 'file';
     this.file.accept = '.json,application/json';
@@ -60,7 +58,8 @@ export class Department {
     this.doc.addEventListener('pointerdown', (event) => {
       if (this.isOpen() && !event.target.closest('#department, #department-menu')) this.closeMenu();
     });
-    for (const box of this.boxes.values()) this.wireBox(box);
+    this.boxes.wire(this.engine);
+    for (const box of this.boxes) this.wireBox(box);
     this.file.addEventListener('change', () => this.importChosen());
     window.addEventListener('storage', (event) => {
       if (event.key === STORAGE_KEY || event.key === null) this.engine.reload();
@@ -112,24 +111,7 @@ export class Department {
       item.disabled = !(menu & (1 << (2 * i)));
       if (item.hasAttribute('aria-checked')) item.setAttribute('aria-checked', String(!!(menu & (2 << (2 * i)))));
     });
-    if (box !== this.openBox) {
-      const before = this.boxes.get(this.openBox);
-      this.openBox = box;
-      if (before?.open) before.close();
-      const now = this.boxes.get(box);
-      if (now) {
-        this.drawBox(now, shown);
-        this.boxFocus = this.doc.activeElement;
-        now.showModal();
-        return;
-      }
-    }
-    const open = this.boxes.get(box);
-    if (open) this.drawBox(open, shown);
-  }
-
-  drawBox(box, shown) {
-    fillBox(box, parseRecords(shown));
+    this.boxes.show(box, (element) => fillBox(element, parseRecords(shown)));
   }
 
   // ---- The menu ----------------------------------------------------------------
@@ -185,7 +167,7 @@ export class Department {
 
   keydown(event) {
     // A box of any menu open, or a message: the menu stays shut.
-    if (this.openBox || this.doc.querySelector('dialog[open]') || event.defaultPrevented) return;
+    if (this.boxes.openBox || this.doc.querySelector('dialog[open]') || event.defaultPrevented) return;
     const plain = !event.ctrlKey && !event.altKey && !event.metaKey;
     if (!this.isOpen()) {
       if (event.altKey && !event.ctrlKey && !event.metaKey && event.key.toLowerCase() === this.accessKey) {
@@ -216,23 +198,14 @@ export class Department {
 
   // ---- The boxes -----------------------------------------------------------------
 
+  // Beside what every engine box does (box-records.js): a list's row
+  // activated by a double click or Enter, and Enter in a field presses the
+  // default key.
   wireBox(box) {
     const name = (element) => element.dataset.name;
-    box.addEventListener('input', (event) => {
-      if (event.target.tagName === 'INPUT') this.engine.edit(name(event.target), event.target.value);
-    });
-    box.addEventListener('change', (event) => {
-      if (event.target.tagName === 'SELECT') this.engine.select(name(event.target), event.target.selectedIndex);
-    });
     box.addEventListener('dblclick', (event) => {
       const list = event.target.closest('select[size]');
       if (list) this.engine.activate(name(list));
-    });
-    box.addEventListener('click', (event) => {
-      const key = event.target.closest('button');
-      if (!key || key.disabled) return;
-      if (key.hasAttribute('data-cancel')) box.close();
-      else this.engine.press(name(key));
     });
     box.addEventListener('keydown', (event) => {
       // The panel's keyboard handler (keys.js) never sees a key typed here.
@@ -245,16 +218,6 @@ export class Department {
         event.preventDefault();
         box.querySelector('button[data-default]:not(:disabled)')?.click();
       }
-    });
-    // Closed by Esc or the cancel key: the engine closes the box too. The
-    // focus goes back where it was, unless the engine moved it (a recalled
-    // line puts it on Enter).
-    box.addEventListener('close', () => {
-      if (this.openBox === box.id) this.engine.close();
-      const back = this.boxFocus;
-      this.boxFocus = null;
-      const lost = this.doc.activeElement === this.doc.body || box.contains(this.doc.activeElement);
-      if (lost && back && back !== this.doc.body) back.focus({ preventScroll: true });
     });
   }
 

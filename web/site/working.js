@@ -6,7 +6,7 @@
 // or print: while the chart box is open the page prints the chart alone, on
 // one page of the paper chosen (working.css).
 
-import { fillBox, parseRecords, withText } from './box-records.js';
+import { EngineBoxes, fillBox, parseRecords, withText } from './box-records.js';
 
 // The engine's entry points for the boxes, strings passed in its memory.
 function engineCalls(module) {
@@ -42,9 +42,7 @@ function table(doc, grid) {
 export class WorkingBoxes {
   constructor(doc) {
     this.doc = doc;
-    this.boxes = new Map([...doc.querySelectorAll('dialog.working')].map((box) => [box.id, box]));
-    this.openBox = ''; // the box the engine keeps open
-    this.returnFocus = null;
+    this.boxes = new EngineBoxes(doc, 'dialog.working');
     this.engine = null;
     // What the page prints while the chart box is open: the chart alone.
     this.print = doc.createElement('div');
@@ -55,25 +53,18 @@ export class WorkingBoxes {
 
   connect(module) {
     this.engine = engineCalls(module);
-    for (const box of this.boxes.values()) this.wire(box);
+    this.boxes.wire(this.engine, (key) => {
+      if (!key.dataset.output) return false;
+      this.output(key.dataset.output);
+      return true;
+    });
+    for (const box of this.boxes) this.wire(box);
   }
 
   // ---- The engine's call (web/panel_library.js) ------------------------------
 
   draw(box, shown) {
-    if (box !== this.openBox) {
-      const before = this.boxes.get(this.openBox);
-      this.openBox = box;
-      if (before?.open) before.close();
-      const now = this.boxes.get(box);
-      if (now) {
-        this.returnFocus = this.doc.activeElement;
-        this.drawBox(now, parseRecords(shown));
-        now.showModal();
-      }
-    } else if (this.boxes.get(box)) {
-      this.drawBox(this.boxes.get(box), parseRecords(shown));
-    }
+    this.boxes.show(box, (element) => this.drawBox(element, parseRecords(shown)));
     if (box === 'frmPumpChart') this.doc.body.dataset.print = 'chart';
     else delete this.doc.body.dataset.print;
   }
@@ -110,21 +101,9 @@ export class WorkingBoxes {
 
   // ---- The boxes --------------------------------------------------------------
 
+  // Beside what every engine box does (box-records.js): Ctrl+C copies a
+  // whole text, and Enter in a field presses the default key.
   wire(box) {
-    const name = (element) => element.dataset.name;
-    box.addEventListener('input', (event) => {
-      if (event.target.tagName === 'INPUT') this.engine.edit(name(event.target), event.target.value);
-    });
-    box.addEventListener('change', (event) => {
-      if (event.target.tagName === 'SELECT') this.engine.select(name(event.target), event.target.selectedIndex);
-    });
-    box.addEventListener('click', (event) => {
-      const key = event.target.closest('button');
-      if (!key || key.disabled) return;
-      if (key.hasAttribute('data-cancel')) box.close();
-      else if (key.dataset.output) this.output(key.dataset.output);
-      else this.engine.press(name(key));
-    });
     box.addEventListener('keydown', (event) => {
       // The panel's keyboard handlers never see a key typed here.
       event.stopPropagation();
@@ -139,14 +118,6 @@ export class WorkingBoxes {
         event.preventDefault();
         box.querySelector('button[data-default]:not(:disabled)')?.click();
       }
-    });
-    // Closed by Esc or the cancel key: the engine closes the box too, and
-    // the focus goes back where it was.
-    box.addEventListener('close', () => {
-      if (this.openBox === box.id) this.engine.close();
-      const back = this.returnFocus;
-      this.returnFocus = null;
-      if (back && back !== this.doc.body) back.focus({ preventScroll: true });
     });
   }
 
