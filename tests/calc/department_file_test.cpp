@@ -12,9 +12,12 @@
 #include <string>
 
 #include "calc/department_store.h"
+#include "support/memory_storage.h"
 
 namespace vardel {
 namespace {
+
+using testing::MemoryStorage;
 
 // The example of docs/department-file.md, read from the document itself.
 const std::string kExample = [] {
@@ -25,32 +28,6 @@ const std::string kExample = [] {
   const std::size_t start = text.find("```json\n") + 8;
   return text.substr(start, text.find("```", start) - start);
 }();
-
-// Storage in memory, for the store's tests; `failNext` makes the next
-// replace fail as a full disk would.
-struct MemoryStorage : DepartmentStorage {
-  std::optional<std::string> load(std::string*) override { return text; }
-  bool replace(const std::string& t, std::string* problem) override {
-    if (failNext) {
-      *problem = "No space left on device";
-      return false;
-    }
-    text = t;
-    ++writes;
-    return true;
-  }
-  bool keepAside(const std::string& t, std::string* note) override {
-    if (!canKeepAside) return DepartmentStorage::keepAside(t, note);
-    keptAside = t;
-    *note = "aside";
-    return true;
-  }
-  std::optional<std::string> text;
-  std::optional<std::string> keptAside;
-  bool failNext = false;
-  bool canKeepAside = true;
-  int writes = 0;
-};
 
 TEST(DepartmentFile, ExportOfAnImportIsTheSameFile) {
   const department_file::Read read = department_file::read(kExample);

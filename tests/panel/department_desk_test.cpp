@@ -9,23 +9,12 @@
 #include "calc/department_file.h"
 #include "panel/department_boxes.h"
 #include "support/key_script.h"
+#include "support/memory_storage.h"
 
 namespace vardel::testing {
 namespace {
 
 using panel::Command;
-
-// The department file in memory; counts the files written.
-struct MemoryStorage : DepartmentStorage {
-  std::optional<std::string> load(std::string*) override { return text; }
-  bool replace(const std::string& t, std::string*) override {
-    text = t;
-    ++writes;
-    return true;
-  }
-  std::optional<std::string> text;
-  int writes = 0;
-};
 
 struct DeskTest : ::testing::Test {
   DeskTest() { Form_Load(calculator); }

@@ -9,21 +9,13 @@
 #include "calc/department_file.h"
 #include "panel/working_boxes.h"
 #include "support/key_script.h"
+#include "support/memory_storage.h"
 
 namespace vardel::testing {
 namespace {
 
 using panel::Command;
 using panel::Paper;
-
-struct MemoryStorage : DepartmentStorage {
-  std::optional<std::string> load(std::string*) override { return text; }
-  bool replace(const std::string& t, std::string*) override {
-    text = t;
-    return true;
-  }
-  std::optional<std::string> text;
-};
 
 struct WorkingDeskTest : ::testing::Test {
   WorkingDeskTest() { Form_Load(calculator); }

@@ -26,19 +26,10 @@
 #include "calc/department_store.h"
 #include "core/app_info.h"
 #include "support/key_names.h"
+#include "support/memory_storage.h"
 #include "ui/panel_window.h"
 
 namespace {
-
-// The department file in memory: nothing on the disk is read or written.
-struct MemoryStorage : vardel::DepartmentStorage {
-  std::optional<std::string> load(std::string*) override { return text; }
-  bool replace(const std::string& t, std::string*) override {
-    text = t;
-    return true;
-  }
-  std::optional<std::string> text;
-};
 
 bool save(QWidget* widget, const char* path) {
   if (widget->grab().save(QString::fromLocal8Bit(path), "PNG")) return true;
@@ -57,7 +48,7 @@ vardel::DepartmentValues engine4() {
 }
 
 int department(const char* boxPath, const char* markPath) {
-  MemoryStorage storage;
+  vardel::testing::MemoryStorage storage;
   storage.text = vardel::department_file::write(engine4());
   vardel::DepartmentStore store(storage);
   vardel::ui::frmVardel window(&store);
@@ -99,7 +90,7 @@ int department(const char* boxPath, const char* markPath) {
 int working(const char* workingPath, const char* chartPath, const char* folder) {
   vardel::DepartmentValues values = engine4();
   values.lines.push_back({"Crosslay 1", false, "100", "150", 4, "1", "200", "0"});
-  MemoryStorage storage;
+  vardel::testing::MemoryStorage storage;
   storage.text = vardel::department_file::write(values);
   vardel::DepartmentStore store(storage);
   vardel::ui::frmVardel window(&store);

@@ -19,22 +19,13 @@
 
 #include "calc/department_store.h"
 #include "support/key_names.h"
+#include "support/memory_storage.h"
 #include "ui/panel_window.h"
 #include "window_test.h"
 
 using namespace vardel;
 
 namespace {
-
-// The department file in memory: nothing of the user's is read or written.
-struct MemoryStorage : DepartmentStorage {
-  std::optional<std::string> load(std::string*) override { return text; }
-  bool replace(const std::string& t, std::string*) override {
-    text = t;
-    return true;
-  }
-  std::optional<std::string> text;
-};
 
 void act(ui::frmVardel& window, std::string_view script) {
   std::string unknown;
@@ -119,7 +110,7 @@ void WorkingTest::theWorkingOfAResultByF3AndTheDisplayMenu() {
 }
 
 void WorkingTest::theChartOnOnePageOfPdfAndThroughThePrintDialog() {
-  MemoryStorage storage;
+  testing::MemoryStorage storage;
   DepartmentStore store(storage);
   QVERIFY(store
               .change([](DepartmentValues& values) {
