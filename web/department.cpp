@@ -39,9 +39,7 @@ class SiteStorage : public DepartmentStorage {
   std::optional<std::string> load(std::string*) override {
     char* text = vardel_storage_load();
     if (text == nullptr) return std::nullopt;
-    std::string kept(text);
-    std::free(text);
-    return kept;
+    return takenText(text);
   }
   bool replace(const std::string& text, std::string* problem) override {
     if (vardel_storage_replace(text.c_str()) != 0) return true;
@@ -54,8 +52,7 @@ class SiteStorage : public DepartmentStorage {
       *note = "the browser keeps nothing more for this site";
       return false;
     }
-    *note = std::string("the site's storage, as ") + key;
-    std::free(key);
+    *note = "the site's storage, as " + takenText(key);
     return true;
   }
 };
@@ -99,6 +96,12 @@ std::string shownRecords(const std::vector<panel::Shown>& shown) {
            std::to_string(each.columns) + '\x1f' + marked;
     for (const std::string& item : each.items) out += '\x1d' + item;
   }
+  return out;
+}
+
+std::string takenText(char* text) {
+  std::string out = text != nullptr ? text : "";
+  std::free(text);
   return out;
 }
 

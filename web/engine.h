@@ -35,4 +35,8 @@ void openPumpChart();
 // separator. Records are separated by record separators.
 std::string shownRecords(const std::vector<panel::Shown>& shown);
 
+// A text the page made in the engine's memory, taken over and freed; null
+// is empty.
+std::string takenText(char* text);
+
 }  // namespace vardel::web

@@ -5,7 +5,6 @@
 // controls show. Copy, Print and Save PDF are the page's: it asks the
 // engine for the text to copy, and prints the chart it drew.
 
-#include <cstdlib>
 #include <optional>
 #include <string>
 
@@ -28,13 +27,6 @@ namespace {
 std::optional<panel::WorkingDesk> theDesk;
 std::string copied;
 
-// A text the page made in the engine's memory, taken over.
-std::string taken(char* text) {
-  std::string out = text != nullptr ? text : "";
-  std::free(text);
-  return out;
-}
-
 void report() {
   if (!theDesk) return;
   const panel::Dialog* box = theDesk->box();
@@ -45,8 +37,8 @@ void report() {
 }  // namespace
 
 void startWorking(Calculator& calculator) {
-  theDesk.emplace(calculator, &departmentStore(), panel::paperOf(taken(vardel_page_language())),
-                  [] { return taken(vardel_page_today()); });
+  theDesk.emplace(calculator, &departmentStore(), panel::paperOf(takenText(vardel_page_language())),
+                  [] { return takenText(vardel_page_today()); });
 }
 
 void openPumpChart() {
