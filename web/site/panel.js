@@ -39,7 +39,7 @@ export class PagePanel {
       this.display.textContent = display;
       if (spoken) {
         const words = this.doc.createElement('span');
-        words.className = 'spoken-only';
+        words.className = 'spoken'; // heard with the result, never seen (vardel.css)
         words.textContent = `, ${spoken}`;
         this.display.append(words);
       }
