@@ -145,6 +145,22 @@ for (const engine of enginesToTest()) {
       assert.equal(await openBox(page), null);
       assert.equal(await kept(page), before);
       assert.equal(await title(page), 'Department values: Engine 4');
+
+      // A kept file damaged behind the page's back: told at start, and kept
+      // aside under a key of its own when values are next applied.
+      await page.evaluate(() => localStorage.setItem('vardel.department', '{ damaged'));
+      await page.reload();
+      await page.waitFor(() => document.querySelector('#message[open]') !== null, undefined, 'the refusal at start');
+      await page.press('Enter');
+      await chooseFile(page, example);
+      await page.click(named('cmdApply', '#frmImport'));
+      assert.equal(await kept(page), before);
+      const aside = await page.evaluate(() =>
+        Object.keys(localStorage)
+          .filter((key) => key.startsWith('vardel.department.refused.'))
+          .map((key) => localStorage.getItem(key)),
+      );
+      assert.deepEqual(aside, ['{ damaged']);
       assert.deepEqual(await page.problems(), []);
       await page.close();
     });
