@@ -16,21 +16,14 @@
 
 #include "app/config_folder.h"
 #include "calc/department_file.h"
-#include "support/key_names.h"
 #include "ui/announcer.h"
 #include "ui/panel_window.h"
 #include "window_test.h"
 
 using namespace vardel;
+using testing::act;
 
 namespace {
-
-void act(ui::frmVardel& window, std::string_view script) {
-  std::string unknown;
-  const auto keys = testing::parseKeys(script, &unknown);
-  QVERIFY2(keys.has_value(), unknown.c_str());
-  for (const Key key : *keys) window.act(key);
-}
 
 QString announced(const ui::frmVardel& window) {
   return window.findChild<ui::Announcer*>("announcer")->text();

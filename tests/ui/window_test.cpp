@@ -2,6 +2,9 @@
 
 #include <QApplication>
 #include <QStringList>
+#include <string>
+
+#include "support/key_names.h"
 
 namespace vardel::testing {
 
@@ -19,6 +22,13 @@ void WindowTest::cleanup() {
   for (const ModalWatch::Seen& seen : watch_->take()) left << seen.title + ": " + seen.text;
   watch_.reset();
   QVERIFY2(left.isEmpty(), qPrintable("modal window left over: " + left.join("; ")));
+}
+
+void act(ui::frmVardel& window, std::string_view script) {
+  std::string unknown;
+  const auto keys = parseKeys(script, &unknown);
+  QVERIFY2(keys.has_value(), unknown.c_str());
+  for (const Key key : *keys) window.act(key);
 }
 
 void useOffscreenUnlessChosen() {

@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QTest>
 #include <memory>
+#include <string_view>
 
 #include "modal_watch.h"
 #include "ui/panel_window.h"
@@ -27,6 +28,10 @@ class WindowTest : public QObject {
   void init();
   void cleanup();
 };
+
+// Presses the keys a script names (support/key_names.h) through the
+// window's own action, as the window's keys and keyboard do.
+void act(ui::frmVardel& window, std::string_view script);
 
 // Window tests run on the offscreen platform unless QT_QPA_PLATFORM names
 // another; call before the application is made.

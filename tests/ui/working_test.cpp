@@ -18,21 +18,14 @@
 #include <QTimer>
 
 #include "calc/department_store.h"
-#include "support/key_names.h"
 #include "support/memory_storage.h"
 #include "ui/panel_window.h"
 #include "window_test.h"
 
 using namespace vardel;
+using testing::act;
 
 namespace {
-
-void act(ui::frmVardel& window, std::string_view script) {
-  std::string unknown;
-  const auto keys = testing::parseKeys(script, &unknown);
-  QVERIFY2(keys.has_value(), unknown.c_str());
-  for (const Key key : *keys) window.act(key);
-}
 
 void click(QWidget* box, const char* key) {
   auto* button = box->findChild<QPushButton*>(key);
