@@ -470,7 +470,7 @@ class WebKitBrowser {
     for (let tries = 0; ; tries++) {
       const status = await fetch(`${this.base}/status`).then((r) => r.json()).catch(() => null);
       if (status?.value?.ready) break;
-      if (tries > 250) throw new Error('WebKitWebDriver did not start');
+      if (tries > 1500) throw new Error('WebKitWebDriver did not start in 30 s');
       await sleep(20);
     }
     // The version is the engine's, which the host reports in each session.
@@ -632,7 +632,7 @@ class WebKitPage extends Page {
     await this.evaluate((text) => console.log(text), mark);
     let output = '';
     for (let tries = 0; !output.includes(mark); tries++) {
-      if (tries > 500) throw new Error('the console marker never came');
+      if (tries > 3000) throw new Error('the console marker never came, in 30 s');
       await sleep(10);
       output = this.browser.output.slice(this.outputStart);
     }
