@@ -10,7 +10,6 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <fstream>
 #include <sstream>
 
@@ -48,14 +47,13 @@ void click(QWidget* box, const char* key) {
 // Clicks a key that answers with a message box, and returns its text. The
 // box is closed here: the watch does not see a box opened in its own visit.
 QString clickForMessage(QWidget* box, const char* key) {
-  QString text;
-  QTimer::singleShot(50, box, [&text] {
-    if (auto* message = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-      text = message->text();
-      message->accept();
-    }
-  });
-  click(box, key);
+  QString text = "<no message box>";
+  testing::visitModal([&] { click(box, key); },
+                      [&text](QWidget* modal) {
+                        auto* message = qobject_cast<QMessageBox*>(modal);
+                        text = message != nullptr ? message->text() : "<not a message box>";
+                        modal->close();
+                      });
   return text;
 }
 
@@ -130,7 +128,7 @@ void DepartmentTest::fromTheKeysOfTheBoxToTheSavedFile() {
     QTRY_VERIFY(QApplication::activePopupWidget() != nullptr);
     QCOMPARE(QApplication::activePopupWidget()->objectName(), QString("mnuDepartment"));
     QTest::keyClick(QApplication::activePopupWidget(), item);
-    QTest::qWait(20);
+    QTRY_VERIFY2(QApplication::activePopupWidget() == nullptr, "waited for the menu to close");
   };
   QVERIFY(!std::filesystem::exists(storage.file()));  // nothing written yet
   QCOMPARE(window.menuBar()->actions().front()->text(), QString("&Department"));

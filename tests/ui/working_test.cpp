@@ -15,7 +15,6 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 #include "calc/department_store.h"
 #include "support/memory_storage.h"
@@ -68,7 +67,9 @@ void WorkingTest::theWorkingOfAResultByF3AndTheDisplayMenu() {
   // No result yet: F3 does nothing, and the item is off.
   act(*window_, "FL 150 ENTER H1.75 ENTER ENTER 200");
   QTest::keyClick(window_.get(), Qt::Key_F3);
-  QTest::qWait(50);
+  // A box would open within the key's action, or from a call it queued.
+  QCoreApplication::sendPostedEvents();
+  QVERIFY(QApplication::activeModalWidget() == nullptr);
   QVERIFY(watch_->empty());
   QVERIFY(!menuOffers());
 
@@ -134,19 +135,22 @@ void WorkingTest::theChartOnOnePageOfPdfAndThroughThePrintDialog() {
       }
     }
     QTest::keyClick(box->findChild<QComboBox*>("lstPaper"), Qt::Key_Down);  // Letter
-    QTimer::singleShot(100, box, [&] {
-      auto* files = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-      QVERIFY(files != nullptr);
+    const auto saveHere = [&](QWidget* modal) {
+      auto* files = qobject_cast<QFileDialog*>(modal);
+      if (files == nullptr) {
+        modal->close();  // and no PDF is written
+        return;
+      }
       files->setDirectory(folder.path());      // under the name offered
       static_cast<QDialog*>(files)->accept();  // as its Save key does
-    });
-    click(box, "cmdSavePdf");
-    QTimer::singleShot(100, box, [&] {
-      QWidget* dialog = QApplication::activeModalWidget();
+    };
+    QVERIFY2(testing::visitModal([&] { click(box, "cmdSavePdf"); }, saveHere),
+             "Save PDF opened no file dialog");
+    const auto cancelPrinting = [&](QWidget* dialog) {
       printDialog = dialog->metaObject()->className();
       dialog->close();
-    });
-    click(box, "cmdPrint");
+    };
+    testing::visitModal([&] { click(box, "cmdPrint"); }, cancelPrinting);
   });
   // Department > Pump chart by keyboard: Alt+D, C.
   QTest::keyClick(&window, Qt::Key_D, Qt::AltModifier);
