@@ -2,7 +2,6 @@
 
 #include <vector>
 
-#include "calc/department.h"
 #include "calc/hose_table.h"
 #include "panel/box_rows.h"
 #include "panel/main_window.h"

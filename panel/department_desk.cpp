@@ -3,11 +3,12 @@
 #include <algorithm>
 #include <cmath>
 
-#include "calc/department.h"
 #include "calc/figures.h"
 #include "calc/hose_table.h"
-#include "calc/saved_lines.h"
 #include "core/number_text.h"
+#include "department/conversion.h"
+#include "department/flow_test.h"
+#include "department/saved_lines.h"
 #include "panel/department_boxes.h"
 
 namespace vardel::panel {

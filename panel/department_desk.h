@@ -7,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
-#include "calc/department_store.h"
 #include "core/calculator.h"
+#include "department/department_store.h"
 #include "panel/box_desk.h"
 #include "panel/control.h"
 #include "panel/menus.h"

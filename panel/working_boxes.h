@@ -20,7 +20,7 @@ const Dialog& workingBox();
 const Dialog& chartBox();
 
 // The characters beyond ASCII that the engine's working and chart texts
-// write (calc/working.cpp, calc/pump_chart.cpp): the web panel's font
+// write (calc/working.cpp, department/pump_chart.cpp): the web panel's font
 // subset carries them.
 inline constexpr std::string_view kWorkingSymbols = "×÷√²→";
 

@@ -4,7 +4,6 @@
 #include <array>
 #include <cctype>
 
-#include "calc/department.h"
 #include "calc/hose_table.h"
 #include "calc/working.h"
 #include "panel/working_boxes.h"

@@ -7,9 +7,9 @@
 #include <string_view>
 #include <vector>
 
-#include "calc/department_store.h"
-#include "calc/pump_chart.h"
 #include "core/calculator.h"
+#include "department/department_store.h"
+#include "department/pump_chart.h"
 #include "panel/box_desk.h"
 #include "panel/menus.h"
 
@@ -25,7 +25,7 @@ Paper paperOf(std::string_view locale);
 // The boxes that show the numbers behind a result, without a toolkit: the
 // working of the result on the display, and the pump chart of a lay. Both
 // panels drive one of these, as they drive the Department menu's desk. The
-// texts come from the engine (calc/working.h, calc/pump_chart.h), with the
+// texts come from the engine (calc/working.h, department/pump_chart.h), with the
 // figures in force for the calculator; the desk only lays them out.
 class WorkingDesk : public BoxDesk {
  public:

@@ -5,7 +5,7 @@
 #include <QString>
 #include <string>
 
-#include "calc/pump_chart.h"
+#include "department/pump_chart.h"
 #include "panel/working_desk.h"
 
 class QPainter;

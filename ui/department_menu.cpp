@@ -8,7 +8,7 @@
 #include <QSaveFile>
 #include <QWidget>
 
-#include "calc/department_file.h"
+#include "department/department_file.h"
 #include "ui/box_dialog.h"
 #include "ui/controls.h"
 

@@ -18,7 +18,6 @@
 #include <map>
 #include <optional>
 
-#include "calc/department.h"
 #include "calc/enter_sequence.h"
 #include "calc/press.h"
 #include "core/app_info.h"
@@ -27,7 +26,9 @@
 #include "panel/department_desk.h"
 #include "panel/main_window.h"
 #include "panel/menus.h"
+#include "panel/result_mark.h"
 #include "panel/spoken_names.h"
+#include "panel/window_title.h"
 #include "panel/working_desk.h"
 #include "ui/about_box.h"
 #include "ui/announcer.h"
@@ -249,7 +250,7 @@ void frmVardel::act(Key key) {
 
 void frmVardel::draw() {
   const CalculatorState& s = calculator_.state;
-  const ResultMark mark = resultMark(s);
+  const panel::ResultMark mark = panel::resultMark(s);
   const QString markShown = QString::fromStdString(mark.shown);
   if (markShown != lblMark_->text()) {
     lblMark_->setText(markShown);
@@ -270,7 +271,7 @@ void frmVardel::draw() {
           mark.spoken.empty() ? shown : shown + ", " + QString::fromStdString(mark.spoken));
     }
   }
-  const QString title = QString::fromStdString(vardel::windowTitle(s));
+  const QString title = QString::fromStdString(panel::windowTitle(s));
   if (title != windowTitle()) setWindowTitle(title);
   const QString indicator = QString::fromStdString(s.txtEorM);
   if (indicator != txtEorM_->text()) {

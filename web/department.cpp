@@ -6,15 +6,14 @@
 // panel as after a key. The department file is read and written here, in
 // C++; the page only carries its text to and from the browser's storage.
 
-#include "calc/department.h"
-
 #include <cstdlib>
 #include <optional>
 #include <string>
 
-#include "calc/department_store.h"
+#include "department/department_store.h"
 #include "panel/department_desk.h"
 #include "panel/menus.h"
+#include "panel/window_title.h"
 #include "web/engine.h"
 
 // The page's side: web/panel_library.js.
@@ -74,7 +73,7 @@ void report(const std::string& problem) {
       if (theDesk->checked(items[i].command)) menu |= 2 << (2 * i);
     }
     const panel::Dialog* box = theDesk->box();
-    vardel_page_department(windowTitle(theCalculator->state).c_str(), menu,
+    vardel_page_department(panel::windowTitle(theCalculator->state).c_str(), menu,
                            box != nullptr ? std::string(box->name).c_str() : "",
                            shownRecords(theDesk->shown()).c_str());
   }

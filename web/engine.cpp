@@ -14,7 +14,6 @@
 #include <string>
 #include <string_view>
 
-#include "calc/department.h"
 #include "calc/enter_sequence.h"
 #include "calc/press.h"
 #include "core/calculator.h"
@@ -23,6 +22,7 @@
 #include "core/power_keys.h"
 #include "panel/main_window.h"
 #include "panel/message_box.h"
+#include "panel/result_mark.h"
 
 // The page's side: web/panel_library.js forwards it to the page's panel.
 extern "C" void vardel_page_draw(const char* display, const char* indicator, int flags,
@@ -64,7 +64,7 @@ class PagePanel : public Panel {
     if (calculator.functionKeysEnabled) flags |= kFunctionKeysEnabled;
     if (calculator.enterIsDefault) flags |= kEnterIsDefault;
     drawnShows_ = calculator.displayShows;
-    const ResultMark mark = resultMark(calculator.state);
+    const panel::ResultMark mark = panel::resultMark(calculator.state);
     const std::string marked =
         mark.shown.empty() ? std::string() : mark.shown + '\x1f' + mark.spoken;
     vardel_page_draw(calculator.state.text1.c_str(), calculator.state.txtEorM.c_str(), flags,

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "calc/department_store.h"
 #include "core/calculator.h"
+#include "department/department_store.h"
 #include "panel/box_desk.h"
 
 // What the engine's parts share: the calculator and its page panel in

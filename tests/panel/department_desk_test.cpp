@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "calc/department_file.h"
+#include "department/department_file.h"
 #include "panel/department_boxes.h"
 #include "support/key_script.h"
 #include "support/memory_storage.h"

@@ -1,8 +1,6 @@
 // The Department menu in the real window: a result made with department
 // values shows and speaks its mark, and the values box, the flow test and
 // the saved lines reach the file in a configuration folder of the test's own.
-#include "calc/department.h"
-
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -15,7 +13,8 @@
 #include <sstream>
 
 #include "app/config_folder.h"
-#include "calc/department_file.h"
+#include "calc/department_values.h"
+#include "department/department_file.h"
 #include "ui/announcer.h"
 #include "ui/panel_window.h"
 #include "window_test.h"

@@ -22,9 +22,9 @@
 #include <optional>
 #include <string>
 
-#include "calc/department_file.h"
-#include "calc/department_store.h"
 #include "core/app_info.h"
+#include "department/department_file.h"
+#include "department/department_store.h"
 #include "support/key_names.h"
 #include "support/memory_storage.h"
 #include "ui/panel_window.h"

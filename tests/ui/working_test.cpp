@@ -17,7 +17,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "calc/department_store.h"
+#include "department/department_store.h"
 #include "support/memory_storage.h"
 #include "ui/panel_window.h"
 #include "window_test.h"

@@ -1,8 +1,9 @@
-#include "calc/department_store.h"
+#include "department/department_store.h"
 
 #include <utility>
 
-#include "calc/department_file.h"
+#include "department/department_file.h"
+#include "department/rules.h"
 
 namespace vardel {
 namespace {

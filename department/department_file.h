@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "calc/department.h"
+#include "calc/department_values.h"
 
 // The department file: the one file in which a department's values are kept
 // on a device and handed from one device to another, read and written here

@@ -1,7 +1,7 @@
 // The pump chart: every cell is what keying its lay on the calculator shows,
 // in either unit system and with a department's values, which its heading
 // names; cells above the department's limit are marked.
-#include "calc/pump_chart.h"
+#include "department/pump_chart.h"
 
 #include <gtest/gtest.h>
 

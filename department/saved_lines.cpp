@@ -1,12 +1,13 @@
-#include "calc/saved_lines.h"
+#include "department/saved_lines.h"
 
-#include <algorithm>
 #include <array>
 #include <string_view>
 
 #include "calc/enter_sequence.h"
+#include "calc/hose_table.h"
 #include "calc/press.h"
 #include "calc/sequences.h"
+#include "calc/unit_text.h"
 #include "core/power_keys.h"
 
 namespace vardel {
@@ -17,6 +18,23 @@ namespace {
 std::array<const std::string*, 6> inputsOf(const SavedLine& line) {
   return {&line.nozzlePressure, &line.flow, nullptr, &line.lines, &line.length, &line.floors};
 }
+
+void keyValue(Calculator& calculator, std::string_view text) {
+  const bool negative = text.starts_with('-');
+  if (negative) text.remove_prefix(1);
+  for (const char c : text) {
+    press(calculator, digitKey(c == '.' ? kPointIndex : static_cast<std::int16_t>(c - '0')));
+  }
+  if (negative) press(calculator, Key{KeyKind::PosNeg});
+}
+
+// A panel that shows nothing, for a line recalled on a calculator of its own.
+class UnseenPanel : public Panel {
+ public:
+  void focusEnter() override {}
+  void showMessage(const std::string&, const std::string&) override {}
+  void closeWindow() override {}
+};
 
 }  // namespace
 
@@ -36,27 +54,6 @@ bool isKeyable(std::string_view text) {
   return points <= 1 && digits > 0;
 }
 
-namespace {
-
-void keyValue(Calculator& calculator, std::string_view text) {
-  const bool negative = text.starts_with('-');
-  if (negative) text.remove_prefix(1);
-  for (const char c : text) {
-    press(calculator, digitKey(c == '.' ? kPointIndex : static_cast<std::int16_t>(c - '0')));
-  }
-  if (negative) press(calculator, Key{KeyKind::PosNeg});
-}
-
-// A panel that shows nothing, for recalling a line to check it.
-class UnseenPanel : public Panel {
- public:
-  void focusEnter() override {}
-  void showMessage(const std::string&, const std::string&) override {}
-  void closeWindow() override {}
-};
-
-}  // namespace
-
 void recallLine(Calculator& calculator, const SavedLine& line) {
   if (line.metric == isEnglish(calculator.state)) press(calculator, Key{KeyKind::EnglishMetric});
   press(calculator, Key{KeyKind::EnginePressure});
@@ -71,22 +68,26 @@ void recallLine(Calculator& calculator, const SavedLine& line) {
   }
 }
 
+CalculatorState recalledOnItsOwn(const SavedLine& line, const DepartmentValues* department) {
+  UnseenPanel panel;
+  Calculator calculator(panel);
+  Form_Load(calculator);
+  calculator.state.department = department;
+  recallLine(calculator, line);
+  return calculator.state;
+}
+
 std::string checkLine(const SavedLine& line, const DepartmentValues& values) {
   const std::string named = "The line " + line.name + " ";
-  if (line.hose < 0 || static_cast<std::size_t>(line.hose) >= kHoses.size()) {
-    return named + "names no hose key.";
-  }
+  if (!isHoseRow(line.hose)) return named + "names no hose key.";
   for (const std::string* value : inputsOf(line)) {
     if (value != nullptr && !isKeyable(*value)) {
       return named + "holds \"" + *value + "\", which is not a number as the keypad keys it.";
     }
   }
-  UnseenPanel panel;
-  Calculator calculator(panel);
-  Form_Load(calculator);
-  if (values.inForce) calculator.state.department = &values;
-  recallLine(calculator, line);
-  if (calculator.display() == kErrorText) return named + "ends in ERROR when it is recalled.";
+  if (recalledOnItsOwn(line, values.inForce ? &values : nullptr).text1 == kErrorText) {
+    return named + "ends in ERROR when it is recalled.";
+  }
   return {};
 }
 
@@ -101,6 +102,14 @@ std::optional<SavedLine> lineOfResult(const CalculatorState& state, const std::s
                    .lines = in[3],
                    .length = in[4],
                    .floors = in[5]};
+}
+
+std::string describeLine(const SavedLine& line) {
+  const UnitNames& u = unitNames(line.metric);
+  return line.nozzlePressure + " " + std::string(u.pressure) + " at the nozzle, " + line.flow +
+         " " + std::string(u.flow) + " through " + line.lines +
+         (line.lines == "1" ? " line of " : " lines of ") + line.length + " " +
+         std::string(u.length) + " of " + hoseName(line.hose) + " hose, " + line.floors + " floors";
 }
 
 }  // namespace vardel

@@ -1,22 +1,14 @@
-#include "calc/pump_chart.h"
+#include "department/pump_chart.h"
 
 #include "calc/figures.h"
-#include "calc/saved_lines.h"
+#include "calc/hose_table.h"
 #include "calc/unit_text.h"
 #include "core/app_info.h"
 #include "core/number_text.h"
-#include "core/power_keys.h"
+#include "department/saved_lines.h"
 
 namespace vardel {
 namespace {
-
-// A panel that shows nothing: each cell is keyed on a calculator of its own.
-class UnseenPanel : public Panel {
- public:
-  void focusEnter() override {}
-  void showMessage(const std::string&, const std::string&) override {}
-  void closeWindow() override {}
-};
 
 std::vector<std::string> steps(int first, int last, int step) {
   std::vector<std::string> values;
@@ -29,16 +21,13 @@ std::string source(const Figure& figure, const DepartmentValues* department) {
                                                     : "published";
 }
 
-// The engine pressure of one cell, keyed as a saved line is recalled.
+// The engine pressure of one cell, keyed as a saved line is recalled, on a
+// calculator of its own.
 PumpChartCell keyCell(const PumpChartLay& lay, const std::string& flow, const std::string& length,
                       const DepartmentValues* department, bool* departmentUsed) {
-  UnseenPanel panel;
-  Calculator calculator(panel);
-  Form_Load(calculator);
-  calculator.state.department = department;
-  recallLine(calculator, {lay.name, lay.metric, lay.nozzlePressure, flow, lay.hose, lay.lines,
-                          length, lay.floors});
-  const CalculatorState& s = calculator.state;
+  const CalculatorState s = recalledOnItsOwn(
+      {lay.name, lay.metric, lay.nozzlePressure, flow, lay.hose, lay.lines, length, lay.floors},
+      department);
   if (s.text1 == kErrorText) return {std::string(kErrorText), false};
   *departmentUsed = *departmentUsed || s.working.departmentUsed;
   const std::string_view word = unit_words::kPressure.in(s);
@@ -76,9 +65,7 @@ std::string checkLay(const PumpChartLay& lay) {
   for (const std::string* value : {&lay.nozzlePressure, &lay.lines, &lay.floors}) {
     if (!isKeyable(*value)) return "\"" + *value + "\" is not a number as the keypad keys it.";
   }
-  if (lay.hose < 0 || static_cast<std::size_t>(lay.hose) >= kHoses.size()) {
-    return "The chart's lay names no hose key.";
-  }
+  if (!isHoseRow(lay.hose)) return "The chart's lay names no hose key.";
   return {};
 }
 
@@ -90,7 +77,8 @@ PumpChart pumpChart(const PumpChartLay& lay, const DepartmentValues* department,
                     std::string_view date) {
   PumpChart chart;
   chart.lay = lay;
-  chart.unit = lay.metric ? "kPa" : "psi";
+  const UnitNames& u = unitNames(lay.metric);
+  chart.unit = u.pressure;
   for (const std::string& length : lay.lengths) {
     for (const std::string& flow : lay.flows) {
       chart.cells.push_back(keyCell(lay, flow, length, department, &chart.departmentUsed));
@@ -105,8 +93,7 @@ PumpChart pumpChart(const PumpChartLay& lay, const DepartmentValues* department,
   const Figure floor = perFloor(figures);
   const std::string& unit = chart.unit;
   chart.heading.push_back(
-      "Pump chart: engine pressure in " + unit +
-      (lay.metric ? ", metric units" : ", English units") +
+      "Pump chart: engine pressure in " + unit + ", " + std::string(u.system) +
       (department != nullptr ? "; department values, " + department->name : ""));
   chart.heading.push_back(
       (lay.name.empty() ? std::string("Lay") : "Lay " + lay.name) + ": nozzle pressure " +
@@ -114,8 +101,8 @@ PumpChart pumpChart(const PumpChartLay& lay, const DepartmentValues* department,
       formatPlain(coefficient.value) + ", " + source(coefficient, department) + "); " + lay.lines +
       (lay.lines == "1" ? " line; " : " lines; ") + lay.floors + " floors (" +
       formatPlain(floor.value) + " " + unit + " per floor, " + source(floor, department) + ")");
-  chart.heading.push_back(std::string("Rows: length in ") + (lay.metric ? "m" : "ft") +
-                          "; columns: flow in " + (lay.metric ? "L/min" : "gpm"));
+  chart.heading.push_back("Rows: length in " + std::string(u.length) + "; columns: flow in " +
+                          std::string(u.flow));
   if (const std::optional<double> limit = pumpLimit(figures)) {
     chart.heading.push_back("* above the pump pressure limit of " + formatPlain(*limit) + " " +
                             unit + " (department value, " + department->name + ")");
@@ -128,10 +115,15 @@ PumpChart pumpChart(const PumpChartLay& lay, const DepartmentValues* department,
   return chart;
 }
 
+std::string cornerText(bool metric) {
+  const UnitNames& u = unitNames(metric);
+  return std::string(u.length) + " \\ " + std::string(u.flow);
+}
+
 std::string tabSeparated(const PumpChart& chart) {
   std::string text;
   for (const std::string& line : chart.heading) text += line + "\n";
-  text += chart.lay.metric ? "m \\ L/min" : "ft \\ gpm";
+  text += cornerText(chart.lay.metric);
   for (const std::string& flow : chart.lay.flows) text += "\t" + flow;
   text += "\n";
   for (std::size_t row = 0; row < chart.lay.lengths.size(); ++row) {

@@ -2,7 +2,7 @@
 // import shows its changes before it changes anything, and every damaged,
 // foreign, newer or hostile file is refused with a reason while the values
 // kept stay as they were.
-#include "calc/department_file.h"
+#include "department/department_file.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,7 @@
 #include <sstream>
 #include <string>
 
-#include "calc/department_store.h"
+#include "department/department_store.h"
 #include "support/memory_storage.h"
 
 namespace vardel {

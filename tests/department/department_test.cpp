@@ -1,14 +1,15 @@
 // A department's own figures: worked out from a flow test, used by exactly
 // the key they belong to, marked on every result they go into, and saved
 // lines that recall exactly what keying them gives.
-#include "calc/department.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <string>
 
-#include "calc/saved_lines.h"
+#include "department/flow_test.h"
+#include "department/rules.h"
+#include "department/saved_lines.h"
+#include "panel/result_mark.h"
 #include "support/design_hoses.h"
 #include "support/key_script.h"
 
@@ -83,9 +84,9 @@ TEST(DepartmentValues, EveryResultTheyGoIntoIsMarked) {
   EXPECT_EQ(session.run("EP 100 ENTER 150 ENTER H1.75 ENTER ENTER 200 ENTER 3 ENTER"), "PSI 160");
   EXPECT_TRUE(session.state().working.departmentUsed);  // 100 + 45 + 15
   EXPECT_TRUE(session.state().working.overLimit);
-  EXPECT_EQ(resultMark(session.state()).shown, "DEPT OVER LIMIT");
+  EXPECT_EQ(panel::resultMark(session.state()).shown, "DEPT OVER LIMIT");
   session.run("5");  // the mark goes with the result
-  EXPECT_EQ(resultMark(session.state()).shown, "");
+  EXPECT_EQ(panel::resultMark(session.state()).shown, "");
   EXPECT_EQ(session.run("FL 150 ENTER H2.5 ENTER ENTER 200 ENTER"), "PSI 9");
   EXPECT_FALSE(session.state().working.departmentUsed);  // the 2 1/2" figure is published
   EXPECT_FALSE(session.state().working.overLimit);       // a friction loss is no pump pressure

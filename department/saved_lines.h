@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "calc/department.h"
+#include "calc/department_values.h"
 #include "core/calculator.h"
 
 // Named engine-pressure lines: recalled by keying their values, saved from
@@ -18,6 +18,10 @@ namespace vardel {
 // exactly what keying those values shows, and F2 walks them.
 void recallLine(Calculator& calculator, const SavedLine& line);
 
+// The state a line leaves when it is recalled on a calculator of its own,
+// started afresh, with `department` in force (none: the published figures).
+CalculatorState recalledOnItsOwn(const SavedLine& line, const DepartmentValues* department);
+
 // Whether a value is a number as the keypad keys it: an optional "-" (the
 // sign key after the digits), then digits with at most one point.
 bool isKeyable(std::string_view text);
@@ -30,5 +34,9 @@ std::string checkLine(const SavedLine& line, const DepartmentValues& values);
 // values and the unit system that the result used; nothing when the display
 // shows no engine-pressure result.
 std::optional<SavedLine> lineOfResult(const CalculatorState& state, const std::string& name);
+
+// A line in words, without its name: "100 psi at the nozzle, 150 gpm through
+// 1 line of 200 ft of 1 3/4" hose, 0 floors".
+std::string describeLine(const SavedLine& line);
 
 }  // namespace vardel

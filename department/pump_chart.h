@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "calc/department.h"
+#include "calc/department_values.h"
 
 // A pump chart: the engine pressures of one lay over lists of flows and
 // lengths, each cell the calculator's own result for exactly those keys.
@@ -55,6 +55,9 @@ struct PumpChart {
 // figures); `date` and the program's version stand in its heading.
 PumpChart pumpChart(const PumpChartLay& lay, const DepartmentValues* department,
                     std::string_view date);
+
+// What the chart's corner cell says: lengths down, flows across ("ft \\ gpm").
+std::string cornerText(bool metric);
 
 // The chart as tab-separated text for a spreadsheet: the heading, then the
 // lengths down the first column and the flows along the first row; a cell

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "calc/department.h"
+#include "calc/department_values.h"
 #include "core/calculator.h"
 
 namespace vardel {
