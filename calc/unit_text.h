@@ -43,13 +43,27 @@ inline constexpr UnitText kPressure{"PSI ", "kPa "};
 // The names of one unit system's units, as the engine's texts (the working,
 // the pump chart, the department's messages and boxes) write them.
 struct UnitNames {
-  std::string_view system;  // "English units"
-  std::string_view choice;  // the system as a list offers it: "English", "Metric"
+  std::string_view system;     // "English units"
+  std::string_view adjective;  // "English", "metric"
+  std::string_view choice;     // the system as a list offers it: "English", "Metric"
   std::string_view pressure, flow, length, diameter, force;
 };
-inline constexpr UnitNames kEnglishNames{
-    "English units", "English", "psi", "gpm", "ft", "in", "lb"};
-inline constexpr UnitNames kMetricNames{"metric units", "Metric", "kPa", "L/min", "m", "mm", "N"};
+inline constexpr UnitNames kEnglishNames{.system = "English units",
+                                         .adjective = "English",
+                                         .choice = "English",
+                                         .pressure = "psi",
+                                         .flow = "gpm",
+                                         .length = "ft",
+                                         .diameter = "in",
+                                         .force = "lb"};
+inline constexpr UnitNames kMetricNames{.system = "metric units",
+                                        .adjective = "metric",
+                                        .choice = "Metric",
+                                        .pressure = "kPa",
+                                        .flow = "L/min",
+                                        .length = "m",
+                                        .diameter = "mm",
+                                        .force = "N"};
 constexpr const UnitNames& unitNames(bool metric) { return metric ? kMetricNames : kEnglishNames; }
 
 // What a guided calculation shows when it gives up.

@@ -82,6 +82,13 @@ std::string DepartmentStore::change(const std::function<std::string(DepartmentVa
   return {};
 }
 
+std::string DepartmentStore::change(Calculator& calculator,
+                                    const std::function<std::string(DepartmentValues&)>& edit) {
+  std::string problem = change(edit);
+  applyTo(calculator);
+  return problem;
+}
+
 DepartmentStore::Preview DepartmentStore::previewImport(const std::string& text) const {
   department_file::Read read = department_file::read(text);
   if (!read.values) return {std::nullopt, {}, read.problem};

@@ -59,6 +59,10 @@ class DepartmentStore {
   // empty text; the result is checked whole and written. Returns why the
   // change was refused, or an empty text.
   std::string change(const std::function<std::string(DepartmentValues&)>& edit);
+  // The same, and then the calculator pointed at the figures in force,
+  // whether or not the change was taken: the store read the file again.
+  std::string change(Calculator& calculator,
+                     const std::function<std::string(DepartmentValues&)>& edit);
 
   // An import: what taking the file's values would change, or why the file
   // is refused. Nothing changes until `takeImport`.

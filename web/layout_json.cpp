@@ -15,12 +15,14 @@
 #include "core/power_keys.h"
 #include "panel/about_box.h"
 #include "panel/colours.h"
-#include "panel/department_boxes.h"
+#include "panel/desks.h"
+#include "panel/file_choice.h"
 #include "panel/main_window.h"
 #include "panel/menus.h"
 #include "panel/message_box.h"
 #include "panel/spoken_names.h"
-#include "panel/working_boxes.h"
+#include "panel/working_box.h"
+#include "web/page_contract.h"
 
 namespace {
 
@@ -130,16 +132,50 @@ std::string line(const TwipsLine& l) {
 
 std::string boolean(bool value) { return value ? "true" : "false"; }
 
+// A file a command asks the page for: what its input accepts, the name and
+// type of a file saved, and how much of a chosen file to read.
+std::string file(const FileChoice& f) {
+  return "{\"accept\":" + quoted(std::string(f.pattern.substr(1)) + "," + std::string(f.type)) +
+         ",\"name\":" + quoted(f.name) + ",\"type\":" + quoted(f.type) +
+         ",\"readAtMost\":" + std::to_string(f.readAtMost) + "}";
+}
+
 std::string menu(const Menu& m) {
   std::string out =
       "{\"name\":" + quoted(m.name) + ",\"caption\":" + quoted(m.caption) + ",\"items\":[";
   for (std::size_t i = 0; i < m.items.size(); ++i) {
+    const MenuItem& item = m.items[i];
     if (i > 0) out += ",";
-    out += "{\"name\":" + quoted(m.items[i].name) + ",\"caption\":" + quoted(m.items[i].caption);
-    if (m.items[i].checkable) out += ",\"checkable\":true";
+    out += "{\"name\":" + quoted(item.name) + ",\"caption\":" + quoted(item.caption) +
+           ",\"command\":" + std::to_string(static_cast<int>(item.command));
+    if (item.checkable) out += ",\"checkable\":true";
+    if (!item.shortcut.empty()) out += ",\"shortcut\":" + quoted(item.shortcut);
+    if (const FileChoice* choice = fileOf(item.command)) out += ",\"file\":" + file(*choice);
     out += "}";
   }
   return out + "]}";
+}
+
+// What the engine and the page agree on (web/page_contract.h).
+std::string pageContract() {
+  namespace c = web::contract;
+  const auto ask = [](panel::Ask a) { return std::to_string(c::askCode(a)); };
+  return "{\"draw\":{\"displayShown\":" + std::to_string(c::kDisplayShown) +
+         ",\"functionKeysEnabled\":" + std::to_string(c::kFunctionKeysEnabled) +
+         ",\"enterIsDefault\":" + std::to_string(c::kEnterIsDefault) +
+         ",\"focusEnter\":" + std::to_string(c::kFocusEnter) +
+         ",\"close\":" + std::to_string(c::kClose) + "}" +
+         ",\"separators\":{\"record\":" + quoted(std::string(1, c::kRecord)) +
+         ",\"unit\":" + quoted(std::string(1, c::kUnit)) +
+         ",\"group\":" + quoted(std::string(1, c::kGroup)) + "}" +
+         ",\"states\":{\"bitsPerCommand\":" + std::to_string(c::kBitsPerCommand) +
+         ",\"enabled\":" + std::to_string(c::kEnabledBit) +
+         ",\"checked\":" + std::to_string(c::kCheckedBit) + "}" +
+         ",\"asks\":{\"nothing\":" + ask(panel::Ask::Nothing) +
+         ",\"about\":" + ask(panel::Ask::About) + ",\"openFile\":" + ask(panel::Ask::OpenFile) +
+         ",\"saveFile\":" + ask(panel::Ask::SaveFile) + "}" +
+         ",\"storageKey\":" + quoted(c::kStorageKey) +
+         ",\"fingerPixels\":" + std::to_string(c::kFingerPixels) + "}";
 }
 
 std::string_view outputName(Output output) {
@@ -211,10 +247,11 @@ std::string controls(std::span<const Control> rows) {
 }
 
 std::string box(const Dialog& d) {
-  return "{\"name\":" + quoted(d.name) + ",\"title\":" + quoted(d.title) +
-         ",\"width\":" + std::to_string(d.widthTwips) +
-         ",\"height\":" + std::to_string(d.heightTwips) + ",\"controls\":" + controls(d.controls) +
-         "}";
+  std::string out = "{\"name\":" + quoted(d.name) + ",\"title\":" + quoted(d.title) +
+                    ",\"width\":" + std::to_string(d.widthTwips) +
+                    ",\"height\":" + std::to_string(d.heightTwips);
+  if (!d.family.empty()) out += ",\"family\":" + quoted(d.family);
+  return out + ",\"controls\":" + controls(d.controls) + "}";
 }
 
 }  // namespace
@@ -247,14 +284,16 @@ int main() {
   out += ",\n\"messageBox\":{\"name\":" + quoted(kMessageBoxName) +
          ",\"ok\":" + quoted(kMessageBoxOK) + "}";
   out += ",\n\"about\":" + box(about);
-  // The Department menu, its boxes and the mark beside a result.
+  // The Department menu, every menu's boxes and the mark beside a result,
+  // and the characters the engine's texts need beyond the captions'.
   out += ",\n\"departmentMenu\":" + menu(departmentMenu());
-  out += ",\n\"boxes\":[" + box(valuesBox()) + ",\n" + box(linesBox()) + ",\n" + box(importBox()) +
-         "]";
-  // The working of a result and the pump chart, and the characters their
-  // texts need beyond the captions'.
-  out += ",\n\"workingBoxes\":[" + box(workingBox()) + ",\n" + box(chartBox()) + "]";
+  std::string boxes;
+  for (const Dialog* design : Desks::designs()) {
+    boxes += (boxes.empty() ? "" : ",\n") + box(*design);
+  }
+  out += ",\n\"boxes\":[" + boxes + "]";
   out += ",\n\"workingSymbols\":" + quoted(kWorkingSymbols);
+  out += ",\n\"page\":" + pageContract();
   out += ",\n\"mark\":" + control(markControl(), panelControls().size());
   out += ",\n\"controls\":" + controls(panelControls()) + "\n}\n";
   std::fwrite(out.data(), 1, out.size(), stdout);

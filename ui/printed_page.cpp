@@ -1,4 +1,4 @@
-#include "ui/chart_page.h"
+#include "ui/printed_page.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -28,7 +28,7 @@ QPageSize pageSizeOf(panel::Paper paper) {
   return QPageSize(paper == panel::Paper::Letter ? QPageSize::Letter : QPageSize::A4);
 }
 
-void paintChart(QPainter& painter, const QSizeF& size, const PumpChart& chart) {
+void paintPage(QPainter& painter, const QSizeF& size, const panel::PrintedPage& page) {
   // Lengths in points, drawn in the device's pixels; fonts take their
   // points from the device themselves.
   const double k = painter.device()->logicalDpiY() / 72.0;
@@ -38,9 +38,9 @@ void paintChart(QPainter& painter, const QSizeF& size, const PumpChart& chart) {
   const double width = size.width();
   double y = 0;
   // The heading: its first line as the title, the others wrapped to the width.
-  for (std::size_t i = 0; i < chart.heading.size(); ++i) {
+  for (std::size_t i = 0; i < page.heading.size(); ++i) {
     painter.setFont(pageFont(i == 0 ? 12 : 9));
-    const QString line = QString::fromStdString(chart.heading[i]);
+    const QString line = QString::fromStdString(page.heading[i]);
     const QRectF box = painter.boundingRect(rect(0, y, width, size.height()),
                                             Qt::TextWordWrap | Qt::AlignLeft, line);
     painter.drawText(box, Qt::TextWordWrap | Qt::AlignLeft, line);
@@ -50,39 +50,32 @@ void paintChart(QPainter& painter, const QSizeF& size, const PumpChart& chart) {
 
   // The grid fills what is left, its cells no larger than a reader at the
   // pump panel needs.
-  const std::size_t columns = chart.lay.flows.size() + 1;
-  const std::size_t rows = chart.lay.lengths.size() + 1;
+  const std::size_t columns = std::max<std::size_t>(page.columns, 1);
+  const std::size_t rows = page.cells.size() / columns;
   const double cellWidth = std::min(64.0, width / static_cast<double>(columns));
-  const double cellHeight =
-      std::min(34.0, std::max(0.0, size.height() - y) / static_cast<double>(rows));
+  const double cellHeight = std::min(
+      34.0, std::max(0.0, size.height() - y) / static_cast<double>(std::max<std::size_t>(rows, 1)));
   const double points = std::max(1.0, std::min({16.0, cellHeight * 0.55, cellWidth / 3.4}));
   painter.setFont(pageFont(points));
   const QColor heading(0xE8, 0xE8, 0xE8);
   const QColor marked = QColor::fromRgb(panel::colours::kLightYellow);
   painter.setPen(QPen(Qt::black, 0.5 * k));
-  const auto cell = [&](std::size_t row, std::size_t column, const std::string& text,
-                        const QColor* fill) {
+  for (std::size_t at = 0; at < rows * columns; ++at) {
+    const std::size_t row = at / columns, column = at % columns;
+    const bool isMarked = std::find(page.marked.begin(), page.marked.end(), static_cast<int>(at)) !=
+                          page.marked.end();
+    const QColor* fill = row == 0 || column == 0 ? &heading : isMarked ? &marked : nullptr;
     const QRectF box = rect(static_cast<double>(column) * cellWidth,
                             y + static_cast<double>(row) * cellHeight, cellWidth, cellHeight);
     if (fill != nullptr) painter.fillRect(box, *fill);
     painter.drawRect(box);
     painter.drawText(box.adjusted(2 * k, 0, -3 * k, 0),
                      Qt::AlignVCenter | (column == 0 ? Qt::AlignLeft : Qt::AlignRight),
-                     QString::fromStdString(text));
-  };
-  cell(0, 0, chart.lay.metric ? "m \\ L/min" : "ft \\ gpm", &heading);
-  for (std::size_t c = 1; c < columns; ++c) cell(0, c, chart.lay.flows[c - 1], &heading);
-  for (std::size_t r = 1; r < rows; ++r) {
-    cell(r, 0, chart.lay.lengths[r - 1], &heading);
-    for (std::size_t c = 1; c < columns; ++c) {
-      const PumpChartCell& value = chart.cells[(r - 1) * (columns - 1) + (c - 1)];
-      cell(r, c, value.overLimit ? value.text + " *" : value.text,
-           value.overLimit ? &marked : nullptr);
-    }
+                     QString::fromStdString(page.cells[at]));
   }
 }
 
-std::string writeChartPdf(const PumpChart& chart, panel::Paper paper, const QString& path) {
+std::string writePagePdf(const panel::PrintedPage& page, const QString& path) {
   // Written beside the old file and renamed over it: a failure leaves the old one whole.
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly)) {
@@ -90,22 +83,22 @@ std::string writeChartPdf(const PumpChart& chart, panel::Paper paper, const QStr
   }
   {
     QPdfWriter writer(&file);
-    writer.setPageSize(pageSizeOf(paper));
+    writer.setPageSize(pageSizeOf(page.paper));
     writer.setPageMargins(QMarginsF(kMargin, kMargin, kMargin, kMargin), QPageLayout::Point);
-    writer.setTitle(QString::fromStdString(chart.heading.front()));
+    writer.setTitle(QString::fromStdString(page.heading.front()));
     writer.setCreator(qs(app_info::kTitle) + ' ' + qs(app_info::kVersion));
     QPainter painter(&writer);
-    paintChart(painter, writer.pageLayout().paintRectPoints().size(), chart);
+    paintPage(painter, writer.pageLayout().paintRectPoints().size(), page);
   }
   if (!file.commit()) return "The file could not be written: " + file.errorString().toStdString();
   return {};
 }
 
-void printChart(QPrinter& printer, const PumpChart& chart) {
-  printer.setDocName(QString::fromStdString(chart.heading.front()));
+void printPage(QPrinter& printer, const panel::PrintedPage& page) {
+  printer.setDocName(QString::fromStdString(page.heading.front()));
   QPainter painter(&printer);
   if (!painter.isActive()) return;
-  paintChart(painter, printer.pageLayout().paintRectPoints().size(), chart);
+  paintPage(painter, printer.pageLayout().paintRectPoints().size(), page);
 }
 
 }  // namespace vardel::ui
