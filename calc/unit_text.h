@@ -48,22 +48,10 @@ struct UnitNames {
   std::string_view choice;     // the system as a list offers it: "English", "Metric"
   std::string_view pressure, flow, length, diameter, force;
 };
-inline constexpr UnitNames kEnglishNames{.system = "English units",
-                                         .adjective = "English",
-                                         .choice = "English",
-                                         .pressure = "psi",
-                                         .flow = "gpm",
-                                         .length = "ft",
-                                         .diameter = "in",
-                                         .force = "lb"};
-inline constexpr UnitNames kMetricNames{.system = "metric units",
-                                        .adjective = "metric",
-                                        .choice = "Metric",
-                                        .pressure = "kPa",
-                                        .flow = "L/min",
-                                        .length = "m",
-                                        .diameter = "mm",
-                                        .force = "N"};
+inline constexpr UnitNames kEnglishNames{"English units", "English", "English", "psi",
+                                         "gpm",           "ft",      "in",      "lb"};
+inline constexpr UnitNames kMetricNames{"metric units", "metric", "Metric", "kPa",
+                                        "L/min",        "m",      "mm",     "N"};
 constexpr const UnitNames& unitNames(bool metric) { return metric ? kMetricNames : kEnglishNames; }
 
 // What a guided calculation shows when it gives up.

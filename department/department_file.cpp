@@ -6,6 +6,7 @@
 #include <nlohmann/json.hpp>
 
 #include "calc/hose_table.h"
+#include "calc/unit_text.h"
 #include "core/number_text.h"
 #include "department/file_fields.h"
 #include "department/rules.h"
@@ -33,20 +34,20 @@ std::string placeOf(const HoseEntry& entry) {
 }
 
 constexpr std::array<Field<HoseEntry>, 3> kHoseFields = {{
-    hose<&HoseEntry::row>("hose", "a hose"),
-    number<&HoseEntry::english>("english", "the English coefficient"),
-    number<&HoseEntry::metric>("metric", "the metric coefficient"),
+    field<&HoseEntry::row, &Reader::hose, &hoseJson>("hose", "a hose"),
+    field<&HoseEntry::english, &Reader::number>("english", "the English coefficient"),
+    field<&HoseEntry::metric, &Reader::number>("metric", "the metric coefficient"),
 }};
 
 constexpr std::array<Field<SavedLine>, 8> kLineFields = {{
-    text<&SavedLine::name>("name", "a line's name"),
-    units<&SavedLine::metric>("units", "the units"),
-    text<&SavedLine::nozzlePressure>("nozzlePressure", "the nozzle pressure"),
-    text<&SavedLine::flow>("flow", "the flow"),
-    hose<&SavedLine::hose>("hose", "the hose"),
-    text<&SavedLine::lines>("lines", "the lines"),
-    text<&SavedLine::length>("length", "the length"),
-    text<&SavedLine::floors>("floors", "the floors"),
+    field<&SavedLine::name, &Reader::text>("name", "a line's name"),
+    field<&SavedLine::metric, &Reader::units, &unitsJson>("units", "the units"),
+    field<&SavedLine::nozzlePressure, &Reader::text>("nozzlePressure", "the nozzle pressure"),
+    field<&SavedLine::flow, &Reader::text>("flow", "the flow"),
+    field<&SavedLine::hose, &Reader::hose, &hoseJson>("hose", "the hose"),
+    field<&SavedLine::lines, &Reader::text>("lines", "the lines"),
+    field<&SavedLine::length, &Reader::text>("length", "the length"),
+    field<&SavedLine::floors, &Reader::text>("floors", "the floors"),
 }};
 
 void readFormat(Reader& r, const Json& value, DepartmentValues&, const std::string& what) {
@@ -110,20 +111,25 @@ constexpr std::array<Field<DepartmentValues>, 8> kFileFields = {{
     {"format", "the format", readFormat,
      [](const DepartmentValues&) { return Json(std::string(kFormat)); }},
     {"version", "the version", readVersion, [](const DepartmentValues&) { return Json(kVersion); }},
-    text<&DepartmentValues::name>("name", "the department's name"),
-    flag<&DepartmentValues::inForce>("inForce", "inForce"),
+    field<&DepartmentValues::name, &Reader::text>("name", "the department's name"),
+    field<&DepartmentValues::inForce, &Reader::flag>("inForce", "inForce"),
     {"hoses", "the hoses", readHoses, writeHoses},
-    pair<&DepartmentValues::perFloor>("perFloor", "the elevation per floor"),
-    pair<&DepartmentValues::pumpLimit>("pumpLimit", "the pump pressure limit"),
+    field<&DepartmentValues::perFloor, &Reader::pair, &pairJson>("perFloor",
+                                                                 "the elevation per floor"),
+    field<&DepartmentValues::pumpLimit, &Reader::pair, &pairJson>("pumpLimit",
+                                                                  "the pump pressure limit"),
     {"lines", "the saved lines", readLines, writeLines},
 }};
 
-std::string figureText(const UnitPair& pair, const char* english, const char* metric) {
+// A figure of both systems in words: "5 psi / 35 kPa", a coefficient
+// without units, "published" where none is set.
+std::string figureText(const UnitPair& pair, bool pressure) {
   if (!pair.isSet()) return "published";
-  const auto one = [](std::optional<double> v, const char* unit) {
-    return v ? formatPlain(*v) + " " + unit : std::string("published");
+  const auto one = [pressure](std::optional<double> v, bool metric) {
+    if (!v) return std::string("published");
+    return formatPlain(*v) + " " + (pressure ? std::string(unitNames(metric).pressure) : "");
   };
-  return one(pair.english, english) + " / " + one(pair.metric, metric);
+  return one(pair.english, false) + " / " + one(pair.metric, true);
 }
 
 std::string lineText(const SavedLine& line) { return line.name + ": " + describeLine(line); }
@@ -170,16 +176,16 @@ std::vector<std::string> changes(const DepartmentValues& current,
   for (std::size_t row = 0; row < current.hoses.size(); ++row) {
     if (current.hoses[row] == incoming.hoses[row]) continue;
     const auto name = hoseName(static_cast<std::int16_t>(row));
-    out.push_back(name + " hose: " + figureText(current.hoses[row], "", "") + " becomes " +
-                  figureText(incoming.hoses[row], "", ""));
+    out.push_back(name + " hose: " + figureText(current.hoses[row], false) + " becomes " +
+                  figureText(incoming.hoses[row], false));
   }
   if (current.perFloor != incoming.perFloor) {
-    out.push_back("Elevation per floor: " + figureText(current.perFloor, "psi", "kPa") +
-                  " becomes " + figureText(incoming.perFloor, "psi", "kPa"));
+    out.push_back("Elevation per floor: " + figureText(current.perFloor, true) + " becomes " +
+                  figureText(incoming.perFloor, true));
   }
   if (current.pumpLimit != incoming.pumpLimit) {
-    out.push_back("Pump pressure limit: " + figureText(current.pumpLimit, "psi", "kPa") +
-                  " becomes " + figureText(incoming.pumpLimit, "psi", "kPa"));
+    out.push_back("Pump pressure limit: " + figureText(current.pumpLimit, true) + " becomes " +
+                  figureText(incoming.pumpLimit, true));
   }
   for (const SavedLine& line : current.lines) {
     const auto same = std::find_if(incoming.lines.begin(), incoming.lines.end(),

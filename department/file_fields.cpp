@@ -76,10 +76,10 @@ bool Reader::fail(std::string what) {
   return false;
 }
 
-bool readUnits(Reader& r, const Json& value, const std::string& what) {
-  const std::string units = r.text(value, what);
-  if (r.problem.empty() && units != kEnglish && units != kMetric) {
-    r.fail(what + " are neither \"english\" nor \"metric\"");
+bool Reader::units(const Json& value, std::string_view what) {
+  const std::string units = text(value, what);
+  if (problem.empty() && units != kEnglish && units != kMetric) {
+    fail(std::string(what) + " are neither \"english\" nor \"metric\"");
   }
   return units == kMetric;
 }

@@ -52,6 +52,8 @@ class Reader {
   std::int16_t hose(const Json& value, std::string_view what);
   // A figure in both unit systems, or null where none is set.
   UnitPair pair(const Json& value, std::string_view what);
+  // The unit system a line was keyed in, "english" or "metric": true for metric.
+  bool units(const Json& value, std::string_view what);
   bool fail(std::string what);
 
   // An object whose fields are exactly `names`.
@@ -98,75 +100,35 @@ Json writeRecord(const std::array<Field<Record>, N>& fields, const Record& recor
   return out;
 }
 
-// The record a member pointer belongs to.
+// The record a member pointer belongs to, and the member's type.
 template <typename Member, typename Record>
 Record recordOf(Member Record::*);
 template <auto member>
 using RecordOf = decltype(recordOf(member));
-
-// Rows of the tables, by the kind of the member they fill.
-
+template <typename Member, typename Record>
+Member memberOf(Member Record::*);
 template <auto member>
-constexpr Field<RecordOf<member>> text(std::string_view name, std::string_view what) {
-  using R = RecordOf<member>;
-  return {
-      name, what,
-      [](Reader& r, const Json& v, R& out, const std::string& w) { out.*member = r.text(v, w); },
-      [](const R& in) { return Json(in.*member); }};
-}
+using MemberOf = decltype(memberOf(member));
 
-template <auto member>
-constexpr Field<RecordOf<member>> number(std::string_view name, std::string_view what) {
-  using R = RecordOf<member>;
-  return {
-      name, what,
-      [](Reader& r, const Json& v, R& out, const std::string& w) { out.*member = r.number(v, w); },
-      [](const R& in) { return Json(in.*member); }};
+// How a value is written: as it is, a hose key by its size text, a pair as
+// an object or null, a unit system by its name.
+template <typename Value>
+Json plainJson(const Value& value) {
+  return Json(value);
 }
-
-template <auto member>
-constexpr Field<RecordOf<member>> flag(std::string_view name, std::string_view what) {
-  using R = RecordOf<member>;
-  return {
-      name, what,
-      [](Reader& r, const Json& v, R& out, const std::string& w) { out.*member = r.flag(v, w); },
-      [](const R& in) { return Json(in.*member); }};
-}
-
 Json hoseJson(std::int16_t row);
-
-template <auto member>
-constexpr Field<RecordOf<member>> hose(std::string_view name, std::string_view what) {
-  using R = RecordOf<member>;
-  return {
-      name, what,
-      [](Reader& r, const Json& v, R& out, const std::string& w) { out.*member = r.hose(v, w); },
-      [](const R& in) { return hoseJson(in.*member); }};
-}
-
 Json pairJson(const UnitPair& pair);
-
-template <auto member>
-constexpr Field<RecordOf<member>> pair(std::string_view name, std::string_view what) {
-  using R = RecordOf<member>;
-  return {
-      name, what,
-      [](Reader& r, const Json& v, R& out, const std::string& w) { out.*member = r.pair(v, w); },
-      [](const R& in) { return pairJson(in.*member); }};
-}
-
-// The unit system a line was keyed in: "english" or "metric".
-bool readUnits(Reader& r, const Json& value, const std::string& what);
 Json unitsJson(bool metric);
 
-template <auto member>
-constexpr Field<RecordOf<member>> units(std::string_view name, std::string_view what) {
+// A row of a table: the member it fills, the reader's method that reads it
+// and how it is written.
+template <auto member, auto read, auto write = &plainJson<MemberOf<member>>>
+constexpr Field<RecordOf<member>> field(std::string_view name, std::string_view what) {
   using R = RecordOf<member>;
-  return {name, what,
-          [](Reader& r, const Json& v, R& out, const std::string& w) {
-            out.*member = readUnits(r, v, w);
-          },
-          [](const R& in) { return unitsJson(in.*member); }};
+  return {
+      name, what,
+      [](Reader& r, const Json& v, R& out, const std::string& w) { out.*member = (r.*read)(v, w); },
+      [](const R& in) { return write(in.*member); }};
 }
 
 }  // namespace vardel::department_file
