@@ -16,16 +16,17 @@ Desks::Desks(Calculator& calculator, DepartmentStore* store, Paper paper,
       store_(store),
       working_(calculator),
       chart_(calculator, store, paper, std::move(today)) {
-  all_ = {&working_, &chart_};
   if (store_ != nullptr) {
     all_.push_back(&values_.emplace(*store_, calculator_));
     all_.push_back(&lines_.emplace(*store_, calculator_));
     all_.push_back(&import_.emplace(*store_, calculator_));
   }
+  all_.push_back(&working_);
+  all_.push_back(&chart_);
 }
 
 std::vector<const Dialog*> Desks::designs() {
-  return {&workingBox(), &chartBox(), &valuesBox(), &linesBox(), &importBox()};
+  return {&valuesBox(), &linesBox(), &importBox(), &workingBox(), &chartBox()};
 }
 
 std::string Desks::start() {

@@ -22,38 +22,14 @@
 #include "panel/message_box.h"
 #include "panel/spoken_names.h"
 #include "panel/working_box.h"
+#include "web/json_text.h"
 #include "web/page_contract.h"
 
 namespace {
 
 using namespace vardel;
 using namespace vardel::panel;
-
-std::string quoted(std::string_view text) {
-  std::string out = "\"";
-  for (const char c : text) {
-    switch (c) {
-      case '"':
-        out += "\\\"";
-        break;
-      case '\\':
-        out += "\\\\";
-        break;
-      case '\n':
-        out += "\\n";
-        break;
-      default:
-        if (static_cast<unsigned char>(c) < 0x20) {
-          char escape[8];
-          std::snprintf(escape, sizeof escape, "\\u%04x", c);
-          out += escape;
-        } else {
-          out += c;  // UTF-8 passes through
-        }
-    }
-  }
-  return out + "\"";
-}
+using vardel::web::quoted;
 
 std::string colour(std::uint32_t rgb) {
   char text[8];
@@ -132,14 +108,6 @@ std::string line(const TwipsLine& l) {
 
 std::string boolean(bool value) { return value ? "true" : "false"; }
 
-// A file a command asks the page for: what its input accepts, the name and
-// type of a file saved, and how much of a chosen file to read.
-std::string file(const FileChoice& f) {
-  return "{\"accept\":" + quoted(std::string(f.pattern.substr(1)) + "," + std::string(f.type)) +
-         ",\"name\":" + quoted(f.name) + ",\"type\":" + quoted(f.type) +
-         ",\"readAtMost\":" + std::to_string(f.readAtMost) + "}";
-}
-
 std::string menu(const Menu& m) {
   std::string out =
       "{\"name\":" + quoted(m.name) + ",\"caption\":" + quoted(m.caption) + ",\"items\":[";
@@ -150,32 +118,11 @@ std::string menu(const Menu& m) {
            ",\"command\":" + std::to_string(static_cast<int>(item.command));
     if (item.checkable) out += ",\"checkable\":true";
     if (!item.shortcut.empty()) out += ",\"shortcut\":" + quoted(item.shortcut);
-    if (const FileChoice* choice = fileOf(item.command)) out += ",\"file\":" + file(*choice);
+    if (const FileChoice* choice = fileOf(item.command))
+      out += ",\"file\":" + web::fileJson(*choice);
     out += "}";
   }
   return out + "]}";
-}
-
-// What the engine and the page agree on (web/page_contract.h).
-std::string pageContract() {
-  namespace c = web::contract;
-  const auto ask = [](panel::Ask a) { return std::to_string(c::askCode(a)); };
-  return "{\"draw\":{\"displayShown\":" + std::to_string(c::kDisplayShown) +
-         ",\"functionKeysEnabled\":" + std::to_string(c::kFunctionKeysEnabled) +
-         ",\"enterIsDefault\":" + std::to_string(c::kEnterIsDefault) +
-         ",\"focusEnter\":" + std::to_string(c::kFocusEnter) +
-         ",\"close\":" + std::to_string(c::kClose) + "}" +
-         ",\"separators\":{\"record\":" + quoted(std::string(1, c::kRecord)) +
-         ",\"unit\":" + quoted(std::string(1, c::kUnit)) +
-         ",\"group\":" + quoted(std::string(1, c::kGroup)) + "}" +
-         ",\"states\":{\"bitsPerCommand\":" + std::to_string(c::kBitsPerCommand) +
-         ",\"enabled\":" + std::to_string(c::kEnabledBit) +
-         ",\"checked\":" + std::to_string(c::kCheckedBit) + "}" +
-         ",\"asks\":{\"nothing\":" + ask(panel::Ask::Nothing) +
-         ",\"about\":" + ask(panel::Ask::About) + ",\"openFile\":" + ask(panel::Ask::OpenFile) +
-         ",\"saveFile\":" + ask(panel::Ask::SaveFile) + "}" +
-         ",\"storageKey\":" + quoted(c::kStorageKey) +
-         ",\"fingerPixels\":" + std::to_string(c::kFingerPixels) + "}";
 }
 
 std::string_view outputName(Output output) {
@@ -293,7 +240,7 @@ int main() {
   }
   out += ",\n\"boxes\":[" + boxes + "]";
   out += ",\n\"workingSymbols\":" + quoted(kWorkingSymbols);
-  out += ",\n\"page\":" + pageContract();
+  out += ",\n\"page\":" + web::contract::json();
   out += ",\n\"mark\":" + control(markControl(), panelControls().size());
   out += ",\n\"controls\":" + controls(panelControls()) + "\n}\n";
   std::fwrite(out.data(), 1, out.size(), stdout);

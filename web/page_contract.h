@@ -1,9 +1,11 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 #include "panel/desks.h"
+#include "panel/file_choice.h"
 
 // What the engine and the page agree on: written here once, handed to the
 // page in the layout JSON (web/layout_json.cpp), and read by the page's
@@ -41,4 +43,16 @@ inline constexpr std::string_view kStorageKey = "vardel.department";
 // The smallest a key may be drawn for a finger, in CSS pixels.
 inline constexpr int kFingerPixels = 44;
 
+// All of the above, as the layout JSON's "page" object.
+std::string json();
+
 }  // namespace vardel::web::contract
+
+namespace vardel::web {
+
+// A file a command asks the page for, as the layout JSON gives it with its
+// menu item: for a file to read, what the page's file input accepts and how
+// much of the file is read; for one to write, its name and type.
+std::string fileJson(const panel::FileChoice& choice);
+
+}  // namespace vardel::web

@@ -200,11 +200,9 @@ function renderItem(item) {
   attrs.push(item.checkable ? 'role="menuitemcheckbox" aria-checked="false"' : 'role="menuitem"');
   if (caption.key) attrs.push(`data-access-key="${caption.key}"`);
   if (item.shortcut) attrs.push(`data-shortcut="${escapeHtml(item.shortcut)}"`);
-  if (item.file) {
-    const { accept, name, type, readAtMost } = item.file;
-    attrs.push(`data-accept="${escapeHtml(accept)}" data-file-name="${escapeHtml(name)}"`);
-    attrs.push(`data-file-type="${escapeHtml(type)}" data-read-at-most="${readAtMost}"`);
-  }
+  const file = item.file ?? {};
+  if (file.accept) attrs.push(`data-accept="${escapeHtml(file.accept)}" data-read-at-most="${file.readAtMost}"`);
+  if (file.name) attrs.push(`data-file-name="${escapeHtml(file.name)}" data-file-type="${escapeHtml(file.type)}"`);
   attrs.push('tabindex="-1"');
   return `<button ${attrs.join(' ')}>${caption.html}</button>`;
 }
