@@ -59,8 +59,8 @@ sanitize: setup-test
 	cmake --build --preset sanitize -j $(JOBS)
 	ctest --preset sanitize -j $(JOBS)
 
-# The Qt-free layers alone, with the window switched off: proves that core/
-# and calc/ build and pass their tests without Qt.
+# The Qt-free layers alone, with the window switched off: proves that core/,
+# calc/, department/ and panel/ build and pass their tests without Qt.
 logic: setup-test
 	cmake --preset logic >/dev/null
 	cmake --build --preset logic -j $(JOBS)

@@ -35,8 +35,8 @@ const layout = {
       row(2, { name: 'cmdOK', kind: 'key', caption: 'OK', rect: { left: 600, top: 300, width: 150, height: 60 }, closesBox: true }),
     ],
   },
-  workingBoxes: [{
-    name: 'frmShow', title: 'Show', width: 900, height: 450,
+  boxes: [{
+    name: 'frmShow', title: 'Show', width: 900, height: 450, family: 'working',
     controls: [
       row(0, { name: 'cmdCopy', kind: 'key', caption: 'Copy', rect: { left: 15, top: 300, width: 150, height: 60 }, tab: 2, output: 'copy' }),
       row(1, { name: 'txtShown', kind: 'text', rect: { left: 15, top: 15, width: 300, height: 60 }, tab: 1, spoken: 'Shown' }),
