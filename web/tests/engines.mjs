@@ -550,12 +550,37 @@ class WebKitPage extends Page {
   }
 
   // The window has no decorations under a bare X server, but the window's
-  // size is set and the viewport measured: they must agree.
+  // size is set and the viewport measured: they must agree. The page learns
+  // of a new size a moment after the window has it, so the viewport is read
+  // until it has the size asked for; one that settles at another size (a
+  // frame round the viewport) is made up for by the difference.
   async resize(width, height) {
-    await this.command('POST', '/window/rect', { width, height });
-    const [w, h] = await this.evaluate(() => [innerWidth, innerHeight]);
-    if (w !== width || h !== height) {
-      await this.command('POST', '/window/rect', { width: 2 * width - w, height: 2 * height - h });
+    let asked = { width, height };
+    let size;
+    for (let attempt = 0; attempt < 3; attempt++) {
+      await this.command('POST', '/window/rect', asked);
+      size = await this.viewportOnceSettled(width, height);
+      if (size[0] === width && size[1] === height) return;
+      asked = { width: asked.width + width - size[0], height: asked.height + height - size[1] };
+    }
+    throw new Error(`${this.browser.name} ${this.browser.version}: the viewport is ${size.join('x')}, not the ${width}x${height} asked for`);
+  }
+
+  // The viewport's size as soon as it is width x height, or once it has held
+  // still at another size for two seconds.
+  async viewportOnceSettled(width, height) {
+    let last = '';
+    let since = Date.now();
+    for (;;) {
+      const size = await this.evaluate(() => [innerWidth, innerHeight]);
+      if (size[0] === width && size[1] === height) return size;
+      if (size.join('x') !== last) {
+        last = size.join('x');
+        since = Date.now();
+      } else if (Date.now() - since > 2000) {
+        return size;
+      }
+      await sleep(20);
     }
   }
 
