@@ -101,17 +101,50 @@ void readLines(Reader& r, const Json& list, DepartmentValues& v, const std::stri
   }
 }
 
+// A day as ISO 8601 writes it, "2026-12-01", and a real one.
+bool isDay(std::string_view text) {
+  if (text.size() != 10 || text[4] != '-' || text[7] != '-') return false;
+  int parts[3] = {0, 0, 0};
+  for (std::size_t i = 0, part = 0; i < text.size(); ++i) {
+    if (text[i] == '-') {
+      ++part;
+    } else if (text[i] >= '0' && text[i] <= '9') {
+      parts[part] = parts[part] * 10 + (text[i] - '0');
+    } else {
+      return false;
+    }
+  }
+  const int year = parts[0], month = parts[1], day = parts[2];
+  const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+  constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  if (month < 1 || month > 12 || day < 1) return false;
+  return day <= kDays[month - 1] + (month == 2 && leap ? 1 : 0);
+}
+
+void readIssued(Reader& r, const Json& value, DepartmentValues& v, const std::string& what) {
+  if (value.is_null()) return;
+  v.issued = r.text(value, what);
+  if (r.problem.empty() && !isDay(v.issued)) {
+    r.fail(what + " \"" + v.issued + "\" is not a day written as 2026-12-01");
+  }
+}
+
+Json writeIssued(const DepartmentValues& v) {
+  return v.issued.empty() ? Json(nullptr) : Json(v.issued);
+}
+
 Json writeLines(const DepartmentValues& v) {
   Json list = Json::array();
   for (const SavedLine& line : v.lines) list.push_back(writeRecord(kLineFields, line));
   return list;
 }
 
-constexpr std::array<Field<DepartmentValues>, 8> kFileFields = {{
+constexpr std::array<Field<DepartmentValues>, 9> kFileFields = {{
     {"format", "the format", readFormat,
      [](const DepartmentValues&) { return Json(std::string(kFormat)); }},
     {"version", "the version", readVersion, [](const DepartmentValues&) { return Json(kVersion); }},
     field<&DepartmentValues::name, &Reader::text>("name", "the department's name"),
+    {"issued", "the day of the issue", readIssued, writeIssued, true},
     field<&DepartmentValues::inForce, &Reader::flag>("inForce", "inForce"),
     {"hoses", "the hoses", readHoses, writeHoses},
     field<&DepartmentValues::perFloor, &Reader::pair, &pairJson>("perFloor",
@@ -160,15 +193,19 @@ Read read(std::string_view text) {
   return {std::move(values), {}};
 }
 
-std::string write(const DepartmentValues& values) {
-  return writeRecord(kFileFields, values).dump(2, ' ', false, Json::error_handler_t::replace) +
-         "\n";
+std::string write(const DepartmentValues& values, Layout layout) {
+  const Json file = writeRecord(kFileFields, values);
+  if (layout == Layout::Compact) return file.dump(-1, ' ', false, Json::error_handler_t::replace);
+  return file.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
 }
 
 std::vector<std::string> changes(const DepartmentValues& current,
                                  const DepartmentValues& incoming) {
   std::vector<std::string> out;
   if (current.name != incoming.name) out.push_back("Name: " + incoming.name);
+  if (current.issued != incoming.issued && !incoming.issued.empty()) {
+    out.push_back("Issued: " + incoming.issued);
+  }
   if (current.inForce != incoming.inForce) {
     out.push_back(incoming.inForce ? "The department's values are put in force"
                                    : "The published values are put in force");

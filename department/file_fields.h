@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <nlohmann/json.hpp>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <type_traits>
@@ -31,12 +32,15 @@ class Reader;
 
 // One field of an object: its name in the file, how a refusal names it,
 // and how it is read into and written from the record the object holds.
+// An optional field, added by a later version of the file, may be missing:
+// the record then keeps what it holds.
 template <typename Record>
 struct Field {
   std::string_view name;
   std::string_view what;
   void (*read)(Reader&, const Json&, Record&, const std::string& what);
   Json (*write)(const Record&);
+  bool optional = false;
 };
 
 // Reads values of each kind; the first problem met is kept and every later
@@ -56,12 +60,16 @@ class Reader {
   bool units(const Json& value, std::string_view what);
   bool fail(std::string what);
 
-  // An object whose fields are exactly `names`.
+  // An object whose fields are exactly `names`, but those of `optional`
+  // (by place in `names`) may be missing.
   template <typename Names>
-  bool object(const Json& value, std::string_view where, const Names& names) {
+  bool object(const Json& value, std::string_view where, const Names& names,
+              std::span<const bool> optional = {}) {
     if (!problem.empty()) return false;
     if (!value.is_object()) return fail(std::string(where) + " is not an object");
-    for (const std::string_view name : names) {
+    for (std::size_t i = 0; i < std::size(names); ++i) {
+      const std::string_view name = names[i];
+      if (i < optional.size() && optional[i]) continue;
       if (!value.contains(std::string(name))) {
         return fail("the field \"" + std::string(name) + "\" is missing from " +
                     std::string(where));
@@ -82,10 +90,15 @@ class Reader {
   bool record(const Json& value, std::string_view where, const std::array<Field<Record>, N>& fields,
               Record& out, std::type_identity_t<std::string (*)(const Record&)> place = nullptr) {
     std::array<std::string_view, N> names;
-    for (std::size_t i = 0; i < N; ++i) names[i] = fields[i].name;
-    if (!object(value, where, names)) return false;
+    std::array<bool, N> optional;
+    for (std::size_t i = 0; i < N; ++i) {
+      names[i] = fields[i].name;
+      optional[i] = fields[i].optional;
+    }
+    if (!object(value, where, names, optional)) return false;
     for (const Field<Record>& field : fields) {
       if (!problem.empty()) break;
+      if (field.optional && !value.contains(std::string(field.name))) continue;
       const std::string what = std::string(field.what) + (place ? place(out) : std::string());
       field.read(*this, value[std::string(field.name)], out, what);
     }

@@ -37,6 +37,17 @@ TEST(DepartmentFile, ExportOfAnImportIsTheSameFile) {
   EXPECT_EQ(department_file::write(*read.values), kExample);
 }
 
+// A file of the first version, without the day of its issue, still reads.
+TEST(DepartmentFile, AFileOfTheFirstVersionReads) {
+  std::string first = kExample;
+  first.replace(first.find("\"version\": 2"), 12, "\"version\": 1");
+  first.erase(first.find("  \"issued\""), std::string("  \"issued\": \"2026-12-01\",\n").size());
+  const department_file::Read read = department_file::read(first);
+  ASSERT_TRUE(read.values) << read.problem;
+  EXPECT_EQ(read.values->issued, "");
+  EXPECT_EQ(read.values->name, "Engine 4");
+}
+
 TEST(DepartmentFile, RefusesWhatIsNotAWholeFileOfThisVersion) {
   const std::string example = kExample;
   const auto replaced = [&](const std::string& from, const std::string& to) {
@@ -48,7 +59,8 @@ TEST(DepartmentFile, RefusesWhatIsNotAWholeFileOfThisVersion) {
       {"", "not well-formed"},
       {"[]", "not an object"},
       {example.substr(0, example.size() / 2), "not well-formed"},
-      {replaced("\"version\": 1", "\"version\": 2"), "newer version"},
+      {replaced("\"version\": 2", "\"version\": 3"), "newer version"},
+      {replaced("\"2026-12-01\"", "\"2026-02-30\""), "not a day"},
       {replaced("\"inForce\": true,", ""), "\"inForce\" is missing"},
       {replaced("\"inForce\": true,", "\"inForce\": true, \"colour\": 1,"), "\"colour\""},
       {replaced("\"english\": 10.0", "\"english\": \"10\""), "not a number"},
@@ -83,7 +95,8 @@ TEST(DepartmentStore, AnImportShowsItsChangesAndARefusalKeepsWhatWasKept) {
   const DepartmentStore::Preview preview = store.previewImport(kExample);
   ASSERT_TRUE(preview.values) << preview.problem;
   EXPECT_EQ(storage.writes, 0);
-  EXPECT_EQ(preview.changes.size(), 5u);  // name, in force, one hose, per floor, one line
+  // Name, issue, in force, one hose, per floor, one line.
+  EXPECT_EQ(preview.changes.size(), 6u);
   ASSERT_EQ(store.takeImport(*preview.values), "");
   const std::string kept = *storage.text;
 
@@ -106,7 +119,7 @@ TEST(DepartmentStore, AnImportShowsItsChangesAndARefusalKeepsWhatWasKept) {
 TEST(DepartmentStore, AKeptFileItCannotReadIsKeptAsideBeforeAnythingIsSaved) {
   MemoryStorage storage;
   std::string newer = kExample;
-  newer.replace(newer.find("\"version\": 1"), 12, "\"version\": 2");
+  newer.replace(newer.find("\"version\": 2"), 12, "\"version\": 3");
   storage.text = newer;
   storage.canKeepAside = false;
   DepartmentStore store(storage);
