@@ -45,28 +45,33 @@ void testRow(std::vector<Control>& rows, int top, std::string_view labelName,
   rows.push_back(input);
 }
 
+// The rows below the line that says where the values came from.
+constexpr int kBelowOrigin = 480;
+
 std::vector<Control> valuesRows() {
   std::vector<Control> rows;
   int tab = 0;
-  rows.push_back(label("lblName", "Department name", {kLeft, 165, 1500, 225}));
-  rows.push_back(field(kName, {1680, 120, 3000, kField}, tab++, "Department name"));
-  rows.push_back(label("lblHoseHeading", "Coefficient", {kLeft, 540, 1500, 225}));
-  rows.push_back(label("lblEnglishHeading", "English", {1680, 540, 1440, 225}));
-  rows.push_back(label("lblMetricHeading", "Metric", {3240, 540, 1440, 225}));
+  const int y = kBelowOrigin;
+  rows.push_back(label(kOrigin, "", {kLeft, 60, kInner, 390}, true));
+  rows.push_back(label("lblName", "Department name", {kLeft, y + 165, 1500, 225}));
+  rows.push_back(field(kName, {1680, y + 120, 3000, kField}, tab++, "Department name"));
+  rows.push_back(label("lblHoseHeading", "Coefficient", {kLeft, y + 540, 1500, 225}));
+  rows.push_back(label("lblEnglishHeading", "English", {1680, y + 540, 1440, 225}));
+  rows.push_back(label("lblMetricHeading", "Metric", {3240, y + 540, 1440, 225}));
   for (std::size_t row = 0; row < kHoses.size(); ++row) {
     const auto index = static_cast<std::int16_t>(row);
-    pairRow(rows, 810 + kRow * index, "lblHose", keep(hoseName(index)), kEnglish, kMetric,
+    pairRow(rows, y + 810 + kRow * index, "lblHose", keep(hoseName(index)), kEnglish, kMetric,
             keep(std::string(spokenHose(row)) + ", coefficient"), tab, index);
   }
-  pairRow(rows, 5490, "lblPerFloor", "Per floor, psi / kPa", kPerFloorEnglish, kPerFloorMetric,
+  pairRow(rows, y + 5490, "lblPerFloor", "Per floor, psi / kPa", kPerFloorEnglish, kPerFloorMetric,
           "Elevation pressure per floor", tab);
-  pairRow(rows, 5820, "lblPumpLimit", "Pump limit, psi / kPa", kPumpLimitEnglish, kPumpLimitMetric,
-          "Pump pressure limit", tab);
+  pairRow(rows, y + 5820, "lblPumpLimit", "Pump limit, psi / kPa", kPumpLimitEnglish,
+          kPumpLimitMetric, "Pump pressure limit", tab);
 
-  rows.push_back(rule(0, 6255));
+  rows.push_back(rule(0, y + 6255));
   rows.push_back(label("lblFlowTest", "Flow test: a hose key's coefficient from a test",
-                       {kLeft, 6345, kInner, 225}));
-  const int test = 6660;
+                       {kLeft, y + 6345, kInner, 225}));
+  const int test = y + 6660;
   testRow(rows, test, "lblTestHose", "Hose key",
           list(kTestHose, {}, tab++, "Flow test, hose key", true));
   testRow(rows, test + kRow, "lblTestUnits", "Units",
@@ -87,11 +92,11 @@ std::vector<Control> valuesRows() {
     testRow(rows, top, f.label, f.caption, field(f.field, {}, tab++, f.spoken));
     top += kRow;
   }
-  rows.push_back(button(kWorkOut, "Work out", kLeft, 9360, tab++));
-  rows.push_back(label(kTestResult, "", {1440, 9360, 3240, 480}, true));
-  rows.push_back(rule(1, 9915));
-  rows.push_back(defaultButton(kSave, "Save", 2160, 10020, tab++));
-  rows.push_back(cancelButton(kCancel, "Cancel", 3480, 10020, tab++));
+  rows.push_back(button(kWorkOut, "Work out", kLeft, y + 9360, tab++));
+  rows.push_back(label(kTestResult, "", {1440, y + 9360, 3240, 480}, true));
+  rows.push_back(rule(1, y + 9915));
+  rows.push_back(defaultButton(kSave, "Save", 2160, y + 10020, tab++));
+  rows.push_back(cancelButton(kCancel, "Cancel", 3480, y + 10020, tab++));
   return rows;
 }
 
@@ -99,8 +104,8 @@ std::vector<Control> valuesRows() {
 
 const Dialog& valuesBox() {
   static const std::vector<Control> rows = valuesRows();
-  static const Dialog box{"frmDepartmentValues", "Department values", kWidth, 10500, rows,
-                          "department"};
+  static const Dialog box{
+      "frmDepartmentValues", "Department values", kWidth, 10500 + kBelowOrigin, rows, "department"};
   return box;
 }
 

@@ -6,7 +6,8 @@
 
 namespace vardel::panel {
 
-// "Department values", as designed, one row per control: the name, each
+// "Department values", as designed, one row per control: where the values
+// came from (issued, or this device's own), the name, each
 // hose key's coefficient in both unit systems, the elevation per floor and
 // the pump pressure limit, and the flow test that works out a coefficient;
 // Save and Cancel. What its controls show comes from panel/values_desk.h.
@@ -15,6 +16,7 @@ const Dialog& valuesBox();
 // The names of its controls that the desk, the front ends and the tests
 // use. A hose row's fields are named with its row: designName(kEnglish, 4).
 namespace values_box {
+inline constexpr std::string_view kOrigin = "lblOrigin";  // where the values came from
 inline constexpr std::string_view kName = "txtName";
 inline constexpr std::string_view kEnglish = "txtEnglish";
 inline constexpr std::string_view kMetric = "txtMetric";
