@@ -13,6 +13,8 @@ const Menu& departmentMenu() {
       MenuItem{"mnuPumpChart", "Pump &chart...", Command::PumpChart},
       MenuItem{"mnuImport", "&Import...", Command::Import},
       MenuItem{"mnuExport", "&Export...", Command::Export},
+      MenuItem{"mnuExportLink", "Export &link...", Command::ExportLink, false, {}, true},
+      MenuItem{"mnuTakeIssue", "&Take issued values...", Command::TakeIssue},
       MenuItem{"mnuPublishedValues", "&Published values", Command::PublishedValues, true},
   };
   static const Menu menu{"mnuDepartment", "&Department", items};

@@ -19,9 +19,11 @@ enum class Command : std::uint8_t {
   PublishedValues,   // switches between the department's values and the published ones
   ShowWorking,       // shows how the result on the display was worked out, as F3 does
   PumpChart,         // opens the pump chart of a lay typed in or saved
+  TakeIssue,         // shows what taking the department's issued values changes, and takes them
+  ExportLink,        // shows a link that carries the department's values (in a web page)
 };
 // How many commands there are: the last one's number and one.
-inline constexpr int kCommands = static_cast<int>(Command::PumpChart) + 1;
+inline constexpr int kCommands = static_cast<int>(Command::ExportLink) + 1;
 
 // A caption's "&" marks the access key that follows it ("&Help": Alt+H).
 // A shortcut is a key that runs the item's command from the panel without
@@ -33,6 +35,7 @@ struct MenuItem {
   Command command;
   bool checkable = false;  // shows a check mark while what it names is in force
   std::string_view shortcut{};
+  bool pageOnly = false;  // only the web page has it: a link needs the page's address
 };
 
 struct Menu {

@@ -7,8 +7,10 @@
 #include <gtest/gtest.h>
 
 #include "department/department_file.h"
+#include "department/file_link.h"
 #include "panel/import_box.h"
 #include "panel/lines_box.h"
+#include "panel/link_box.h"
 #include "panel/values_box.h"
 #include "support/key_script.h"
 #include "support/memory_storage.h"
@@ -55,10 +57,12 @@ struct DeskTest : ::testing::Test {
   const DepartmentValues& kept() const { return *store.values(); }
 
   MemoryStorage storage;
-  DepartmentStore store{storage};
+  MemoryIssue issued;
+  DepartmentStore store{storage, &issued};
   FakePanel panel;
   Calculator calculator{panel};
-  panel::Desks desks{calculator, &store, panel::Paper::A4, [] { return std::string(); }};
+  panel::Desks desks{calculator, &store, panel::Paper::A4, [] { return std::string(); },
+                     [] { return std::string("https://example.org/vardel/"); }};
   Driver desk{desks};
 };
 
@@ -150,6 +154,41 @@ TEST_F(DeskTest, NothingIsWrittenBeforeASaveOrAnApply) {
   EXPECT_EQ(calculator.state.department, nullptr);
   EXPECT_EQ(desk.command(Command::PublishedValues), "");
   EXPECT_EQ(calculator.state.department, &kept());
+}
+
+// A newer issue opens its box once, taken only with Apply; a link made of
+// the values in force imports them after the same box.
+TEST_F(DeskTest, ANewerIssueIsShownOnceAndALinkCarriesTheValues) {
+  DepartmentValues values;
+  values.name = "Engine 4";
+  values.issued = "2026-11-01";
+  values.hoses[4] = {12, 18.94};
+  storage.text = department_file::write(values);
+  values.issued = "2026-12-01";
+  values.hoses[4] = {10, 15.786};
+  issued.text = department_file::write(values);
+  EXPECT_EQ(desks.start(), "");
+  EXPECT_EQ(desk.box(), &panel::importBox());
+  EXPECT_EQ(shown(kChanges).items.at(0), "What this device has now is kept aside, not lost");
+  desk.close();
+  EXPECT_EQ(desks.reload(), "");
+  EXPECT_EQ(desk.box(), nullptr);  // shown once; the menu's item shows it again
+  EXPECT_EQ(calculator.state.department->hoses[4].english, 12);
+  ASSERT_TRUE(desk.enabled(Command::TakeIssue));
+  EXPECT_EQ(desk.command(Command::TakeIssue), "");
+  EXPECT_NE(desk.press(kApply).find("kept in set aside"), std::string::npos);
+  EXPECT_EQ(calculator.state.department->origin, Origin::Issued);
+  EXPECT_FALSE(desk.enabled(Command::TakeIssue));
+
+  EXPECT_EQ(desk.command(Command::ExportLink), "");
+  const std::string link = shown(panel::link_box::kLink).text;
+  ASSERT_TRUE(link.starts_with("https://example.org/vardel/#department=")) << link;
+  const file_link::Opened opened = file_link::fileOf(link.substr(link.find('#')));
+  ASSERT_TRUE(opened.file);
+  EXPECT_EQ(department_file::read(*opened.file).values->issued, "2026-12-01");
+  EXPECT_EQ(desks.linkOpened(link.substr(link.find('#'))), "");
+  EXPECT_EQ(desk.box(), &panel::importBox());
+  EXPECT_NE(desks.linkOpened("#department=eyJ9A"), "");
 }
 
 // A box the page has no markup for could not open in the browser.
