@@ -15,6 +15,7 @@
 #include <string>
 #include <string_view>
 
+#include "department/file_link.h"
 #include "panel/window_title.h"
 #include "web/engine.h"
 #include "web/page_contract.h"
@@ -27,6 +28,8 @@ extern "C" {
 // ("2026-12-08"), in the engine's memory (the engine frees them).
 char* vardel_page_language();
 char* vardel_page_today();
+// The page's address without its fragment, for a link that carries the file.
+char* vardel_page_address();
 // The window's title, the open box's design name (or empty), what its
 // controls show, and the page it prints (or empty).
 void vardel_page_boxes(const char* title, const char* box, const char* shown, const char* page);
@@ -36,7 +39,8 @@ namespace vardel::web {
 namespace {
 
 SiteStorage theStorage;
-DepartmentStore theStore(theStorage);
+SiteIssue theIssue;
+DepartmentStore theStore(theStorage, &theIssue);
 std::optional<panel::Desks> theDesks;
 const Calculator* theCalculator = nullptr;
 std::string handed;  // the last text handed to the page: a file to save, a text to copy
@@ -79,8 +83,10 @@ panel::BoxDesk* deskOf(std::string_view box) {
 
 void startDesks(Calculator& calculator) {
   theCalculator = &calculator;
-  theDesks.emplace(calculator, &theStore, panel::paperOf(takenText(vardel_page_language())),
-                   [] { return takenText(vardel_page_today()); });
+  theDesks.emplace(
+      calculator, &theStore, panel::paperOf(takenText(vardel_page_language())),
+      [] { return takenText(vardel_page_today()); },
+      [] { return takenText(vardel_page_address()); });
   tellPage(theDesks->start());
   report({});
 }
@@ -129,9 +135,21 @@ EMSCRIPTEN_KEEPALIVE const char* vardel_file_text() { return handed.c_str(); }
 
 // Another tab saved: read the values again.
 EMSCRIPTEN_KEEPALIVE void vardel_reload() {
-  if (!theDesks) return;
-  theDesks->reload();
-  report({});
+  if (theDesks) report(theDesks->reload());
+}
+
+// The site's department file, as the page fetched it after start.
+EMSCRIPTEN_KEEPALIVE void vardel_issue_arrived(const char* text) {
+  if (theDesks) report(theDesks->issueArrived(text));
+}
+
+// The page's address had a fragment: returns 1 when it carried a department
+// file, which is then offered for import (or refused), so that the page
+// takes the fragment off its address.
+EMSCRIPTEN_KEEPALIVE int vardel_link_opened(const char* fragment) {
+  if (!theDesks || !vardel::file_link::carriesFile(fragment)) return 0;
+  report(theDesks->linkOpened(fragment));
+  return 1;
 }
 
 // The open box's controls, the box by its design name, each control by its own.

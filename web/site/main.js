@@ -67,6 +67,33 @@ function tellOffline(doc, registration, keptBefore) {
   });
 }
 
+// A link that carries department values (in the address's fragment, which
+// no server sees) offers their import; the fragment then leaves the
+// address, so that a reload does not offer them again.
+function openLink(engine) {
+  if (location.hash && engine.linkOpened(location.hash)) {
+    history.replaceState(null, '', location.pathname + location.search);
+  }
+}
+
+// The department's file beside the page, where the site has one (its head
+// says so): fetched after the panel stands (the service worker asks the
+// network first and answers from its cache offline) and handed to the
+// engine, which decides what the device does with it.
+function fetchIssued(engine) {
+  const file = document.querySelector('meta[name="vardel-issued"]')?.content;
+  const fetched = file ? fetch(file, { cache: 'no-cache' }) : Promise.resolve(null);
+  fetched
+    .then((response) => (response?.ok ? response.text() : null))
+    .then((text) => {
+      if (text !== null) engine.issueArrived(text);
+    })
+    .catch(() => {})
+    .finally(() => {
+      document.body.dataset.issued = 'looked';
+    });
+}
+
 // The script runs as soon as it arrives (the page loads it async): the
 // markup may still be parsing, and the style sheet may still be on its way.
 function parsed(doc) {
@@ -89,7 +116,7 @@ async function start() {
   const dialogs = new Dialogs(document);
   const panel = new PagePanel(document, dialogs);
   // The engine reads the department's values as it starts, through the panel.
-  panel.storage = new SiteStorage(contract.storageKey);
+  panel.storage = new SiteStorage([contract.storageKey, contract.issuedKey]);
   panel.boxes = new Boxes(document);
   const module = await createEngine({
     panel,
@@ -106,6 +133,8 @@ async function start() {
   const menus = new Menus(document, engine, (item) => commands.run(item));
   installKeys(document, { engine, dialogs, boxes: panel.boxes, menus, commands, arrangement });
   engine.start();
+  openLink(engine);
+  fetchIssued(engine);
   // The first key in the tab order has the focus when the window opens.
   // Focusing lays the page out: once, with its style.
   await styled(document);

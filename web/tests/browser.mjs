@@ -11,6 +11,9 @@ const here = dirname(fileURLToPath(import.meta.url));
 export const sourceDir = join(here, '..', '..');
 export const buildDir = process.env.VARDEL_WEB_BUILD || join(sourceDir, 'build-web');
 export const siteDir = join(buildDir, 'site');
+// The same site with the documented example beside the page as its
+// department file, as a department hosts it (web/CMakeLists.txt).
+export const issuedSiteDir = join(buildDir, 'site-issued');
 
 export function readLayout() {
   return JSON.parse(readFileSync(join(buildDir, 'web', 'layout.json'), 'utf8'));
@@ -66,4 +69,42 @@ export async function largeKeys(page) {
 export async function arrange(page, large) {
   if ((await largeKeys(page)) !== large) await page.click(named('mnuLargeKeys'));
   if ((await largeKeys(page)) !== large) throw new Error('the menu item did not switch the arrangement');
+}
+
+// ---- The Department menu's pages ------------------------------------------
+
+// The example of docs/department-file.md: Engine 4, 1 3/4" at 10 psi.
+export function departmentExample() {
+  const text = readFileSync(join(sourceDir, 'docs', 'department-file.md'), 'utf8');
+  const start = text.indexOf('```json\n') + 8;
+  return text.slice(start, text.indexOf('```', start));
+}
+
+// Friction loss, 150 gpm through 200 ft of 1 3/4": PSI 70 published, 45 at 10 psi.
+export const frictionLoss = [
+  'cmdFrictionLoss', 'Command1(1)', 'Command1(5)', 'Command1(0)', 'cmdEnter',
+  'cmdOneandThreeQuartersInch', 'cmdEnter', 'cmdEnter',
+  'Command1(2)', 'Command1(0)', 'Command1(0)', 'cmdEnter',
+];
+
+export const keptValues = (page) => page.evaluate(() => localStorage.getItem('vardel.department'));
+export const pageTitle = (page) => page.evaluate(() => document.title);
+export const openBox = (page) => page.evaluate(() => document.querySelector('dialog[open]')?.id ?? null);
+
+// The text of the message box once it is open.
+export function messageShown(page, what = 'a message') {
+  return page.waitFor(() => document.querySelector('#message[open] [data-name="message"]')?.textContent, undefined, what);
+}
+
+// Hands the page's file input a file, as choosing it in the file box does,
+// and waits for the box that answers it: the Import box or a refusal.
+export async function chooseFile(page, text) {
+  await page.evaluate((content) => {
+    const input = document.querySelector('input[type="file"]');
+    const files = new DataTransfer();
+    files.items.add(new File([content], 'department.json', { type: 'application/json' }));
+    input.files = files.files;
+    input.dispatchEvent(new Event('change'));
+  }, text);
+  await page.waitFor(() => document.querySelector('dialog[open]') !== null, undefined, 'a box for the file');
 }

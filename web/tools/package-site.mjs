@@ -9,10 +9,15 @@
 // Usage: node package-site.mjs --layout layout.json --engine DIR --font FILE
 //                              --root SOURCE_DIR --out SITE_DIR
 //                              --esbuild PROGRAM --gif2webp PROGRAM
+//                              [--department FILE]
+//
+// A department file given is put beside the page under the name the
+// layout gives (layout.page.issuedFile), and the page carries the mark that
+// it is there; the build checked it first.
 import { execFileSync } from 'node:child_process';
 import { createHash } from 'node:crypto';
 import { copyFileSync, mkdirSync, readdirSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
-import { dirname, join, relative } from 'node:path';
+import { basename, dirname, join, relative } from 'node:path';
 import { parseArgs } from 'node:util';
 import { renderManifest, renderSite } from './render-site.mjs';
 
@@ -25,6 +30,7 @@ const { values: opt } = parseArgs({
     out: { type: 'string' },
     esbuild: { type: 'string', default: 'esbuild' },
     gif2webp: { type: 'string', default: 'gif2webp' },
+    department: { type: 'string' },
   },
 });
 const layout = JSON.parse(readFileSync(opt.layout, 'utf8'));
@@ -33,6 +39,7 @@ const out = opt.out;
 
 const { page, floor, css } = renderSite(layout, readFileSync(join(web, 'index.html'), 'utf8'), {
   largeKeys: readFileSync(join(web, 'large-keys.css'), 'utf8'),
+  issued: opt.department !== undefined,
 });
 
 rmSync(out, { recursive: true, force: true });
@@ -52,7 +59,7 @@ writeFileSync(join(out, 'vardel.css'), esbuild(['--loader=css', '--minify'], sty
 
 // The script: main.js and every module it imports, the engine's glue and
 // the page's contract among them, gathered in one folder and bundled.
-const modules = join(dirname(out), 'site-modules');
+const modules = join(dirname(out), `${basename(out)}-modules`);
 rmSync(modules, { recursive: true, force: true });
 mkdirSync(modules);
 for (const name of readdirSync(web).filter((file) => file.endsWith('.js') && file !== 'sw.js')) {
@@ -66,6 +73,7 @@ esbuild([join(modules, 'main.js'), '--bundle', '--format=esm', '--minify', `--ou
 copyFileSync(join(opt.engine, 'engine.wasm'), join(out, 'engine.wasm'));
 execFileSync(opt.gif2webp, ['-quiet', '-q', '100', '-m', '6', join(opt.root, 'ui', 'pictures', 'brand.gif'), '-o', join(out, 'brand.webp')]);
 copyFileSync(opt.font, join(out, 'fonts', 'liberation-sans-subset.woff2'));
+if (opt.department) copyFileSync(opt.department, join(out, layout.page.issuedFile));
 copyFileSync('/usr/share/doc/fonts-liberation/copyright', join(out, 'fonts', 'LICENSE-LiberationSans.txt'));
 
 // The icons: the window's own at 32 pixels, and the desktop's larger ones.
@@ -98,7 +106,8 @@ for (const path of files) hash.update(path).update('\0').update(readFileSync(joi
 const version = hash.digest('hex').slice(0, 16);
 const worker = readFileSync(join(web, 'sw.js'), 'utf8')
   .replace("'@VERSION@'", JSON.stringify(version))
+  .replace("'@ISSUED@'", JSON.stringify(layout.page.issuedFile))
   .replace('[/* FILES */]', JSON.stringify(['./', ...files.map((f) => `./${f}`)]));
 writeFileSync(join(out, 'sw.js'), esbuild(['--loader=js', '--minify'], worker));
-writeFileSync(join(dirname(out), 'site-files.json'), JSON.stringify({ version, files: [...files, 'sw.js'] }, null, 2));
+writeFileSync(join(dirname(out), `${basename(out)}-files.json`), JSON.stringify({ version, files: [...files, 'sw.js'] }, null, 2));
 console.log(`site ${version}: ${files.length + 1} files in ${out}`);
