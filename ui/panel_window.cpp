@@ -59,7 +59,7 @@ frmVardel::frmVardel(DepartmentStore* department, QWidget* parent)
   // A kept or issued file that was refused, or an issue newly in force, is
   // told once the window shows (a refused file is left as it is), and a
   // newer issue's box opens after.
-  tellLater(told);
+  tellLater(told, desks_->open() != nullptr);
 
   // The client area as designed, below the menu bar. The panel keeps its
   // controls in place when the window grows and clips them when it shrinks.
@@ -159,13 +159,14 @@ void frmVardel::tell(const std::string& problem) {
   if (!problem.empty()) showMessageBox(this, problem);
 }
 
-void frmVardel::tellLater(const std::string& text) {
-  if (text.empty() && desks_->open() == nullptr) return;
+void frmVardel::tellLater(const std::string& text, bool runOpened) {
+  if (text.empty() && !runOpened) return;
   QMetaObject::invokeMethod(
       this,
-      [this, text] {
+      [this, text, runOpened] {
         tell(text);
-        if (panel::BoxDesk* desk = desks_->open()) runBox(*desk, this, [this] { draw(); });
+        panel::BoxDesk* desk = desks_->open();
+        if (runOpened && desk != nullptr) runBox(*desk, this, [this] { draw(); });
       },
       Qt::QueuedConnection);
 }
@@ -233,9 +234,11 @@ void frmVardel::draw() {
 void frmVardel::changeEvent(QEvent* event) {
   QMainWindow::changeEvent(event);
   if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+    // A box already open runs already, or is about to.
+    const bool open = desks_->open() != nullptr;
     const std::string told = desks_->reload();
     draw();
-    tellLater(told);
+    tellLater(told, !open && desks_->open() != nullptr);
   }
 }
 

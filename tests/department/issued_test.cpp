@@ -10,7 +10,6 @@
 #include "department/department_file.h"
 #include "department/department_store.h"
 #include "department/file_link.h"
-#include "department/issue.h"
 #include "support/memory_storage.h"
 
 namespace vardel::testing {
@@ -167,16 +166,6 @@ TEST(FileLink, CarriesAFileWholeAndRefusesADamagedOne) {
     EXPECT_FALSE(file_link::fileOf(damaged).file) << damaged;
     EXPECT_NE(file_link::fileOf(damaged).problem, "");
   }
-}
-
-TEST(IssueRules, NewerIsALaterDay) {
-  EXPECT_TRUE(issue::isNewer("2026-12-01", "2026-11-30"));
-  EXPECT_TRUE(issue::isNewer("2026-12-01", ""));
-  EXPECT_FALSE(issue::isNewer("2026-12-01", "2026-12-01"));
-  EXPECT_FALSE(issue::isNewer("", "2026-12-01"));
-  EXPECT_EQ(issue::fingerprint("Engine 4"), issue::fingerprint("Engine 4"));
-  EXPECT_NE(issue::fingerprint("Engine 4"), issue::fingerprint("Engine 5"));
-  EXPECT_EQ(issue::readNote(issue::writeNote({"a1", "b2"})), (issue::Note{"a1", "b2"}));
 }
 
 }  // namespace
