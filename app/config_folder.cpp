@@ -77,10 +77,7 @@ bool ConfigFolderStorage::setAside(std::string* note) {
       ::unlink(aside.c_str());
       return false;
     }
-    if (const int held = ::open(folder_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); held >= 0) {
-      ::fsync(held);
-      ::close(held);
-    }
+    syncFolder(folder_);
     *note = aside.string();
     return true;
   }

@@ -91,12 +91,15 @@ bool replaceWholeFile(const std::filesystem::path& file, const std::string& text
     ::unlink(temporary.c_str());
     return false;
   }
-  // The rename itself reaches the disk with the folder.
+  syncFolder(folder);
+  return true;
+}
+
+void syncFolder(const std::filesystem::path& folder) {
   if (const int held = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); held >= 0) {
     ::fsync(held);
     ::close(held);
   }
-  return true;
 }
 
 bool writeNewFile(const std::filesystem::path& file, const std::string& text, std::string* problem,

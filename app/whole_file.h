@@ -18,6 +18,9 @@ std::optional<std::string> readWholeFile(const std::filesystem::path& file, std:
 bool replaceWholeFile(const std::filesystem::path& file, const std::string& text,
                       std::string* problem);
 
+// Flushes a folder to the disk, so that a rename or a removal in it is kept.
+void syncFolder(const std::filesystem::path& folder);
+
 // Writes `text` to a new file, flushed to the disk. False when it could not:
 // `exists` when a file of that name is there already, else `problem` says why.
 bool writeNewFile(const std::filesystem::path& file, const std::string& text, std::string* problem,
