@@ -3,17 +3,19 @@
 // engine's glue into one minified script and the style sheets into one
 // minified sheet (esbuild), so that the page fetches one of each; copies the
 // engine, the font subset and the pictures (the brand picture as lossless
-// WebP, a third smaller than the GIF); writes the manifest; and lists and
-// versions every file for the service worker.
+// WebP, a third smaller than the GIF); writes the manifest; lists and
+// versions every file for the service worker; and writes each file's
+// pre-compressed copies for the host (precompress.mjs).
 //
 // Usage: node package-site.mjs --layout layout.json --engine DIR --font FILE
 //                              --root SOURCE_DIR --out SITE_DIR
-//                              --esbuild PROGRAM --gif2webp PROGRAM
+//                              --esbuild PROGRAM --gif2webp PROGRAM --zopfli PROGRAM
 import { execFileSync } from 'node:child_process';
 import { createHash } from 'node:crypto';
 import { copyFileSync, mkdirSync, readdirSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { dirname, join, relative } from 'node:path';
 import { parseArgs } from 'node:util';
+import { precompress } from './precompress.mjs';
 import { renderManifest, renderSite } from './render-site.mjs';
 
 const { values: opt } = parseArgs({
@@ -25,6 +27,7 @@ const { values: opt } = parseArgs({
     out: { type: 'string' },
     esbuild: { type: 'string', default: 'esbuild' },
     gif2webp: { type: 'string', default: 'gif2webp' },
+    zopfli: { type: 'string', default: 'zopfli' },
   },
 });
 const layout = JSON.parse(readFileSync(opt.layout, 'utf8'));
@@ -99,4 +102,8 @@ const worker = readFileSync(join(web, 'sw.js'), 'utf8')
   .replace('[/* FILES */]', JSON.stringify(['./', ...files.map((f) => `./${f}`)]));
 writeFileSync(join(out, 'sw.js'), esbuild(['--loader=js', '--minify'], worker));
 writeFileSync(join(dirname(out), 'site-files.json'), JSON.stringify({ version, files: [...files, 'sw.js'] }, null, 2));
-console.log(`site ${version}: ${files.length + 1} files in ${out}`);
+
+// The copies are the host's, not the site's: the worker keeps what the
+// browser decoded, so they are neither listed nor versioned.
+const copies = precompress(['floor.html', ...files, 'sw.js'].map((path) => join(out, path)), opt.zopfli);
+console.log(`site ${version}: ${files.length + 1} files in ${out}, ${copies.length} pre-compressed copies`);
