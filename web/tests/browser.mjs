@@ -26,8 +26,9 @@ export async function startServer(root = siteDir) {
 
 // The same server in a process of its own, as a web server is: what the
 // browser fetches then waits for no work of the test's own process.
-export async function startServerProcess(root = siteDir) {
-  const child = spawn(process.execPath, [join(sourceDir, 'scripts', 'serve-web.mjs'), root, '0'], {
+// `encodings` are the pre-compressed copies it may send (serve-web.mjs).
+export async function startServerProcess(root = siteDir, encodings = 'br,gzip') {
+  const child = spawn(process.execPath, [join(sourceDir, 'scripts', 'serve-web.mjs'), root, '0', encodings], {
     stdio: ['ignore', 'pipe', 'inherit'],
   });
   process.once('exit', () => child.kill());
