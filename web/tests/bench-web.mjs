@@ -199,15 +199,20 @@ console.log('| file fetched before ready (phone) | body on the wire KiB |\n|---|
 for (const [file, bytes] of Object.entries(phoneCold.panel[0].bodies)) console.log(`| ${file} | ${kb(bytes)} |`);
 console.log('');
 
-console.log('| step, phone (median ms from navigation) | web panel | floor page |\n|---|---|---|');
-for (const step of Object.keys(phoneCold.panel[0].steps)) {
-  const cell = (loads) => {
-    const values = column(loads, step).filter((value) => value !== undefined);
-    return values.length === loads.length ? median(values).toFixed(0) : '–';
-  };
-  console.log(`| ${step} | ${cell(phoneCold.panel)} | ${cell(phoneCold.floor)} |`);
+// Where the time of a visit goes: each step's median, in milliseconds from
+// navigation, for the panel and the floor page.
+function stepTable(title, { panel, floor }) {
+  console.log(`| ${title} (median ms from navigation) | web panel | floor page |\n|---|---|---|`);
+  for (const step of Object.keys(panel[0].steps)) {
+    const cell = (loads) => {
+      const values = column(loads, step).filter((value) => value !== undefined);
+      return values.length === loads.length ? median(values).toFixed(0) : '–';
+    };
+    console.log(`| ${step} | ${cell(panel)} | ${cell(floor)} |`);
+  }
+  console.log('');
 }
-console.log('');
+stepTable('step, phone, first visit', phoneCold);
 
 // Repeat visits offline: after one visit has kept the site, its server is
 // stopped and the panel and the floor page are opened again in turn, both
@@ -246,6 +251,7 @@ budgetTable(`phone, repeat visit offline (${runs} loads, interleaved), median (r
   },
   { name: 'transferred', unit: 'KiB', panel: kib(repeat.panel), floor: kib(repeat.floor) },
 ]);
+stepTable('step, phone, repeat visit', repeat);
 
 // ---- Key press ------------------------------------------------------------
 
