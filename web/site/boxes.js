@@ -82,7 +82,6 @@ function copy(text) {
 export class Boxes {
   constructor(doc) {
     this.doc = doc;
-    this.title = doc.title; // the product's, shown while the engine's is empty
     this.byName = new Map([...doc.querySelectorAll('dialog.menu-box')].map((box) => [box.id, box]));
     this.openBox = ''; // the box the engine keeps open
     this.focusBefore = null;
@@ -151,11 +150,10 @@ export class Boxes {
   }
 
   // The engine's call after each command and action in a box
-  // (web/panel_library.js): the window's title (empty: the product's), the
-  // open box (a design name, or empty) and what its controls show, and the
-  // page it prints (a record as the controls', or empty).
-  draw(title, name, shown, page) {
-    this.doc.title = title || this.title;
+  // (web/panel_library.js): the open box (a design name, or empty) and what
+  // its controls show, and the page it prints (a record as the controls', or
+  // empty).
+  draw(name, shown, page) {
     const records = parseRecords(shown);
     const now = this.byName.get(name);
     if (name !== this.openBox) {

@@ -1,6 +1,7 @@
 // Starts the web panel: the markup stands (written from the panel's rows);
-// the engine is loaded and given the page's panel; then the menus, the boxes
-// and the keys are wired and the window's load step runs.
+// the engine's first part is loaded and given the page's panel; then the
+// menus, the boxes and the keys are wired and the window's load step runs;
+// once the panel is ready, the engine's rest follows (engine-rest.js).
 import createEngine from './engine.mjs';
 import { installArrangement } from './arrangement.js';
 import { Boxes } from './boxes.js';
@@ -8,6 +9,7 @@ import { Commands } from './commands.js';
 import { contract } from './contract.js';
 import { Dialogs } from './dialogs.js';
 import { engineCalls } from './engine-calls.js';
+import { EngineRest } from './engine-rest.js';
 import { installKeys } from './keys.js';
 import { Menus } from './menus.js';
 import { PagePanel } from './panel.js';
@@ -91,21 +93,28 @@ async function start() {
   // The engine reads the department's values as it starts, through the panel.
   panel.storage = new SiteStorage(contract.storageKey);
   panel.boxes = new Boxes(document);
+  const rest = new EngineRest();
   const module = await createEngine({
     panel,
     instantiateWasm(imports, instantiated) {
       engineCode.then((code) => WebAssembly.instantiate(code, imports)).then((instance) => instantiated(instance));
       return {};
     },
+    loadSplitModule: (file, imports, slot) => rest.loadSplitModule(file, imports, slot),
   });
   performance.mark('engine');
   const engine = engineCalls(module);
+  rest.use(module.asm, engine);
   panel.boxes.connect(engine);
-  panel.storage.watch(() => engine.reload());
-  const commands = new Commands(document, engine, dialogs);
-  const menus = new Menus(document, engine, (item) => commands.run(item));
-  installKeys(document, { engine, dialogs, boxes: panel.boxes, menus, commands, arrangement });
-  engine.start();
+  // Another tab saved: the rest reads the values again, or reads them as
+  // it starts.
+  panel.storage.watch(() => (rest.attached ? engine.reload() : rest.load()));
+  const commands = new Commands(document, engine, dialogs, rest);
+  const menus = new Menus(document, engine, rest, (item) => commands.run(item));
+  installKeys(document, { engine, dialogs, boxes: panel.boxes, menus, commands, arrangement, rest });
+  // A file is kept that only the rest's full reader can read or refuse: the
+  // rest starts before the first key, so that no result misses the values.
+  if (!engine.start() && !(await rest.load())) engine.restMissing();
   // The first key in the tab order has the focus when the window opens.
   // Focusing lays the page out: once, with its style.
   await styled(document);
@@ -113,6 +122,14 @@ async function start() {
   if (first) first.focus({ preventScroll: true });
   performance.mark('ready');
   document.body.dataset.ready = '1';
+  // The rest of the engine, when the browser has nothing else to do; the
+  // engine is whole once it has arrived (for make bench-web and the tests).
+  rest.whenSettled(() => {
+    if (!rest.attached) return;
+    performance.mark('whole');
+    document.body.dataset.whole = '1';
+  });
+  (window.requestIdleCallback ?? setTimeout)(() => rest.load());
   // Registering again checks for a new version of the site, which the
   // browser fetches whole, in the background, for the next visit.
   if ('serviceWorker' in navigator) {
