@@ -93,6 +93,13 @@ export class Boxes {
     doc.body.append(this.print);
   }
 
+  // Whether a box holds the keyboard: from the moment it closes, though its
+  // close event (which tells the engine) comes a moment later, so that a key
+  // pressed at once after Esc goes where it would with no box.
+  isOpen() {
+    return this.byName.get(this.openBox)?.open ?? false;
+  }
+
   connect(engine) {
     this.engine = engine.box;
     for (const box of this.byName.values()) this.wire(box);

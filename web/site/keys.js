@@ -71,7 +71,7 @@ export function installKeys(doc, { engine, dialogs, boxes, menus, commands, arra
   const replay = () => {
     for (const input of held.splice(0)) {
       if (input.row !== undefined) {
-        if (!dialogs.isOpen() && !boxes.openBox) engine.click(input.row);
+        if (!dialogs.isOpen() && !boxes.isOpen()) engine.click(input.row);
         continue;
       }
       const target = doc.activeElement ?? doc.body;
@@ -127,7 +127,7 @@ export function installKeys(doc, { engine, dialogs, boxes, menus, commands, arra
       return;
     }
     // Keys typed in a box stay there.
-    if (boxes.openBox) {
+    if (boxes.isOpen()) {
       boxes.keydown(event);
       return;
     }
