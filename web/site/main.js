@@ -3,6 +3,7 @@
 // menus, the boxes and the keys are wired and the window's load step runs;
 // once the panel is ready, the engine's rest follows (engine-rest.js).
 import createEngine from './engine.mjs';
+import { engineCode } from './engine-code.js';
 import { installArrangement } from './arrangement.js';
 import { Boxes } from './boxes.js';
 import { Commands } from './commands.js';
@@ -19,21 +20,11 @@ import { SiteStorage } from './storage.js';
 // runs, the panel is ready.
 performance.mark('script');
 
-// The engine's code (which the page preloads) compiles while the page starts,
-// streamed as its bytes arrive, rather than once the engine is asked for. A
-// server that sends it under another type than application/wasm only makes
-// it compile from the whole file.
-const engineCode = WebAssembly.compileStreaming(fetch('engine.wasm')).catch(() =>
-  fetch('engine.wasm')
-    .then((response) => response.arrayBuffer())
-    .then((bytes) => WebAssembly.compile(bytes)),
-);
-
 // A version of the site fetched on an earlier visit waits in its own cache.
-// It takes over now, before anything is shown, and the page starts again
-// from it, so that this visit runs the new version whole. Should it not take
-// over soon, this visit runs the version it was loaded from: the calculator
-// must always open.
+// It takes over at the start, before anything is shown, and the page starts
+// again from it, so that this visit runs the new version whole. Should it
+// not take over soon, this visit runs the version it was loaded from: the
+// calculator must always open.
 async function takeWaitingVersion() {
   if (!('serviceWorker' in navigator) || !navigator.serviceWorker.controller) return false;
   const registration = await navigator.serviceWorker.getRegistration();
@@ -87,7 +78,9 @@ function styled(doc) {
 async function start() {
   await parsed(document);
   const arrangement = installArrangement(document);
-  if (await takeWaitingVersion()) return;
+  // A waiting version is looked for while the engine starts: nothing is
+  // shown before the engine's first draw.
+  const newVersion = takeWaitingVersion();
   const dialogs = new Dialogs(document);
   const panel = new PagePanel(document, dialogs);
   // The engine reads the department's values as it starts, through the panel.
@@ -103,6 +96,7 @@ async function start() {
     loadSplitModule: (file, imports, slot) => rest.loadSplitModule(file, imports, slot),
   });
   performance.mark('engine');
+  if (await newVersion) return;
   const engine = engineCalls(module);
   rest.use(module.asm, engine);
   panel.boxes.connect(engine);

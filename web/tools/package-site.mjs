@@ -65,7 +65,11 @@ for (const name of readdirSync(web).filter((file) => file.endsWith('.js') && fil
 copyFileSync(opt.glue, join(modules, 'engine.mjs'));
 // What the engine and the page agree on, from the layout: the modules read it here.
 writeFileSync(join(modules, 'contract.js'), `export const contract = ${JSON.stringify(layout.page)};\n`);
-esbuild([join(modules, 'main.js'), '--bundle', '--format=esm', '--minify', `--outfile=${join(out, 'main.js')}`]);
+// The module that compiles the engine stays a file of its own, which the
+// page starts first (web/site/engine-code.js).
+esbuild([join(modules, 'main.js'), '--bundle', '--format=esm', '--minify', '--external:./engine-code.js',
+  `--outfile=${join(out, 'main.js')}`]);
+esbuild([join(modules, 'engine-code.js'), '--minify', `--outfile=${join(out, 'engine-code.js')}`]);
 
 // The engine's two parts (web/tools/split-engine.mjs): the first, which the
 // page preloads, and the rest, which it fetches once it is ready.
