@@ -52,14 +52,15 @@ const { server, origin } = await startServerProcess(siteDir, 'gzip');
 const browser = await launch('chromium');
 
 // The steps of one load of `path` in `page` up to ready (for the panel, the
-// engine loaded, the panel built and the load event past, fonts and
-// pictures in; for the floor, its load event), in milliseconds from
-// navigation, and the bytes the page fetched on the way.
+// engine's first part loaded, the panel built and the load event past,
+// fonts and pictures in; for the floor, its load event), and then the
+// engine's rest arrived, in milliseconds from navigation; the bytes the
+// page fetched up to ready, and each file's.
 async function measureLoad(page, path, at = origin) {
   await page.goto(at + path);
   return page.evaluate(async (isPanel) => {
     const navigation = () => performance.getEntriesByType('navigation')[0];
-    while (!(navigation().loadEventEnd > 0) || (isPanel && document.body.dataset.ready !== '1')) {
+    while (!(navigation().loadEventEnd > 0) || (isPanel && document.body.dataset.whole !== '1')) {
       await new Promise((done) => setTimeout(done, 1));
     }
     const text = document.querySelector('[data-name="text1"]').textContent;
@@ -69,15 +70,17 @@ async function measureLoad(page, path, at = origin) {
       await new Promise((done) => setTimeout(done, 10));
     }
     const n = navigation();
+    const mark = (name) => performance.getEntriesByName(name)[0]?.startTime;
+    const ready = isPanel ? mark('ready') : 0;
+    const firstLoad = (r) => r.responseEnd <= Math.max(ready, n.loadEventEnd);
     const resources = performance.getEntriesByType('resource');
     const arrived = (pattern) => {
       const ends = resources.filter((r) => pattern.test(new URL(r.name).pathname)).map((r) => r.responseEnd);
       return ends.length ? Math.max(...ends) : undefined;
     };
-    const mark = (name) => performance.getEntriesByName(name)[0]?.startTime;
-    const ready = isPanel ? mark('ready') : 0;
-    // What crossed the network: headers and bodies as sent (nothing for a
-    // file the service worker answered), and each file's body.
+    // What crossed the network up to ready: headers and bodies as sent
+    // (nothing for a file the service worker answered), and each file's
+    // body, the rest's too.
     const fetched = [n, ...resources];
     return {
       steps: {
@@ -86,18 +89,25 @@ async function measureLoad(page, path, at = origin) {
         'font received': arrived(/\.woff2$/),
         'pictures received': arrived(/\.(gif|webp|png)$/),
         'scripts received': arrived(/\.m?js$/),
-        'engine file received': arrived(/\.wasm$/),
+        'engine file received': arrived(/engine\.wasm$/),
         'script started': mark('script'),
         'engine compiled and started': mark('engine'),
         'DOMContentLoaded': n.domContentLoadedEventEnd,
         'first contentful paint': mark('first-contentful-paint'),
         'load event': n.loadEventEnd,
         ready: Math.max(ready, n.loadEventEnd),
+        "engine's rest received": arrived(/engine\.deferred\.wasm$/),
+        'engine whole': mark('whole'),
       },
-      transferred: fetched.reduce((sum, r) => sum + r.transferSize, 0),
-      bodies: Object.fromEntries(
-        fetched.map((r) => [new URL(r.name).pathname.replace(/^\//, '') || 'index.html', r.encodedBodySize]),
-      ),
+      transferred: fetched.filter(firstLoad).reduce((sum, r) => sum + r.transferSize, 0),
+      bodies: fetched.map((r) => ({
+        file: new URL(r.name).pathname.replace(/^\//, '') || 'index.html',
+        bytes: r.encodedBodySize,
+        beforeReady: firstLoad(r),
+        asked: r.startTime,
+        first: r.responseStart,
+        last: r.responseEnd,
+      })),
     };
   }, !path.includes('floor'));
 }
@@ -195,8 +205,14 @@ budgetTable(`phone, first visit (${runs} cold loads, interleaved), median (range
 const firstLoad = phoneCold.panel[0].transferred / 1024;
 console.log(`First load ${firstLoad.toFixed(1)} KiB over the network, headers included: goal ≤ 90 KiB ${firstLoad <= 90 ? 'met' : '**missed**'}.\n`);
 
-console.log('| file fetched before ready (phone) | body on the wire KiB |\n|---|---|');
-for (const [file, bytes] of Object.entries(phoneCold.panel[0].bodies)) console.log(`| ${file} | ${kb(bytes)} |`);
+// Each file of the panel's first visit: its body as sent, and when it was
+// asked for, began to arrive and had arrived (medians, ms from navigation).
+console.log('| file fetched (phone, first visit) | body on the wire KiB | | asked | first byte | last byte |');
+console.log('|---|---|---|---|---|---|');
+phoneCold.panel[0].bodies.forEach(({ file, bytes, beforeReady }, i) => {
+  const at = (key) => median(phoneCold.panel.map((load) => load.bodies[i]?.[key] ?? NaN)).toFixed(0);
+  console.log(`| ${file} | ${kb(bytes)} | ${beforeReady ? 'first load' : 'after ready'} | ${at('asked')} | ${at('first')} | ${at('last')} |`);
+});
 console.log('');
 
 // Where the time of a visit goes: each step's median, in milliseconds from
