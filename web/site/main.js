@@ -106,6 +106,13 @@ async function start() {
   const commands = new Commands(document, engine, dialogs, rest);
   const menus = new Menus(document, engine, rest, (item) => commands.run(item));
   installKeys(document, { engine, dialogs, boxes: panel.boxes, menus, commands, arrangement, rest });
+  // The engine is whole once its rest has arrived (for make bench-web and
+  // the tests), before ready or after.
+  rest.whenSettled(() => {
+    if (!rest.attached || document.body.dataset.whole) return;
+    performance.mark('whole');
+    document.body.dataset.whole = '1';
+  });
   // A file is kept that only the rest's full reader can read or refuse: the
   // rest starts before the first key, so that no result misses the values.
   if (!engine.start() && !(await rest.load())) engine.restMissing();
@@ -116,13 +123,7 @@ async function start() {
   if (first) first.focus({ preventScroll: true });
   performance.mark('ready');
   document.body.dataset.ready = '1';
-  // The rest of the engine, when the browser has nothing else to do; the
-  // engine is whole once it has arrived (for make bench-web and the tests).
-  rest.whenSettled(() => {
-    if (!rest.attached) return;
-    performance.mark('whole');
-    document.body.dataset.whole = '1';
-  });
+  // The rest of the engine, when the browser has nothing else to do.
   (window.requestIdleCallback ?? setTimeout)(() => rest.load());
   // Registering again checks for a new version of the site, which the
   // browser fetches whole, in the background, for the next visit.
