@@ -5,25 +5,16 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "department/department_file.h"
+#include "support/department_file_example.h"
 
 namespace vardel {
 namespace {
 
-// The example of docs/department-file.md, read from the document itself.
-const std::string kExample = [] {
-  std::ifstream in(VARDEL_DOCS_DIR "/department-file.md");
-  std::stringstream document;
-  document << in.rdbuf();
-  const std::string text = document.str();
-  const std::size_t start = text.find("```json\n") + 8;
-  return text.substr(start, text.find("```", start) - start);
-}();
+const std::string& kExample = testing::kDocumentedFile;
 
 // Values that use every field of the file: every hose key, both pairs,
 // names that need escapes and bytes beyond ASCII, and the most lines.
