@@ -9,6 +9,7 @@
 #include "calc/unit_text.h"
 #include "core/number_text.h"
 #include "department/file_fields.h"
+#include "department/file_names.h"
 #include "department/rules.h"
 #include "department/saved_lines.h"
 
@@ -34,20 +35,20 @@ std::string placeOf(const HoseEntry& entry) {
 }
 
 constexpr std::array<Field<HoseEntry>, 3> kHoseFields = {{
-    field<&HoseEntry::row, &Reader::hose, &hoseJson>("hose", "a hose"),
-    field<&HoseEntry::english, &Reader::number>("english", "the English coefficient"),
-    field<&HoseEntry::metric, &Reader::number>("metric", "the metric coefficient"),
+    field<&HoseEntry::row, &Reader::hose, &hoseJson>(names::kHose, "a hose"),
+    field<&HoseEntry::english, &Reader::number>(names::kEnglish, "the English coefficient"),
+    field<&HoseEntry::metric, &Reader::number>(names::kMetric, "the metric coefficient"),
 }};
 
 constexpr std::array<Field<SavedLine>, 8> kLineFields = {{
-    field<&SavedLine::name, &Reader::text>("name", "a line's name"),
-    field<&SavedLine::metric, &Reader::units, &unitsJson>("units", "the units"),
-    field<&SavedLine::nozzlePressure, &Reader::text>("nozzlePressure", "the nozzle pressure"),
-    field<&SavedLine::flow, &Reader::text>("flow", "the flow"),
-    field<&SavedLine::hose, &Reader::hose, &hoseJson>("hose", "the hose"),
-    field<&SavedLine::lines, &Reader::text>("lines", "the lines"),
-    field<&SavedLine::length, &Reader::text>("length", "the length"),
-    field<&SavedLine::floors, &Reader::text>("floors", "the floors"),
+    field<&SavedLine::name, &Reader::text>(names::kName, "a line's name"),
+    field<&SavedLine::metric, &Reader::units, &unitsJson>(names::kUnits, "the units"),
+    field<&SavedLine::nozzlePressure, &Reader::text>(names::kNozzlePressure, "the nozzle pressure"),
+    field<&SavedLine::flow, &Reader::text>(names::kFlow, "the flow"),
+    field<&SavedLine::hose, &Reader::hose, &hoseJson>(names::kHose, "the hose"),
+    field<&SavedLine::lines, &Reader::text>(names::kLines, "the lines"),
+    field<&SavedLine::length, &Reader::text>(names::kLength, "the length"),
+    field<&SavedLine::floors, &Reader::text>(names::kFloors, "the floors"),
 }};
 
 void readFormat(Reader& r, const Json& value, DepartmentValues&, const std::string& what) {
@@ -101,26 +102,6 @@ void readLines(Reader& r, const Json& list, DepartmentValues& v, const std::stri
   }
 }
 
-// A day as ISO 8601 writes it, "2026-12-01", and a real one.
-bool isDay(std::string_view text) {
-  if (text.size() != 10 || text[4] != '-' || text[7] != '-') return false;
-  int parts[3] = {0, 0, 0};
-  for (std::size_t i = 0, part = 0; i < text.size(); ++i) {
-    if (text[i] == '-') {
-      ++part;
-    } else if (text[i] >= '0' && text[i] <= '9') {
-      parts[part] = parts[part] * 10 + (text[i] - '0');
-    } else {
-      return false;
-    }
-  }
-  const int year = parts[0], month = parts[1], day = parts[2];
-  const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-  constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  if (month < 1 || month > 12 || day < 1) return false;
-  return day <= kDays[month - 1] + (month == 2 && leap ? 1 : 0);
-}
-
 void readIssued(Reader& r, const Json& value, DepartmentValues& v, const std::string& what) {
   if (value.is_null()) return;
   v.issued = r.text(value, what);
@@ -140,18 +121,19 @@ Json writeLines(const DepartmentValues& v) {
 }
 
 constexpr std::array<Field<DepartmentValues>, 9> kFileFields = {{
-    {"format", "the format", readFormat,
+    {names::kFormat, "the format", readFormat,
      [](const DepartmentValues&) { return Json(std::string(kFormat)); }},
-    {"version", "the version", readVersion, [](const DepartmentValues&) { return Json(kVersion); }},
-    field<&DepartmentValues::name, &Reader::text>("name", "the department's name"),
-    {"issued", "the day of the issue", readIssued, writeIssued, true},
-    field<&DepartmentValues::inForce, &Reader::flag>("inForce", "inForce"),
-    {"hoses", "the hoses", readHoses, writeHoses},
-    field<&DepartmentValues::perFloor, &Reader::pair, &pairJson>("perFloor",
+    {names::kVersion, "the version", readVersion,
+     [](const DepartmentValues&) { return Json(kVersion); }},
+    field<&DepartmentValues::name, &Reader::text>(names::kName, "the department's name"),
+    {names::kIssued, "the day of the issue", readIssued, writeIssued, true},
+    field<&DepartmentValues::inForce, &Reader::flag>(names::kInForce, "inForce"),
+    {names::kHoses, "the hoses", readHoses, writeHoses},
+    field<&DepartmentValues::perFloor, &Reader::pair, &pairJson>(names::kPerFloor,
                                                                  "the elevation per floor"),
-    field<&DepartmentValues::pumpLimit, &Reader::pair, &pairJson>("pumpLimit",
+    field<&DepartmentValues::pumpLimit, &Reader::pair, &pairJson>(names::kPumpLimit,
                                                                   "the pump pressure limit"),
-    {"lines", "the saved lines", readLines, writeLines},
+    {names::kLines, "the saved lines", readLines, writeLines},
 }};
 
 // A figure of both systems in words: "5 psi / 35 kPa", a coefficient

@@ -226,7 +226,9 @@ std::string DepartmentStore::receiveIssue(const std::string& text) {
   }
   read.values->origin = Origin::Issued;
   if (issue_ && *issue_ == *read.values) return {};
-  if (!issued_->keep(text)) {
+  // The copy is kept as this program writes the file, whatever the site's
+  // layout, so that a browser reads it at start without the full reader.
+  if (!issued_->keep(department_file::write(*read.values))) {
     return "The department values of " + issued_->name() +
            " could not be kept on this device: the browser keeps nothing more for this site.";
   }

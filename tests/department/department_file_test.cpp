@@ -6,12 +6,11 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <map>
-#include <sstream>
 #include <string>
 
 #include "department/department_store.h"
+#include "support/department_file_example.h"
 #include "support/memory_storage.h"
 
 namespace vardel {
@@ -19,15 +18,7 @@ namespace {
 
 using testing::MemoryStorage;
 
-// The example of docs/department-file.md, read from the document itself.
-const std::string kExample = [] {
-  std::ifstream in(VARDEL_DOCS_DIR "/department-file.md");
-  std::stringstream document;
-  document << in.rdbuf();
-  const std::string text = document.str();
-  const std::size_t start = text.find("```json\n") + 8;
-  return text.substr(start, text.find("```", start) - start);
-}();
+const std::string& kExample = testing::kDocumentedFile;
 
 TEST(DepartmentFile, ExportOfAnImportIsTheSameFile) {
   const department_file::Read read = department_file::read(kExample);
@@ -61,6 +52,7 @@ TEST(DepartmentFile, RefusesWhatIsNotAWholeFileOfThisVersion) {
       {example.substr(0, example.size() / 2), "not well-formed"},
       {replaced("\"version\": 2", "\"version\": 3"), "newer version"},
       {replaced("\"2026-12-01\"", "\"2026-02-30\""), "not a day"},
+      {replaced("\"2026-12-01\"", "\"20-6-12-01\""), "not a day"},
       {replaced("\"inForce\": true,", ""), "\"inForce\" is missing"},
       {replaced("\"inForce\": true,", "\"inForce\": true, \"colour\": 1,"), "\"colour\""},
       {replaced("\"english\": 10.0", "\"english\": \"10\""), "not a number"},

@@ -1,13 +1,15 @@
 // The check the site's build makes of a department file put beside the
 // page: the engine's own reader, run under node, takes the documented
-// example and refuses a file it cannot read with its own words.
+// example and refuses a file it cannot read with its own words; the file
+// then stands beside the page alone, with no pre-compressed copy that a
+// host would send after the file is replaced.
 import assert from 'node:assert/strict';
 import { spawnSync } from 'node:child_process';
-import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { existsSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { test } from 'node:test';
-import { buildDir, sourceDir } from './browser.mjs';
+import { buildDir, issuedSiteDir, sourceDir } from './browser.mjs';
 
 const checker = join(buildDir, 'web', 'check-department.cjs');
 const example = (() => {
@@ -34,4 +36,10 @@ test('the reader takes the example and refuses a newer file by its words', () =>
   } finally {
     rmSync(folder, { recursive: true, force: true });
   }
+});
+
+test('the site holds the department file, and no copy of it', () => {
+  assert.ok(existsSync(join(issuedSiteDir, 'department.json')));
+  assert.ok(existsSync(join(issuedSiteDir, 'index.html.gz')), 'the site has copies of its other files');
+  for (const copy of ['department.json.gz', 'department.json.br']) assert.ok(!existsSync(join(issuedSiteDir, copy)), copy);
 });
