@@ -1,0 +1,78 @@
+#include "calc/lay_summary.h"
+
+#include "calc/department.h"
+#include "calc/lay_check.h"
+#include "calc/lay_working.h"
+#include "core/number_text.h"
+
+namespace vardel {
+namespace {
+
+class Summary {
+ public:
+  Summary(const Lay& lay, const LayResult& r)
+      : lay_(lay), r_(r), u_(lay.metric ? kMetricLayBounds : kEnglishLayBounds) {}
+
+  std::vector<std::string> write() {
+    for (std::size_t i = 0; i < lay_.discharges.size(); ++i) discharge(i);
+    out_.push_back("Total flow " + flow(r_.totalFlow));
+    return std::move(out_);
+  }
+
+ private:
+  std::string pressure(double value) const { return roundedText(value) + " " + u_.pressureUnit; }
+  std::string flow(double value) const { return roundedText(value) + " " + u_.flowUnit; }
+
+  std::string hose(const Segment& s) const {
+    return formatPlain(s.length) + " " + u_.lengthUnit + " of " + hoseName(s.hose) +
+           (s.lines == 1 ? "" : " × " + formatPlain(s.lines));
+  }
+
+  std::string line(const Line& l) const {
+    const Nozzle& z = l.nozzle;
+    const std::string nozzle = z.kind == NozzleKind::Tip
+                                   ? "tip " + formatPlain(z.tip) + " " + u_.tipUnit
+                                   : "fog " + formatPlain(z.flow) + " " + u_.flowUnit;
+    return hose(l.hose) + ", " + nozzle + " at " + formatPlain(z.pressure) + " " + u_.pressureUnit;
+  }
+
+  std::string setting(const DischargeResult& d) const {
+    return d.governs ? "sets the pump pressure, " + pressure(d.atPump)
+                     : "gate to " + pressure(d.atPump);
+  }
+
+  void discharge(std::size_t index) {
+    const Discharge& d = lay_.discharges[index];
+    const DischargeResult& r = r_.discharges[index];
+    const std::string name = dischargeName(index);
+    if (d.appliance == Appliance::None) {
+      out_.push_back(name + ": " + line({d.hose, d.nozzle}) + "; " + flow(r.flow) + "; " +
+                     setting(r));
+      return;
+    }
+    const std::string appliance = applianceName(d.appliance);
+    out_.push_back(name + ": " + hose(d.hose) + " to a " + appliance + "; " + flow(r.flow) + "; " +
+                   setting(r));
+    for (std::size_t i = 0; i < d.branches.size(); ++i) {
+      const NozzleResult& z = r.nozzles[i];
+      out_.push_back(name + std::to_string(i + 1) + ": " + line(d.branches[i]) + "; " +
+                     flow(z.flow) + "; " +
+                     (z.gatedAtAppliance ? "gate at the " + appliance + " to " : "") +
+                     pressure(z.atAppliance) + (z.gatedAtAppliance ? "" : " at the " + appliance));
+    }
+  }
+
+  const Lay& lay_;
+  const LayResult& r_;
+  const LayBounds& u_;
+  std::vector<std::string> out_;
+};
+
+}  // namespace
+
+std::vector<std::string> laySummary(const Lay& lay, const LayResult& result) {
+  if (!result.problem.empty() || result.discharges.size() != lay.discharges.size()) return {};
+  return Summary(lay, result).write();
+}
+
+}  // namespace vardel
