@@ -1,6 +1,6 @@
 #include "calc/appliance_losses.h"
 
-#include "calc/department.h"
+#include "calc/conversion.h"
 
 namespace vardel {
 

@@ -13,14 +13,13 @@ namespace vardel {
 // A flow, a nozzle pressure and a tip must be more than their lowest.
 struct LayBounds {
   double lines[2], length[2], nozzlePressure[2], flow[2], tip[2], floors[2], height[2];
-  const char *pressureUnit, *flowUnit, *lengthUnit, *tipUnit;
 };
-inline constexpr LayBounds kEnglishLayBounds{{1, 6}, {0, 10000}, {0, 300},     {0, 5000},
-                                             {0, 4}, {-50, 200}, {-500, 2500}, "psi",
-                                             "gpm",  "ft",       "in"};
-inline constexpr LayBounds kMetricLayBounds{{1, 6},   {0, 3000},  {0, 2100},   {0, 19000},
-                                            {0, 100}, {-50, 200}, {-150, 750}, "kPa",
-                                            "L/min",  "m",        "mm"};
+// clang-format off
+inline constexpr LayBounds kEnglishLayBounds{
+    {1, 6}, {0, 10000}, {0, 300}, {0, 5000}, {0, 4}, {-50, 200}, {-500, 2500}};
+inline constexpr LayBounds kMetricLayBounds{
+    {1, 6}, {0, 3000}, {0, 2100}, {0, 19000}, {0, 100}, {-50, 200}, {-150, 750}};
+// clang-format on
 
 // "A" for the first discharge, "B" for the second, ...
 std::string dischargeName(std::size_t index);

@@ -1,6 +1,6 @@
 #include "calc/lay_figures.h"
 
-#include "calc/department.h"
+#include "calc/department_values.h"
 
 namespace vardel {
 

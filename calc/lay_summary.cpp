@@ -1,8 +1,9 @@
 #include "calc/lay_summary.h"
 
-#include "calc/department.h"
+#include "calc/hose_table.h"
 #include "calc/lay_check.h"
 #include "calc/lay_working.h"
+#include "calc/unit_text.h"
 #include "core/number_text.h"
 
 namespace vardel {
@@ -10,8 +11,7 @@ namespace {
 
 class Summary {
  public:
-  Summary(const Lay& lay, const LayResult& r)
-      : lay_(lay), r_(r), u_(lay.metric ? kMetricLayBounds : kEnglishLayBounds) {}
+  Summary(const Lay& lay, const LayResult& r) : lay_(lay), r_(r), u_(unitNames(lay.metric)) {}
 
   std::vector<std::string> write() {
     for (std::size_t i = 0; i < lay_.discharges.size(); ++i) discharge(i);
@@ -20,20 +20,23 @@ class Summary {
   }
 
  private:
-  std::string pressure(double value) const { return roundedText(value) + " " + u_.pressureUnit; }
-  std::string flow(double value) const { return roundedText(value) + " " + u_.flowUnit; }
+  std::string pressure(double value) const {
+    return roundedText(value) + " " + std::string(u_.pressure);
+  }
+  std::string flow(double value) const { return roundedText(value) + " " + std::string(u_.flow); }
 
   std::string hose(const Segment& s) const {
-    return formatPlain(s.length) + " " + u_.lengthUnit + " of " + hoseName(s.hose) +
+    return formatPlain(s.length) + " " + std::string(u_.length) + " of " + hoseName(s.hose) +
            (s.lines == 1 ? "" : " × " + formatPlain(s.lines));
   }
 
   std::string line(const Line& l) const {
     const Nozzle& z = l.nozzle;
     const std::string nozzle = z.kind == NozzleKind::Tip
-                                   ? "tip " + formatPlain(z.tip) + " " + u_.tipUnit
-                                   : "fog " + formatPlain(z.flow) + " " + u_.flowUnit;
-    return hose(l.hose) + ", " + nozzle + " at " + formatPlain(z.pressure) + " " + u_.pressureUnit;
+                                   ? "tip " + formatPlain(z.tip) + " " + std::string(u_.diameter)
+                                   : "fog " + formatPlain(z.flow) + " " + std::string(u_.flow);
+    return hose(l.hose) + ", " + nozzle + " at " + formatPlain(z.pressure) + " " +
+           std::string(u_.pressure);
   }
 
   std::string setting(const DischargeResult& d) const {
@@ -64,7 +67,7 @@ class Summary {
 
   const Lay& lay_;
   const LayResult& r_;
-  const LayBounds& u_;
+  const UnitNames& u_;
   std::vector<std::string> out_;
 };
 

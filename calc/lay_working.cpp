@@ -3,9 +3,10 @@
 #include <iterator>
 #include <optional>
 
-#include "calc/department.h"
+#include "calc/hose_table.h"
 #include "calc/lay_check.h"
 #include "calc/result_text.h"
+#include "calc/unit_text.h"
 #include "core/number_text.h"
 
 namespace vardel {
@@ -31,11 +32,7 @@ bool anyNeedsEveryDigit(const LayResult& r) {
 class Writer {
  public:
   Writer(const Lay& lay, const LayFigures& f, const LayResult& r)
-      : lay_(lay),
-        f_(f),
-        r_(r),
-        u_(lay.metric ? kMetricLayBounds : kEnglishLayBounds),
-        everyDigit_(anyNeedsEveryDigit(r)) {}
+      : lay_(lay), f_(f), r_(r), u_(unitNames(lay.metric)), everyDigit_(anyNeedsEveryDigit(r)) {}
 
   std::vector<std::string> write() {
     heading();
@@ -45,7 +42,7 @@ class Writer {
     capacity();
     const DischargeResult& g = r_.discharges[r_.governing];
     add("Pump pressure = the highest, " + label(r_.governing, g, g.highest) + " = " + n(g.atPump) +
-        " " + u_.pressureUnit + " → " + r_.text);
+        " " + std::string(u_.pressure) + " → " + r_.text);
     return std::move(out_);
   }
 
@@ -55,7 +52,7 @@ class Writer {
   std::string n(double value) const {
     return everyDigit_ ? formatExact(value) : formatPlain(value);
   }
-  std::string pressure(double value) const { return n(value) + " " + u_.pressureUnit; }
+  std::string pressure(double value) const { return n(value) + " " + std::string(u_.pressure); }
   std::string source(const Figure& figure) const {
     return figure.department ? "department value, " + f_.departmentName : "published";
   }
@@ -71,7 +68,7 @@ class Writer {
 
   void heading() {
     std::string line = (lay_.name.empty() ? std::string("Lay") : "Lay " + lay_.name) + ", " +
-                       (lay_.metric ? "metric units" : "English units");
+                       std::string(u_.system);
     if (r_.overLimit) {
       line += "; above the pump pressure limit of " + pressure(*f_.pumpLimit) + " (" +
               source({0, true}) + ")";
@@ -80,15 +77,16 @@ class Writer {
   }
 
   std::string hose(const Segment& s, const Figure& c) const {
-    return n(s.length) + " " + u_.lengthUnit + " of " + hoseName(s.hose) + " (C " + n(c.value) +
-           ", " + source(c) + "), " + n(s.lines) + (s.lines == 1 ? " line" : " lines");
+    return n(s.length) + " " + std::string(u_.length) + " of " + hoseName(s.hose) + " (C " +
+           n(c.value) + ", " + source(c) + "), " + n(s.lines) + (s.lines == 1 ? " line" : " lines");
   }
 
   std::string nozzleText(const Nozzle& z) const {
     if (z.kind == NozzleKind::Tip) {
-      return "straight tip " + n(z.tip) + " " + u_.tipUnit + " at " + pressure(z.pressure);
+      return "straight tip " + n(z.tip) + " " + std::string(u_.diameter) + " at " +
+             pressure(z.pressure);
     }
-    return "fog nozzle " + n(z.flow) + " " + u_.flowUnit + " at " + pressure(z.pressure);
+    return "fog nozzle " + n(z.flow) + " " + std::string(u_.flow) + " at " + pressure(z.pressure);
   }
 
   // The flow of a smooth-bore tip, by the formula of FLOW RATE.
@@ -97,7 +95,7 @@ class Writer {
     const double c = formula::kTipFlow.in(lay_.metric);
     add(at + ": Q = d² × " + n(c) + " × √P = " + n(z.tip) + "² × " + n(c) + " × √" + n(z.pressure) +
         " = " + n(r.tip->dSquared) + " × " + n(c) + " × " + n(r.tip->root) + " = " + n(r.flow) +
-        " " + u_.flowUnit);
+        " " + std::string(u_.flow));
   }
 
   // The friction loss of a segment, as the calculator's friction loss works
@@ -122,8 +120,8 @@ class Writer {
     const std::string per =
         e.unit == ElevationUnit::Floors
             ? " floors × " + pressure(figure.value) + " per floor (" + source(figure) + ")"
-            : " " + std::string(u_.lengthUnit) + " × " + pressure(figure.value) + " per " +
-                  u_.lengthUnit;
+            : " " + std::string(u_.length) + " × " + pressure(figure.value) + " per " +
+                  std::string(u_.length);
     add(at + ": E = " + n(e.amount) + per + " = " + pressure(value));
   }
 
@@ -161,7 +159,7 @@ class Writer {
     }
     const std::string supply = at + " supply";
     add(supply + ": Q = " + (d.branches.size() == 1 ? "" : flows + " = ") + n(r.flow) + " " +
-        u_.flowUnit);
+        std::string(u_.flow));
     loss(supply, d.hose, r.supply);
     elevation(supply, d.hose.rise, r.supply.elevationFigure, r.supply.elevation);
     elevation(at + " " + name, d.applianceRise, r.applianceRiseFigure, r.applianceRise);
@@ -180,7 +178,7 @@ class Writer {
     std::string why;
     if (a == Appliance::Wye || a == Appliance::Siamese) {
       why = (r.flow < t.threshold.value ? "below " : "at or above ") + n(t.threshold.value) + " " +
-            u_.flowUnit + " (" + source(t.threshold) + ")";
+            std::string(u_.flow) + " (" + source(t.threshold) + ")";
     } else {
       why = "at any flow";
     }
@@ -201,7 +199,7 @@ class Writer {
     std::string flows;
     for (const DischargeResult& d : r_.discharges)
       flows += (flows.empty() ? "" : " + ") + n(d.flow);
-    add("Total flow = " + flows + " = " + n(r_.totalFlow) + " " + u_.flowUnit);
+    add("Total flow = " + flows + " = " + n(r_.totalFlow) + " " + std::string(u_.flow));
   }
 
   void gates() {
@@ -228,11 +226,11 @@ class Writer {
     const auto net = [this](const TestPoint& p) {
       return pressure(testPointPressure(p, lay_.metric)) + " net";
     };
-    std::string line = "Capacity: rated " + n(rating.ratedFlow) + " " + u_.flowUnit + " at " +
-                       net(kTestPoints[0]) + "; net pressure = " + n(r_.pumpPressure) + " − " +
-                       n(rating.intake.value_or(0)) + " = " + pressure(c.net);
+    std::string line = "Capacity: rated " + n(rating.ratedFlow) + " " + std::string(u_.flow) +
+                       " at " + net(kTestPoints[0]) + "; net pressure = " + n(r_.pumpPressure) +
+                       " − " + n(rating.intake.value_or(0)) + " = " + pressure(c.net);
     if (c.rated) {
-      line += "; " + n(c.share * 100) + " % = " + n(c.flow) + " " + u_.flowUnit;
+      line += "; " + n(c.share * 100) + " % = " + n(c.flow) + " " + std::string(u_.flow);
     } else {
       line += "; above " + net(*std::rbegin(kTestPoints)) + ", the last rated test point";
     }
@@ -243,7 +241,7 @@ class Writer {
   const Lay& lay_;
   const LayFigures& f_;
   const LayResult& r_;
-  const LayBounds& u_;
+  const UnitNames& u_;
   bool everyDigit_;
   std::vector<std::string> out_;
 };

@@ -2,7 +2,7 @@
 
 #include <iterator>
 
-#include "calc/department.h"
+#include "calc/conversion.h"
 
 namespace vardel {
 namespace {

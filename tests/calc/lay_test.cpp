@@ -8,7 +8,8 @@
 #include <string>
 
 #include "calc/appliance_losses.h"
-#include "calc/department.h"
+#include "calc/conversion.h"
+#include "calc/department_values.h"
 #include "calc/lay_check.h"
 #include "core/number_text.h"
 #include "support/design_hoses.h"

@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "calc/department.h"
+#include "calc/department_values.h"
 #include "calc/lay_summary.h"
 #include "support/joined_lines.h"
 #include "support/lay_builder.h"

@@ -1,0 +1,47 @@
+// The pump panel card: every saved line with what recalling it shows, every
+// lay with its pump pressure and the gate of each other line.
+#include "department/pump_card.h"
+
+#include <gtest/gtest.h>
+
+#include "calc/lay_summary.h"
+#include "department/saved_lines.h"
+#include "support/key_script.h"
+#include "support/lay_builder.h"
+
+namespace vardel::testing {
+namespace {
+
+TEST(PumpCard, HoldsEverySavedLineAndLay) {
+  DepartmentValues department;
+  department.name = "Engine 4";
+  department.pumpLimit = {160, 1100};
+  department.lines = {{"Crosslay", false, "100", "150", kInch175, "1", "200", "0"},
+                      {"Metric", true, "700", "600", kInch175, "1", "60", "2"}};
+  Lay three = threeLines(false);
+  three.name = "Three lines";
+  Lay wye = wyedLay(true);
+  wye.name = "Wye";
+  const PumpCard card = pumpCard(&department, department.lines, {three, wye},
+                                 PumpRating{1000, std::nullopt}, "2026-12-08");
+  EXPECT_EQ(card.title, "Pump panel card: Engine 4");
+  ASSERT_EQ(card.entries.size(), 4u);
+  for (std::size_t i = 0; i < 2; ++i) {
+    Session session;
+    session.state().department = &department;
+    recallLine(session.calculator, department.lines[i]);
+    const std::string& shown = session.calculator.display();
+    const std::string number = shown.substr(shown.find(' ') + 1);
+    EXPECT_EQ(card.entries[i].pumpPressure, number + (i == 0 ? " psi" : " kPa"));
+    EXPECT_EQ(card.entries[i].overLimit, session.state().working.overLimit);
+  }
+  EXPECT_EQ(card.entries[2].name, "Three lines");
+  EXPECT_EQ(card.entries[2].pumpPressure, "170 psi");
+  EXPECT_TRUE(card.entries[2].overLimit);
+  EXPECT_EQ(card.entries[2].rows, laySummary(three, resultOf(three, &department)));
+  EXPECT_EQ(card.entries[3].pumpPressure, "1307 kPa");
+  EXPECT_TRUE(card.footer.back().ends_with(", 2026-12-08"));
+}
+
+}  // namespace
+}  // namespace vardel::testing
