@@ -188,7 +188,8 @@ Lay largestLay() {
 
 void BM_LayResult_Largest(benchmark::State& state) {
   const Lay l = largestLay();
-  const LayFigures figures = layFigures(nullptr, false, PumpRating{1500, 30});
+  const DepartmentValues rated = testing::ratedPump(1500, 30);
+  const LayFigures figures = layFigures(&rated, false);
   if (const std::string problem = layResult(l, figures).problem; !problem.empty()) {
     state.SkipWithError(problem.c_str());
     return;
@@ -200,8 +201,9 @@ BENCHMARK(BM_LayResult_Largest)->Unit(benchmark::kMicrosecond);
 // The same lay with its figures gathered and its working written, as F3 does.
 void BM_LayWorking_Largest(benchmark::State& state) {
   const Lay l = largestLay();
+  const DepartmentValues rated = testing::ratedPump(1500, 30);
   for (auto _ : state) {
-    const LayFigures figures = layFigures(nullptr, false, PumpRating{1500, 30});
+    const LayFigures figures = layFigures(&rated, false);
     benchmark::DoNotOptimize(layWorking(l, figures, layResult(l, figures)));
   }
 }

@@ -4,10 +4,18 @@
 
 namespace vardel {
 
+ApplianceLosses applianceLosses(const CalculatorState& state) {
+  const ApplianceLosses published = publishedApplianceLosses(!isEnglish(state));
+  return {departmentOr(state, &DepartmentValues::wyeFrom, published.threshold.value),
+          departmentOr(state, &DepartmentValues::wyeLoss, published.manifold.value),
+          departmentOr(state, &DepartmentValues::standpipeLoss, published.standpipe.value),
+          departmentOr(state, &DepartmentValues::masterStreamLoss, published.masterStream.value)};
+}
+
 ApplianceLosses publishedApplianceLosses(bool metric) {
   const double threshold = 350, manifold = 10, standpipe = 25, masterStream = 25;
   if (!metric) return {{threshold}, {manifold}, {standpipe}, {masterStream}};
-  return {{threshold * conversion::kLitresPerGallon},
+  return {{conversion::flow(threshold, true)},
           {conversion::pressure(manifold, true)},
           {conversion::pressure(standpipe, true)},
           {conversion::pressure(masterStream, true)}};

@@ -19,6 +19,10 @@ struct ApplianceLosses {
 // conversions (about 1325 L/min, 69, 172 and 172 kPa).
 ApplianceLosses publishedApplianceLosses(bool metric);
 
+// The figures in force for the units in force: the department's where its
+// values are in force and it set them, else the published ones.
+ApplianceLosses applianceLosses(const CalculatorState& state);
+
 // The loss in `appliance` with `flow` through it, and whether the figure
 // that decided it is the department's; 0 for a line.
 Figure applianceLoss(const ApplianceLosses& losses, Appliance appliance, double flow);

@@ -10,4 +10,8 @@ double pressure(double value, bool toMetric) {
   return toMetric ? value * kKilopascalsPerPsi : value / kKilopascalsPerPsi;
 }
 
+double flow(double value, bool toMetric) {
+  return toMetric ? value * kLitresPerGallon : value / kLitresPerGallon;
+}
+
 }  // namespace vardel::conversion

@@ -4,8 +4,7 @@
 
 namespace vardel {
 
-LayFigures layFigures(const DepartmentValues* department, bool metric,
-                      std::optional<PumpRating> rating) {
+LayFigures layFigures(const DepartmentValues* department, bool metric) {
   // The calculator's figures depend on the units and the department alone.
   CalculatorState units;
   units.strEorM = metric ? kMetricUnits : kEnglishUnits;
@@ -17,9 +16,9 @@ LayFigures layFigures(const DepartmentValues* department, bool metric,
   }
   f.perFloor = perFloor(units);
   f.perHeight = kWaterPerHeight.in(metric);
-  f.appliances = publishedApplianceLosses(metric);
+  f.appliances = applianceLosses(units);
   f.pumpLimit = pumpLimit(units);
-  f.rating = rating;
+  f.rating = pumpRating(units);
   f.departmentName = department != nullptr ? department->name : std::string();
   return f;
 }

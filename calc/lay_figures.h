@@ -15,8 +15,6 @@
 // and the lay's own, the appliance losses and the pump's rating.
 namespace vardel {
 
-struct DepartmentValues;
-
 // The pressure of a column of water as the driver/operator courses teach it:
 // 0.434 psi per foot, 9.81 kPa per metre.
 inline constexpr formula::Constant kWaterPerHeight{0.434, 9.81};
@@ -28,13 +26,12 @@ struct LayFigures {
   double perHeight = 0;  // psi per ft or kPa per m
   ApplianceLosses appliances{};
   std::optional<double> pumpLimit;
-  std::optional<PumpRating> rating;
-  std::string departmentName;  // whose the department's figures are
+  std::optional<PumpRating> rating;  // where the department set it
+  std::string departmentName;        // whose the department's figures are
 };
 
 // The figures in force with `department`'s values (none: the published ones)
-// for a lay in metric or English units, and the pump's rating if known.
-LayFigures layFigures(const DepartmentValues* department, bool metric,
-                      std::optional<PumpRating> rating = std::nullopt);
+// for a lay in metric or English units.
+LayFigures layFigures(const DepartmentValues* department, bool metric);
 
 }  // namespace vardel

@@ -3,6 +3,7 @@
 #include <iterator>
 
 #include "calc/conversion.h"
+#include "calc/figures.h"
 
 namespace vardel {
 namespace {
@@ -19,6 +20,12 @@ double shareAt(double net, bool metric) {
 }
 
 }  // namespace
+
+std::optional<PumpRating> pumpRating(const CalculatorState& state) {
+  const std::optional<double> rated = departmentFigure(state, &DepartmentValues::ratedFlow);
+  if (!rated) return std::nullopt;
+  return PumpRating{*rated, departmentFigure(state, &DepartmentValues::intake)};
+}
 
 double testPointPressure(const TestPoint& point, bool metric) {
   return metric ? conversion::pressure(point.pressure, true) : point.pressure;

@@ -2,6 +2,8 @@
 
 #include <optional>
 
+#include "core/calculator_state.h"
+
 // What a pump can deliver at a pressure, from its rating: the rated flow at
 // 150 psi net, 70 % of it at 200 psi and 50 % at 250 psi (the standard test
 // points), with straight lines between them. Below 150 psi the pump gives
@@ -12,6 +14,10 @@ struct PumpRating {
   double ratedFlow = 0;          // gpm or L/min at 150 psi net
   std::optional<double> intake;  // psi or kPa at the intake; none: 0
 };
+
+// The department's rating in the units in force, where it set the rated
+// flow; none published.
+std::optional<PumpRating> pumpRating(const CalculatorState& state);
 
 struct TestPoint {
   double pressure;  // psi net

@@ -1,13 +1,11 @@
 #pragma once
 
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "calc/department_values.h"
-#include "calc/lay.h"
-#include "calc/pump_capacity.h"
+#include "calc/lay_summary.h"
 
 // A pump panel card: what a department tapes to its pump panel. Every saved
 // line and lay with the pump pressure to set, and the gate of each other
@@ -16,9 +14,11 @@ namespace vardel {
 
 struct CardEntry {
   std::string name;
+  bool lay = false;          // a lay, else a saved line
   std::string pumpPressure;  // "170 psi", rounded as the display rounds; or why there is none
   bool departmentUsed = false, overLimit = false, overCapacity = false;
-  std::vector<std::string> rows;  // a line's values, or a lay's discharges and gates
+  // A line's values in one row; a lay's discharges, branches and total flow.
+  std::vector<SummaryRow> rows;
 };
 
 struct PumpCard {
@@ -27,11 +27,10 @@ struct PumpCard {
   std::vector<std::string> footer;  // whose figures, the program and the date
 };
 
-// The card of `lines` and `lays` with `department`'s values in force (none:
-// the published figures), the pump's rating if known; `date` stands in the
-// footer. A saved line shows what recalling it shows.
-PumpCard pumpCard(const DepartmentValues* department, const std::vector<SavedLine>& lines,
-                  const std::vector<Lay>& lays, std::optional<PumpRating> rating,
+// The card of `values`' saved lines and lays, worked out with the figures
+// of `inForce` (none: the published ones); `date` stands in the footer. A
+// saved line shows what recalling it shows.
+PumpCard pumpCard(const DepartmentValues& values, const DepartmentValues* inForce,
                   std::string_view date);
 
 }  // namespace vardel

@@ -209,9 +209,10 @@ TEST(PumpCapacity, TheStandardTestPointsAndTheLinesBetween) {
             0.7 * 3785);
 
   // The flag: 700 gpm at 200 psi net is within a 1000 gpm pump, a little more is not.
-  const auto flagged = [](double flow) {
+  const DepartmentValues rated = ratedPump(1000);
+  const auto flagged = [&rated](double flow) {
     const Lay l = lay(false, {line(fog(hose(kInch250, 0), flow, 200))});
-    return resultOf(l, nullptr, PumpRating{1000, std::nullopt}).overCapacity;
+    return resultOf(l, &rated).overCapacity;
   };
   EXPECT_FALSE(flagged(700));
   EXPECT_TRUE(flagged(700.5));

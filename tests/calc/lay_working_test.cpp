@@ -15,9 +15,8 @@
 namespace vardel::testing {
 namespace {
 
-std::vector<std::string> workingOf(const Lay& l, const DepartmentValues* department = nullptr,
-                                   std::optional<PumpRating> rating = std::nullopt) {
-  const LayFigures figures = layFigures(department, l.metric, rating);
+std::vector<std::string> workingOf(const Lay& l, const DepartmentValues* department = nullptr) {
+  const LayFigures figures = layFigures(department, l.metric);
   return layWorking(l, figures, layResult(l, figures));
 }
 
@@ -42,15 +41,14 @@ TEST(LayWorking, ShowsEveryTermOfAWyedLay) {
 }
 
 TEST(LayWorking, NamesTheFiguresUsedAndWhoseTheyAre) {
-  DepartmentValues department;
-  department.name = "Engine 4";
+  DepartmentValues department = ratedPump(1000, 20);
   department.perFloor.english = 5;
   department.pumpLimit.english = 180;
   const Lay standpipe = lay(false, {appliance(Appliance::Standpipe, hose(kInch250, 100, 2),
                                               {fog(hose(kInch175, 150, 1, height(-10)), 150, 100),
                                                tip(hose(kInch175, 50), 0.875, 50)},
                                               floors(5))});
-  const std::string text = joined(workingOf(standpipe, &department, PumpRating{1000, 20}));
+  const std::string text = joined(workingOf(standpipe, &department));
   for (const char* part : {
            "; above the pump pressure limit of 180 psi (department value, Engine 4)",
            "A standpipe: E = 5 floors × 5 psi per floor (department value, Engine 4) = 25 psi",
@@ -68,7 +66,8 @@ TEST(LayWorking, NamesTheFiguresUsedAndWhoseTheyAre) {
 TEST(LayWorking, EndsInTheFiguresShown) {
   for (const bool metric : {false, true}) {
     for (const Lay& l : {wyedLay(metric), threeLines(metric)}) {
-      const LayFigures figures = layFigures(nullptr, metric, PumpRating{1500, std::nullopt});
+      const DepartmentValues rated = ratedPump(1500);
+      const LayFigures figures = layFigures(&rated, metric);
       const LayResult r = layResult(l, figures);
       const std::vector<std::string> lines = layWorking(l, figures, r);
       EXPECT_TRUE(lines.back().ends_with(" → " + r.text)) << lines.back();
@@ -84,7 +83,7 @@ TEST(LayWorking, EndsInTheFiguresShown) {
 
 TEST(LaySummary, ListsEachDischargeWithItsGateAndTheTotalFlow) {
   const Lay l = threeLines(false);
-  EXPECT_EQ(joined(laySummary(l, resultOf(l))),
+  EXPECT_EQ(joined(summaryLines(laySummary(l, resultOf(l)))),
             "A: 200 ft of 1 3/4\", fog 150 gpm at 100 psi; 150 gpm; sets the pump pressure, 170 "
             "psi\n"
             "B: 250 ft of 2 1/2\", tip 1.125 in at 50 psi; 266 gpm; gate to 85 psi\n"

@@ -13,17 +13,14 @@ namespace vardel::testing {
 namespace {
 
 TEST(PumpCard, HoldsEverySavedLineAndLay) {
-  DepartmentValues department;
-  department.name = "Engine 4";
+  DepartmentValues department = ratedPump(1000);
   department.pumpLimit = {160, 1100};
   department.lines = {{"Crosslay", false, "100", "150", kInch175, "1", "200", "0"},
                       {"Metric", true, "700", "600", kInch175, "1", "60", "2"}};
-  Lay three = threeLines(false);
-  three.name = "Three lines";
-  Lay wye = wyedLay(true);
-  wye.name = "Wye";
-  const PumpCard card = pumpCard(&department, department.lines, {three, wye},
-                                 PumpRating{1000, std::nullopt}, "2026-12-08");
+  department.lays = {threeLines(false), wyedLay(true)};
+  department.lays[0].name = "Three lines";
+  department.lays[1].name = "Wye";
+  const PumpCard card = pumpCard(department, &department, "2026-12-08");
   EXPECT_EQ(card.title, "Pump panel card: Engine 4");
   ASSERT_EQ(card.entries.size(), 4u);
   for (std::size_t i = 0; i < 2; ++i) {
@@ -35,12 +32,18 @@ TEST(PumpCard, HoldsEverySavedLineAndLay) {
     EXPECT_EQ(card.entries[i].pumpPressure, number + (i == 0 ? " psi" : " kPa"));
     EXPECT_EQ(card.entries[i].overLimit, session.state().working.overLimit);
   }
-  EXPECT_EQ(card.entries[2].name, "Three lines");
-  EXPECT_EQ(card.entries[2].pumpPressure, "170 psi");
-  EXPECT_TRUE(card.entries[2].overLimit);
-  EXPECT_EQ(card.entries[2].rows, laySummary(three, resultOf(three, &department)));
+  const CardEntry& three = card.entries[2];
+  EXPECT_TRUE(three.lay);
+  EXPECT_EQ(three.name, "Three lines");
+  EXPECT_EQ(three.pumpPressure, "170 psi");
+  EXPECT_TRUE(three.overLimit);
+  EXPECT_EQ(
+      summaryLines(three.rows),
+      summaryLines(laySummary(department.lays[0], resultOf(department.lays[0], &department))));
   EXPECT_EQ(card.entries[3].pumpPressure, "1307 kPa");
   EXPECT_TRUE(card.footer.back().ends_with(", 2026-12-08"));
+  // With the published values in force.
+  EXPECT_FALSE(pumpCard(department, nullptr, "2026-12-08").entries[2].overLimit);
 }
 
 }  // namespace

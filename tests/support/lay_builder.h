@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "calc/department_values.h"
 #include "calc/lay.h"
 #include "calc/lay_figures.h"
 #include "calc/lay_result.h"
@@ -39,9 +40,17 @@ inline Lay lay(bool metric, std::vector<Discharge> discharges) {
   return {"", metric, std::move(discharges)};
 }
 
-inline LayResult resultOf(const Lay& l, const DepartmentValues* department = nullptr,
-                          std::optional<PumpRating> rating = std::nullopt) {
-  return layResult(l, layFigures(department, l.metric, rating));
+inline LayResult resultOf(const Lay& l, const DepartmentValues* department = nullptr) {
+  return layResult(l, layFigures(department, l.metric));
+}
+
+// A department that set nothing but its pump's rating.
+inline DepartmentValues ratedPump(double english, std::optional<double> intake = std::nullopt) {
+  DepartmentValues values;
+  values.name = "Engine 4";
+  values.ratedFlow = {english, english * 3.785411784};
+  values.intake = {intake, std::nullopt};
+  return values;
 }
 
 // The two lays of the driver/operator course in English units and in their
