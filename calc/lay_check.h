@@ -9,8 +9,9 @@
 // What a lay may hold, and why one that makes no sense is refused.
 namespace vardel {
 
-// The bounds of a lay's figures in one unit system, each {lowest, highest}.
-// A flow, a nozzle pressure and a tip must be more than their lowest.
+// The bounds of a lay's figures in one unit system, each {lowest, highest};
+// the metric ones hold the English ones converted. A flow, a nozzle
+// pressure and a tip must be more than their lowest.
 struct LayBounds {
   double lines[2], length[2], nozzlePressure[2], flow[2], tip[2], floors[2], height[2];
 };
@@ -18,7 +19,7 @@ struct LayBounds {
 inline constexpr LayBounds kEnglishLayBounds{
     {1, 6}, {0, 10000}, {0, 300}, {0, 5000}, {0, 4}, {-50, 200}, {-500, 2500}};
 inline constexpr LayBounds kMetricLayBounds{
-    {1, 6}, {0, 3000}, {0, 2100}, {0, 19000}, {0, 100}, {-50, 200}, {-150, 750}};
+    {1, 6}, {0, 3050}, {0, 2100}, {0, 19000}, {0, 102}, {-50, 200}, {-155, 765}};
 // clang-format on
 
 // "A" for the first discharge, "B" for the second, ...
