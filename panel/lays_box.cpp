@@ -21,6 +21,9 @@ constexpr int kRightWidth = kWidth - kLeft - kRightInput;
 constexpr int kUnitWidth = 780;
 constexpr int kKeyWidth = 1440;
 constexpr int kKeyStep = kKeyWidth + (kInner - 3 * kKeyWidth) / 2;
+// A row of keys leaves room for a key a finger can hit, as the web page
+// draws it on a touch screen at the panel's width.
+constexpr int kKeyRow = 600;
 
 struct Rows {
   std::vector<Control> rows;
@@ -63,7 +66,7 @@ struct Rows {
       rows.push_back(key);
       left += kKeyStep;
     }
-    top += kButtonHeight + 75;
+    top += kKeyRow;
   }
   void next() { top += kRow; }
 };
@@ -123,8 +126,8 @@ std::vector<Control> laysRows() {
   r.top += 45;
 
   r.input(text(kResult, {}, 0, "Result of the lay"), kLeft, kInner);
-  r.rows.back().at.height = 1560;
-  r.top += 1560 + 90;
+  r.rows.back().at.height = 1800;
+  r.top += 1800 + 90;
   r.keys({defaultButton(kShow, "Show", 0, 0, 0), button(kSaveLay, "Save", 0, 0, 0),
           button(kDeleteLay, "Delete", 0, 0, 0)});
   r.keys({outputKey(kPrintCard, "Print card...", 0, 0, 0, Output::Print),
@@ -138,8 +141,9 @@ std::vector<Control> laysRows() {
 const Dialog& laysBox() {
   static const std::vector<Control> rows = laysRows();
   const Control& last = rows.back();
-  static const Dialog box{"frmLays", "Lays",      kWidth, last.at.top + last.at.height + 120,
-                          rows,      "department"};
+  // Of the working's family, whose texts wrap as the working's do.
+  static const Dialog box{"frmLays", "Lays",   kWidth, last.at.top + last.at.height + 120,
+                          rows,      "working"};
   return box;
 }
 
