@@ -9,6 +9,7 @@
 #include "calc/unit_text.h"
 #include "core/number_text.h"
 #include "department/file_fields.h"
+#include "department/file_names.h"
 #include "department/lay_file.h"
 #include "department/rules.h"
 #include "department/saved_lines.h"
@@ -35,20 +36,20 @@ std::string placeOf(const HoseEntry& entry) {
 }
 
 constexpr std::array<Field<HoseEntry>, 3> kHoseFields = {{
-    field<&HoseEntry::row, &Reader::hose, &hoseJson>("hose", "a hose"),
-    field<&HoseEntry::english, &Reader::number>("english", "the English coefficient"),
-    field<&HoseEntry::metric, &Reader::number>("metric", "the metric coefficient"),
+    field<&HoseEntry::row, &Reader::hose, &hoseJson>(names::kHose, "a hose"),
+    field<&HoseEntry::english, &Reader::number>(names::kEnglish, "the English coefficient"),
+    field<&HoseEntry::metric, &Reader::number>(names::kMetric, "the metric coefficient"),
 }};
 
 constexpr std::array<Field<SavedLine>, 8> kLineFields = {{
-    field<&SavedLine::name, &Reader::text>("name", "a line's name"),
-    field<&SavedLine::metric, &Reader::units, &unitsJson>("units", "the units"),
-    field<&SavedLine::nozzlePressure, &Reader::text>("nozzlePressure", "the nozzle pressure"),
-    field<&SavedLine::flow, &Reader::text>("flow", "the flow"),
-    field<&SavedLine::hose, &Reader::hose, &hoseJson>("hose", "the hose"),
-    field<&SavedLine::lines, &Reader::text>("lines", "the lines"),
-    field<&SavedLine::length, &Reader::text>("length", "the length"),
-    field<&SavedLine::floors, &Reader::text>("floors", "the floors"),
+    field<&SavedLine::name, &Reader::text>(names::kName, "a line's name"),
+    field<&SavedLine::metric, &Reader::units, &unitsJson>(names::kUnits, "the units"),
+    field<&SavedLine::nozzlePressure, &Reader::text>(names::kNozzlePressure, "the nozzle pressure"),
+    field<&SavedLine::flow, &Reader::text>(names::kFlow, "the flow"),
+    field<&SavedLine::hose, &Reader::hose, &hoseJson>(names::kHose, "the hose"),
+    field<&SavedLine::lines, &Reader::text>(names::kLines, "the lines"),
+    field<&SavedLine::length, &Reader::text>(names::kLength, "the length"),
+    field<&SavedLine::floors, &Reader::text>(names::kFloors, "the floors"),
 }};
 
 void readFormat(Reader& r, const Json& value, DepartmentValues&, const std::string& what) {
@@ -109,38 +110,39 @@ Json writeLines(const DepartmentValues& v) {
 }
 
 constexpr std::array<Field<DepartmentValues>, 15> kFileFields = {{
-    {"format", "the format", readFormat,
+    {names::kFormat, "the format", readFormat,
      [](const DepartmentValues&) { return Json(std::string(kFormat)); }},
-    {"version", "the version", readVersion, [](const DepartmentValues&) { return Json(kVersion); }},
-    field<&DepartmentValues::name, &Reader::text>("name", "the department's name"),
-    field<&DepartmentValues::inForce, &Reader::flag>("inForce", "inForce"),
-    {"hoses", "the hoses", readHoses, writeHoses},
-    field<&DepartmentValues::perFloor, &Reader::pair, &pairJson>("perFloor",
+    {names::kVersion, "the version", readVersion,
+     [](const DepartmentValues&) { return Json(kVersion); }},
+    field<&DepartmentValues::name, &Reader::text>(names::kName, "the department's name"),
+    field<&DepartmentValues::inForce, &Reader::flag>(names::kInForce, "inForce"),
+    {names::kHoses, "the hoses", readHoses, writeHoses},
+    field<&DepartmentValues::perFloor, &Reader::pair, &pairJson>(names::kPerFloor,
                                                                  "the elevation per floor"),
-    field<&DepartmentValues::pumpLimit, &Reader::pair, &pairJson>("pumpLimit",
+    field<&DepartmentValues::pumpLimit, &Reader::pair, &pairJson>(names::kPumpLimit,
                                                                   "the pump pressure limit"),
-    {"lines", "the saved lines", readLines, writeLines},
+    {names::kLines, "the saved lines", readLines, writeLines},
     since(2, field<&DepartmentValues::wyeFrom, &Reader::pair, &pairJson>(
-                 "wyeFrom", "the flow from which a wye loses pressure")),
+                 names::kWyeFrom, "the flow from which a wye loses pressure")),
     since(2, field<&DepartmentValues::wyeLoss, &Reader::pair, &pairJson>(
-                 "wyeLoss", "the loss in a wye, siamese or manifold")),
+                 names::kWyeLoss, "the loss in a wye, siamese or manifold")),
     since(2, field<&DepartmentValues::standpipeLoss, &Reader::pair, &pairJson>(
-                 "standpipeLoss", "the loss in a standpipe system")),
+                 names::kStandpipeLoss, "the loss in a standpipe system")),
     since(2, field<&DepartmentValues::masterStreamLoss, &Reader::pair, &pairJson>(
-                 "masterStreamLoss", "the loss in a master-stream device")),
+                 names::kMasterStreamLoss, "the loss in a master-stream device")),
     since(2, field<&DepartmentValues::ratedFlow, &Reader::pair, &pairJson>(
-                 "ratedFlow", "the pump's rated flow")),
+                 names::kRatedFlow, "the pump's rated flow")),
     since(2, field<&DepartmentValues::intake, &Reader::pair, &pairJson>(
-                 "intake", "the pressure at the pump's intake")),
-    since(2, Field<DepartmentValues>{"lays", "the saved lays", readLays, writeLays}),
+                 names::kIntake, "the pressure at the pump's intake")),
+    since(2, Field<DepartmentValues>{names::kLays, "the saved lays", readLays, writeLays}),
 }};
 
 // The version a file says it is, where it says so with a whole number; the
 // reader takes the fields of that version. A newer one is refused before
 // its fields are looked at, as they are not known.
 void readFileVersion(Reader& r, const Json& file) {
-  if (!file.is_object() || !file.contains("version")) return;
-  const Json& version = file["version"];
+  if (!file.is_object() || !file.contains(std::string(names::kVersion))) return;
+  const Json& version = file[std::string(names::kVersion)];
   if (!version.is_number_integer()) return;
   const long long number = version.get<long long>();
   if (number > kVersion) {

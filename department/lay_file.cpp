@@ -1,15 +1,14 @@
 #include "department/lay_file.h"
 
+#include "department/file_names.h"
 #include "department/rules.h"
 
 namespace vardel::department_file {
 namespace {
 
-// The names of an enumeration's values in the file, in the enumeration's order.
-constexpr std::array<std::string_view, 5> kAppliances = {"line", "wye", "siamese", "standpipe",
-                                                         "masterStream"};
-constexpr std::array<std::string_view, 2> kElevationUnits = {"floors", "height"};
-constexpr std::array<std::string_view, 2> kNozzleKinds = {"fog", "tip"};
+using names::kAppliances;
+using names::kElevationUnits;
+using names::kNozzleKinds;
 
 // A field holding one of `names`.
 template <auto member, const auto& names>
@@ -59,35 +58,36 @@ constexpr Field<RecordOf<member>> listOf(std::string_view name, std::string_view
 }
 
 constexpr std::array<Field<Elevation>, 2> kElevationFields = {{
-    choice<&Elevation::unit, kElevationUnits>("unit", "the unit of a rise"),
-    field<&Elevation::amount, &Reader::number>("amount", "a rise"),
+    choice<&Elevation::unit, kElevationUnits>(names::kUnit, "the unit of a rise"),
+    field<&Elevation::amount, &Reader::number>(names::kAmount, "a rise"),
 }};
 
 constexpr std::array<Field<Segment>, 4> kSegmentFields = {{
-    field<&Segment::hose, &Reader::hose, &hoseJson>("size", "the hose"),
-    field<&Segment::lines, &Reader::number>("lines", "the lines"),
-    field<&Segment::length, &Reader::number>("length", "the length"),
-    nested<&Segment::rise, kElevationFields>("rise", "the rise"),
+    field<&Segment::hose, &Reader::hose, &hoseJson>(names::kSize, "the hose"),
+    field<&Segment::lines, &Reader::number>(names::kLines, "the lines"),
+    field<&Segment::length, &Reader::number>(names::kLength, "the length"),
+    nested<&Segment::rise, kElevationFields>(names::kRise, "the rise"),
 }};
 
 constexpr std::array<Field<Nozzle>, 4> kNozzleFields = {{
-    choice<&Nozzle::kind, kNozzleKinds>("kind", "the kind of nozzle"),
-    field<&Nozzle::pressure, &Reader::number>("pressure", "the nozzle pressure"),
-    field<&Nozzle::flow, &Reader::number>("flow", "the flow"),
-    field<&Nozzle::tip, &Reader::number>("tip", "the tip"),
+    choice<&Nozzle::kind, kNozzleKinds>(names::kKind, "the kind of nozzle"),
+    field<&Nozzle::pressure, &Reader::number>(names::kPressure, "the nozzle pressure"),
+    field<&Nozzle::flow, &Reader::number>(names::kFlow, "the flow"),
+    field<&Nozzle::tip, &Reader::number>(names::kTip, "the tip"),
 }};
 
 constexpr std::array<Field<Line>, 2> kBranchFields = {{
-    nested<&Line::hose, kSegmentFields>("hose", "the hose of a branch"),
-    nested<&Line::nozzle, kNozzleFields>("nozzle", "the nozzle of a branch"),
+    nested<&Line::hose, kSegmentFields>(names::kHose, "the hose of a branch"),
+    nested<&Line::nozzle, kNozzleFields>(names::kNozzle, "the nozzle of a branch"),
 }};
 
 constexpr std::array<Field<Discharge>, 5> kDischargeFields = {{
-    choice<&Discharge::appliance, kAppliances>("appliance", "the appliance"),
-    nested<&Discharge::hose, kSegmentFields>("hose", "the hose of a discharge"),
-    nested<&Discharge::nozzle, kNozzleFields>("nozzle", "the nozzle of a discharge"),
-    nested<&Discharge::applianceRise, kElevationFields>("applianceRise", "the appliance's rise"),
-    listOf<&Discharge::branches, kBranchFields>("branches", "the branches"),
+    choice<&Discharge::appliance, kAppliances>(names::kAppliance, "the appliance"),
+    nested<&Discharge::hose, kSegmentFields>(names::kHose, "the hose of a discharge"),
+    nested<&Discharge::nozzle, kNozzleFields>(names::kNozzle, "the nozzle of a discharge"),
+    nested<&Discharge::applianceRise, kElevationFields>(names::kApplianceRise,
+                                                        "the appliance's rise"),
+    listOf<&Discharge::branches, kBranchFields>(names::kBranches, "the branches"),
 }};
 
 std::string placeOf(const Lay& lay) {
@@ -95,9 +95,9 @@ std::string placeOf(const Lay& lay) {
 }
 
 constexpr std::array<Field<Lay>, 3> kLayFields = {{
-    field<&Lay::name, &Reader::text>("name", "a lay's name"),
-    field<&Lay::metric, &Reader::units, &unitsJson>("units", "the units"),
-    listOf<&Lay::discharges, kDischargeFields>("discharges", "the discharges"),
+    field<&Lay::name, &Reader::text>(names::kName, "a lay's name"),
+    field<&Lay::metric, &Reader::units, &unitsJson>(names::kUnits, "the units"),
+    listOf<&Lay::discharges, kDischargeFields>(names::kDischarges, "the discharges"),
 }};
 
 }  // namespace

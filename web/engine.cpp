@@ -4,7 +4,8 @@
 // indicator, the keys' states) and the events the action raised (message
 // boxes, the focus moving to Enter, closing). So a key crosses into the
 // engine once and back once, and no rule of the calculator lives in the page.
-// The menus' commands and their boxes have their entry points in desks.cpp.
+// The menus' commands and their boxes have their entry points in desks.cpp,
+// which come to the page with the engine's rest.
 
 #include "web/engine.h"
 
@@ -24,11 +25,12 @@
 #include "panel/main_window.h"
 #include "panel/message_box.h"
 #include "panel/result_mark.h"
+#include "panel/window_title.h"
 #include "web/page_contract.h"
 
 // The page's side: web/panel_library.js forwards it to the page's panel.
 extern "C" void vardel_page_draw(const char* display, const char* indicator, int flags,
-                                 const char* messages, const char* mark);
+                                 const char* messages, const char* mark, const char* title);
 
 namespace vardel::web {
 namespace {
@@ -52,7 +54,7 @@ class PagePanel : public Panel {
 
   // Hands the page the state and the events, and forgets the events. The
   // mark beside a result is what it shows, a unit separator and what a
-  // screen reader says of it; empty in standard mode.
+  // screen reader says of it; empty in standard mode, as the window's title.
   void draw(const Calculator& calculator) {
     int flags = flags_;
     if (calculator.displayShows != drawnShows_) flags |= kDisplayShown;
@@ -63,7 +65,8 @@ class PagePanel : public Panel {
     const std::string marked =
         mark.shown.empty() ? std::string() : mark.shown + kUnit + mark.spoken;
     vardel_page_draw(calculator.state.text1.c_str(), calculator.state.txtEorM.c_str(), flags,
-                     messages_.c_str(), marked.c_str());
+                     messages_.c_str(), marked.c_str(),
+                     panel::windowTitle(calculator.state).c_str());
     flags_ = 0;
     messages_.clear();
   }
@@ -79,6 +82,8 @@ std::optional<Calculator> theCalculator;
 std::string copied;
 
 }  // namespace
+
+Calculator* calculator() { return theCalculator ? &*theCalculator : nullptr; }
 
 void drawPage() {
   if (theCalculator) thePanel.draw(*theCalculator);
@@ -103,12 +108,14 @@ extern "C" {
 
 // Creates the calculator, runs the window's load step and reads the
 // department values kept; the page calls it once, when the panel's markup
-// stands.
-EMSCRIPTEN_KEEPALIVE void vardel_start() {
+// stands. Returns 0 when the rest must start before the first key: a file
+// is kept that only the full reader can read or refuse.
+EMSCRIPTEN_KEEPALIVE int vardel_start() {
   theCalculator.emplace(thePanel);
   vardel::Form_Load(*theCalculator);
-  vardel::web::startDesks(*theCalculator);
+  const bool settled = vardel::web::startKeptValues(*theCalculator);
   thePanel.draw(*theCalculator);
+  return settled ? 1 : 0;
 }
 
 // A click on the key of layout row `row`; rows that are no key, and keys not
@@ -133,6 +140,16 @@ EMSCRIPTEN_KEEPALIVE int vardel_type(int code) {
   vardel::Form_KeyPress(*theCalculator, character);
   thePanel.draw(*theCalculator);
   return 1;
+}
+
+// The engine's rest could not be fetched: the site cannot be reached, and
+// this device has not kept it yet. What needed it is not done.
+EMSCRIPTEN_KEEPALIVE void vardel_rest_missing() {
+  vardel::web::tellPage(
+      "This part of the program has not reached this device yet, and the site cannot be "
+      "reached: the menus' boxes open, and department values kept on this device apply, once "
+      "it can.");
+  vardel::web::drawPage();
 }
 
 // What Ctrl+C copies from the display.

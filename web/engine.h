@@ -4,11 +4,17 @@
 
 #include "core/calculator.h"
 
-// What the engine's parts share: the calculator and its page panel in
-// engine.cpp, the menus' commands and their boxes in desks.cpp. Every entry
-// point the page calls is marked EMSCRIPTEN_KEEPALIVE where it is defined,
-// which exports it.
+// What the engine's sources share. The engine comes to the page in two
+// parts, split by the build (web/tools/split-engine.mjs): the first part is
+// the calculator and its page panel (engine.cpp) with the department values
+// kept (kept_values.cpp, site_storage.cpp); the rest is the menus' commands
+// and their boxes (desks.cpp, shown_records.cpp) and all they use. No first
+// part's source calls into the rest's. Every entry point the page calls is
+// marked EMSCRIPTEN_KEEPALIVE where it is defined, which exports it.
 namespace vardel::web {
+
+// The calculator, once the page has started it; none before.
+Calculator* calculator();
 
 // Hands the page, in one call, what the last action left: the display, the
 // indicator, the keys, the mark, and the events the action raised.
@@ -17,10 +23,12 @@ void drawPage();
 // an empty text.
 void tellPage(const std::string& message);
 
-// Makes the desks of the menus' boxes, reads the department values kept in
-// the site's storage and points the calculator at the figures in force; a
-// refused file is told.
-void startDesks(Calculator& calculator);
+// Reads the department values kept in the site's storage with the reader of
+// the file as written (department/kept_file.h), and points the calculator
+// at the figures in force. False when a file is kept that only the file's
+// full reader, in the rest, can read or refuse: the rest must then start
+// before the first key.
+bool startKeptValues(Calculator& calculator);
 
 // A text the page made in the engine's memory, taken over and freed; null
 // is empty.

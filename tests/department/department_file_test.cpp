@@ -6,12 +6,11 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <map>
-#include <sstream>
 #include <string>
 
 #include "department/department_store.h"
+#include "support/department_file_example.h"
 #include "support/memory_storage.h"
 
 namespace vardel {
@@ -19,18 +18,7 @@ namespace {
 
 using testing::MemoryStorage;
 
-// The examples of docs/department-file.md, read from the document itself:
-// the first of this version, the second of version 1.
-std::string documentedExample(int which) {
-  std::ifstream in(VARDEL_DOCS_DIR "/department-file.md");
-  std::stringstream document;
-  document << in.rdbuf();
-  const std::string text = document.str();
-  std::size_t start = 0;
-  for (int i = 0; i <= which; ++i) start = text.find("```json\n", start) + 8;
-  return text.substr(start, text.find("```", start) - start);
-}
-const std::string kExample = documentedExample(0);
+const std::string& kExample = testing::kDocumentedFile;
 
 TEST(DepartmentFile, ExportOfAnImportIsTheSameFile) {
   const department_file::Read read = department_file::read(kExample);
@@ -41,14 +29,14 @@ TEST(DepartmentFile, ExportOfAnImportIsTheSameFile) {
 }
 
 TEST(DepartmentFile, AVersionOneFileReadsAsTheSameValuesWithoutLays) {
-  const department_file::Read old = department_file::read(documentedExample(1));
+  const department_file::Read old = department_file::read(testing::documentedFile(1));
   ASSERT_TRUE(old.values) << old.problem;
   DepartmentValues expected = *department_file::read(kExample).values;
   expected.ratedFlow = {};
   expected.lays.clear();
   EXPECT_EQ(*old.values, expected);
   // A field of version 2 in a file of version 1 is not known there.
-  std::string mixed = documentedExample(1);
+  std::string mixed = testing::documentedFile(1);
   mixed.insert(mixed.find("\"lines\""), "\"lays\": [],\n  ");
   EXPECT_NE(department_file::read(mixed).problem.find("\"lays\""), std::string::npos);
 }

@@ -1,7 +1,8 @@
 // The Lays box of the web panel in each browser engine: a saved lay shows its
 // result, which the box says to a screen reader, and Show puts its pump
 // pressure on the display with its mark and its working; a lay keyed by
-// touch refuses a seventh discharge and keeps what it had. In Chromium,
+// touch refuses a seventh discharge and keeps what it had; the box asked
+// for before the engine's rest has arrived opens once it has. In Chromium,
 // which prints a page to PDF in a test, the pump panel card prints alone on
 // one page with every saved line and lay. Every page is fresh: nothing of
 // the user's.
@@ -11,7 +12,17 @@ import { mkdtempSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { after, before, describe, it as nodeIt } from 'node:test';
-import { chooseFile, desktop, displayText, documentedExample, named, openPanel, phone, startServer } from './browser.mjs';
+import {
+  chooseFile,
+  desktop,
+  displayText,
+  documentedExample,
+  named,
+  openPanel,
+  phone,
+  startServer,
+  startServerHolding,
+} from './browser.mjs';
 import { cannotTouch, enginesToTest, launch } from './engines.mjs';
 
 const box = '#frmLays';
@@ -102,6 +113,22 @@ for (const engine of enginesToTest()) {
       assert.equal((await items(page, 'lstDischarges')).length, 6);
       assert.deepEqual(await page.problems(), []);
       await page.close();
+    });
+
+    it('the box asked for before the engine\'s rest has arrived opens once it has', async () => {
+      const held = await startServerHolding('engine.deferred.wasm');
+      const page = await browser.open(desktop);
+      await page.goto(held.origin + '/');
+      await page.waitFor(() => document.body.dataset.ready === '1', undefined, 'the panel to be ready');
+      await page.press('Alt+d');
+      await page.press('l');
+      assert.equal(await openBox(page), null);
+      held.release();
+      await page.waitFor(() => document.querySelector('dialog[open]')?.id === 'frmLays', undefined, 'the Lays box');
+      assert.match(await result(page), /^Pump pressure PSI 170\n/);
+      assert.deepEqual(await page.problems(), []);
+      await page.close();
+      held.close();
     });
 
     it('the pump panel card prints alone on one page with every saved line and lay', {
