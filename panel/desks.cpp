@@ -4,6 +4,7 @@
 #include "calc/press.h"
 #include "panel/chart_box.h"
 #include "panel/import_box.h"
+#include "panel/lays_box.h"
 #include "panel/lines_box.h"
 #include "panel/values_box.h"
 #include "panel/working_box.h"
@@ -15,10 +16,11 @@ Desks::Desks(Calculator& calculator, DepartmentStore* store, Paper paper,
     : calculator_(calculator),
       store_(store),
       working_(calculator),
-      chart_(calculator, store, paper, std::move(today)) {
+      chart_(calculator, store, paper, today) {
   if (store_ != nullptr) {
     all_.push_back(&values_.emplace(*store_, calculator_));
     all_.push_back(&lines_.emplace(*store_, calculator_));
+    all_.push_back(&lays_.emplace(*store_, calculator_, paper, std::move(today)));
     all_.push_back(&import_.emplace(*store_, calculator_));
   }
   all_.push_back(&working_);
@@ -26,7 +28,7 @@ Desks::Desks(Calculator& calculator, DepartmentStore* store, Paper paper,
 }
 
 std::vector<const Dialog*> Desks::designs() {
-  return {&valuesBox(), &linesBox(), &importBox(), &workingBox(), &chartBox()};
+  return {&valuesBox(), &linesBox(), &laysBox(), &importBox(), &workingBox(), &chartBox()};
 }
 
 std::string Desks::start() {
@@ -54,6 +56,7 @@ bool Desks::enabled(Command command) const {
       return store_ != nullptr && store_->values().has_value();
     case Command::DepartmentValues:
     case Command::SavedLines:
+    case Command::Lays:
     case Command::Import:
       return store_ != nullptr;
     case Command::About:
@@ -88,6 +91,9 @@ Answer Desks::command(Command command) {
       return {};
     case Command::SavedLines:
       lines_->openBox();
+      return {};
+    case Command::Lays:
+      lays_->openBox();
       return {};
     case Command::Import:
       return {.ask = Ask::OpenFile, .file = fileOf(command)};
