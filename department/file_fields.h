@@ -6,10 +6,10 @@
 #include <cstdint>
 #include <nlohmann/json.hpp>
 #include <optional>
-#include <span>
 #include <string>
 #include <string_view>
 #include <type_traits>
+#include <vector>
 
 #include "calc/department_values.h"
 
@@ -22,32 +22,44 @@ namespace vardel::department_file {
 // Ordered, so that a file is written with its fields in the documented order.
 using Json = nlohmann::ordered_json;
 
-// The deepest nesting a file has (the object, its lines, a line); anything
-// much deeper is refused before it is parsed, so that no file can exhaust
-// the stack.
-inline constexpr int kDeepest = 8;
+// The deepest nesting a file has is 9 (the object, its lays, a lay, its
+// discharges, a discharge, its branches, a branch, its hose, its rise);
+// anything much deeper is refused before it is parsed, so that no file can
+// exhaust the stack.
+inline constexpr int kDeepest = 12;
 int nesting(std::string_view text);
 
 class Reader;
 
 // One field of an object: its name in the file, how a refusal names it,
 // and how it is read into and written from the record the object holds.
-// An optional field, added by a later version of the file, may be missing:
-// the record then keeps what it holds.
 template <typename Record>
 struct Field {
   std::string_view name;
   std::string_view what;
   void (*read)(Reader&, const Json&, Record&, const std::string& what);
   Json (*write)(const Record&);
+  // The file version that brought the field: a file of an older version
+  // has none, and the record keeps its default.
+  int since = 1;
+  // A field that a file of its version may leave out; written only where
+  // its value is not null.
   bool optional = false;
 };
+
+// A row of a table for a field that version `version` of the file brought.
+template <typename Record>
+constexpr Field<Record> since(int version, Field<Record> row) {
+  row.since = version;
+  return row;
+}
 
 // Reads values of each kind; the first problem met is kept and every later
 // read does nothing.
 class Reader {
  public:
   std::string problem;
+  int version = 1;  // of the file being read: which fields its objects hold
 
   std::string text(const Json& value, std::string_view what);
   double number(const Json& value, std::string_view what);
@@ -60,23 +72,25 @@ class Reader {
   bool units(const Json& value, std::string_view what);
   bool fail(std::string what);
 
-  // An object whose fields are exactly `names`, but those of `optional`
-  // (by place in `names`) may be missing.
+  // An object whose fields are exactly `names`.
   template <typename Names>
-  bool object(const Json& value, std::string_view where, const Names& names,
-              std::span<const bool> optional = {}) {
+  bool object(const Json& value, std::string_view where, const Names& names) {
+    return object(value, where, names, names);
+  }
+  // An object that holds every field of `required` and none but `known`.
+  template <typename Names>
+  bool object(const Json& value, std::string_view where, const Names& required,
+              const Names& known) {
     if (!problem.empty()) return false;
     if (!value.is_object()) return fail(std::string(where) + " is not an object");
-    for (std::size_t i = 0; i < std::size(names); ++i) {
-      const std::string_view name = names[i];
-      if (i < optional.size() && optional[i]) continue;
+    for (const std::string_view name : required) {
       if (!value.contains(std::string(name))) {
         return fail("the field \"" + std::string(name) + "\" is missing from " +
                     std::string(where));
       }
     }
     for (auto each = value.begin(); each != value.end(); ++each) {
-      if (std::find(names.begin(), names.end(), each.key()) == names.end()) {
+      if (std::find(known.begin(), known.end(), each.key()) == known.end()) {
         return fail("the field \"" + each.key() + "\" of " + std::string(where) + " is not known");
       }
     }
@@ -86,19 +100,20 @@ class Reader {
   // An object whose fields are exactly those of `fields`, read into `out`
   // in their order; `place` says where a field stands, after its `what`,
   // once the fields before it are read.
+  // Only the fields of the file's version count; an optional one may be left out.
   template <typename Record, std::size_t N>
   bool record(const Json& value, std::string_view where, const std::array<Field<Record>, N>& fields,
               Record& out, std::type_identity_t<std::string (*)(const Record&)> place = nullptr) {
-    std::array<std::string_view, N> names;
-    std::array<bool, N> optional;
-    for (std::size_t i = 0; i < N; ++i) {
-      names[i] = fields[i].name;
-      optional[i] = fields[i].optional;
+    std::vector<std::string_view> required, known;
+    for (const Field<Record>& field : fields) {
+      if (field.since > version) continue;
+      known.push_back(field.name);
+      if (!field.optional) required.push_back(field.name);
     }
-    if (!object(value, where, names, optional)) return false;
+    if (!object(value, where, required, known)) return false;
     for (const Field<Record>& field : fields) {
       if (!problem.empty()) break;
-      if (field.optional && !value.contains(std::string(field.name))) continue;
+      if (field.since > version || !value.contains(std::string(field.name))) continue;
       const std::string what = std::string(field.what) + (place ? place(out) : std::string());
       field.read(*this, value[std::string(field.name)], out, what);
     }
@@ -109,7 +124,10 @@ class Reader {
 template <typename Record, std::size_t N>
 Json writeRecord(const std::array<Field<Record>, N>& fields, const Record& record) {
   Json out = Json::object();
-  for (const Field<Record>& field : fields) out[std::string(field.name)] = field.write(record);
+  for (const Field<Record>& field : fields) {
+    Json value = field.write(record);
+    if (!field.optional || !value.is_null()) out[std::string(field.name)] = std::move(value);
+  }
   return out;
 }
 

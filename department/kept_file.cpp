@@ -1,9 +1,12 @@
 #include "department/kept_file.h"
 
+#include <array>
 #include <cstddef>
 #include <string>
+#include <utility>
 
 #include "calc/hose_table.h"
+#include "calc/lay.h"
 #include "core/number_text.h"
 #include "department/department_file.h"
 #include "department/file_names.h"
@@ -68,6 +71,18 @@ class Cursor {
     expect(":");
   }
 
+  // `, "name":` when that field comes next, and true; else nothing is
+  // taken: the writer leaves out an optional field that holds nothing.
+  bool optionalField(std::string_view name) {
+    if (!ok_) return false;
+    const std::size_t from = at_;
+    field(name);
+    if (ok_) return true;
+    ok_ = true;
+    at_ = from;
+    return false;
+  }
+
   std::string text() {
     std::string out;
     expect("\"");
@@ -89,13 +104,16 @@ class Cursor {
     return out;
   }
 
-  // Digits, a point and digits: at most 32 characters, read as the
-  // calculator reads a number (to the nearest double, as the full reader).
+  // A minus where the number is below zero, digits, a point and digits: at
+  // most 32 characters, read as the calculator reads a number (to the
+  // nearest double, as the full reader).
   double number() {
     skipBlanks();
     const std::size_t start = at_;
+    if (at_ < text_.size() && text_[at_] == '-') ++at_;
+    const std::size_t first = at_;
     const std::size_t whole = digits();
-    if (whole == 0 || (whole > 1 && text_[start] == '0')) fail();
+    if (whole == 0 || (whole > 1 && text_[first] == '0')) fail();
     if (at_ < text_.size() && text_[at_] == '.') {
       ++at_;
       if (digits() == 0) fail();
@@ -210,6 +228,112 @@ void line(Cursor& c, DepartmentValues& v) {
   c.expect("}");
 }
 
+// One of an enumeration's `names`, as its value.
+template <typename Enum, std::size_t N>
+Enum choice(Cursor& c, const std::array<std::string_view, N>& names) {
+  const std::string text = c.text();
+  for (std::size_t i = 0; i < N; ++i) {
+    if (names[i] == text) return static_cast<Enum>(i);
+  }
+  c.fail();
+  return Enum{};
+}
+
+Elevation elevation(Cursor& c) {
+  Elevation e;
+  c.expect("{");
+  c.field(names::kUnit, true);
+  e.unit = choice<ElevationUnit>(c, names::kElevationUnits);
+  c.field(names::kAmount);
+  e.amount = c.number();
+  c.expect("}");
+  return e;
+}
+
+Segment segment(Cursor& c) {
+  Segment s;
+  c.expect("{");
+  c.field(names::kSize, true);
+  s.hose = hose(c);
+  c.field(names::kLines);
+  s.lines = c.number();
+  c.field(names::kLength);
+  s.length = c.number();
+  c.field(names::kRise);
+  s.rise = elevation(c);
+  c.expect("}");
+  return s;
+}
+
+Nozzle nozzle(Cursor& c) {
+  Nozzle n;
+  c.expect("{");
+  c.field(names::kKind, true);
+  n.kind = choice<NozzleKind>(c, names::kNozzleKinds);
+  c.field(names::kPressure);
+  n.pressure = c.number();
+  c.field(names::kFlow);
+  n.flow = c.number();
+  c.field(names::kTip);
+  n.tip = c.number();
+  c.expect("}");
+  return n;
+}
+
+void branch(Cursor& c, Discharge& d) {
+  if (d.branches.size() == kMostBranches) return c.fail();
+  Line& l = d.branches.emplace_back();
+  c.expect("{");
+  c.field(names::kHose, true);
+  l.hose = segment(c);
+  c.field(names::kNozzle);
+  l.nozzle = nozzle(c);
+  c.expect("}");
+}
+
+void discharge(Cursor& c, Lay& lay) {
+  if (lay.discharges.size() == kMostDischarges) return c.fail();
+  Discharge& d = lay.discharges.emplace_back();
+  c.expect("{");
+  c.field(names::kAppliance, true);
+  d.appliance = choice<Appliance>(c, names::kAppliances);
+  c.field(names::kHose);
+  d.hose = segment(c);
+  c.field(names::kNozzle);
+  d.nozzle = nozzle(c);
+  c.field(names::kApplianceRise);
+  d.applianceRise = elevation(c);
+  c.field(names::kBranches);
+  list(c, [&] { branch(c, d); });
+  c.expect("}");
+}
+
+void lay(Cursor& c, DepartmentValues& v) {
+  if (v.lays.size() == bounds::kMostLays) return c.fail();
+  Lay& l = v.lays.emplace_back();
+  l.discharges.clear();
+  c.expect("{");
+  c.field(names::kName, true);
+  l.name = c.text();
+  c.field(names::kUnits);
+  const std::string units = c.text();
+  if (units != names::kEnglish && units != names::kMetric) c.fail();
+  l.metric = units == names::kMetric;
+  c.field(names::kDischarges);
+  list(c, [&] { discharge(c, l); });
+  c.expect("}");
+}
+
+// The appliance losses and the pump's rating, in the file's order.
+constexpr std::array<std::pair<std::string_view, UnitPair DepartmentValues::*>, 6> kPairs = {{
+    {names::kWyeFrom, &DepartmentValues::wyeFrom},
+    {names::kWyeLoss, &DepartmentValues::wyeLoss},
+    {names::kStandpipeLoss, &DepartmentValues::standpipeLoss},
+    {names::kMasterStreamLoss, &DepartmentValues::masterStreamLoss},
+    {names::kRatedFlow, &DepartmentValues::ratedFlow},
+    {names::kIntake, &DepartmentValues::intake},
+}};
+
 }  // namespace
 
 std::optional<DepartmentValues> read(std::string_view text) {
@@ -223,8 +347,7 @@ std::optional<DepartmentValues> read(std::string_view text) {
   c.expect(std::to_string(department_file::kVersion));
   c.field(names::kName);
   v.name = c.text();
-  c.field(names::kIssued);
-  if (!c.take("null")) {
+  if (c.optionalField(names::kIssued)) {
     v.issued = c.text();
     if (!isDay(v.issued)) c.fail();
   }
@@ -238,6 +361,12 @@ std::optional<DepartmentValues> read(std::string_view text) {
   v.pumpLimit = pair(c);
   c.field(names::kLines);
   list(c, [&] { line(c, v); });
+  for (const auto& [name, member] : kPairs) {
+    c.field(name);
+    v.*member = pair(c);
+  }
+  c.field(names::kLays);
+  list(c, [&] { lay(c, v); });
   c.expect("}");
   if (!c.atEnd() || !checkValues(v).empty()) return std::nullopt;
   return v;

@@ -5,6 +5,7 @@
 #include "department/file_link.h"
 #include "panel/chart_box.h"
 #include "panel/import_box.h"
+#include "panel/lays_box.h"
 #include "panel/lines_box.h"
 #include "panel/link_box.h"
 #include "panel/values_box.h"
@@ -30,10 +31,11 @@ Desks::Desks(Calculator& calculator, DepartmentStore* store, Paper paper,
       today_(today),
       address_(std::move(address)),
       working_(calculator),
-      chart_(calculator, store, paper, std::move(today)) {
+      chart_(calculator, store, paper, today) {
   if (store_ != nullptr) {
     all_.push_back(&values_.emplace(*store_, calculator_));
     all_.push_back(&lines_.emplace(*store_, calculator_));
+    all_.push_back(&lays_.emplace(*store_, calculator_, paper, std::move(today)));
     all_.push_back(&import_.emplace(*store_, calculator_));
     if (address_) all_.push_back(&link_.emplace());
   }
@@ -42,7 +44,8 @@ Desks::Desks(Calculator& calculator, DepartmentStore* store, Paper paper,
 }
 
 std::vector<const Dialog*> Desks::designs() {
-  return {&valuesBox(), &linesBox(), &importBox(), &linkBox(), &workingBox(), &chartBox()};
+  return {&valuesBox(), &linesBox(),   &laysBox(), &importBox(),
+          &linkBox(),   &workingBox(), &chartBox()};
 }
 
 std::string Desks::news() {
@@ -95,6 +98,7 @@ bool Desks::enabled(Command command) const {
       return store_ != nullptr && store_->canTakeIssue();
     case Command::DepartmentValues:
     case Command::SavedLines:
+    case Command::Lays:
     case Command::Import:
       return store_ != nullptr;
     case Command::About:
@@ -129,6 +133,9 @@ Answer Desks::command(Command command) {
       return {};
     case Command::SavedLines:
       lines_->openBox();
+      return {};
+    case Command::Lays:
+      lays_->openBox();
       return {};
     case Command::Import:
       return {.ask = Ask::OpenFile, .file = fileOf(command)};

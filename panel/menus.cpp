@@ -10,10 +10,11 @@ const Menu& departmentMenu() {
   static const std::array items = {
       MenuItem{"mnuDepartmentValues", "&Values...", Command::DepartmentValues},
       MenuItem{"mnuSavedLines", "&Saved lines...", Command::SavedLines},
+      MenuItem{"mnuLays", "&Lays...", Command::Lays},
       MenuItem{"mnuPumpChart", "Pump &chart...", Command::PumpChart},
       MenuItem{"mnuImport", "&Import...", Command::Import},
       MenuItem{"mnuExport", "&Export...", Command::Export},
-      MenuItem{"mnuExportLink", "Export &link...", Command::ExportLink, false, {}, true},
+      MenuItem{"mnuExportLink", "Export lin&k...", Command::ExportLink, false, {}, true},
       MenuItem{"mnuTakeIssue", "&Take issued values...", Command::TakeIssue},
       MenuItem{"mnuPublishedValues", "&Published values", Command::PublishedValues, true},
   };

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "calc/hose_table.h"
+#include "department/rules.h"
 #include "panel/box_rows.h"
 #include "panel/main_window.h"
 
@@ -67,11 +68,23 @@ std::vector<Control> valuesRows() {
           "Elevation pressure per floor", tab);
   pairRow(rows, y + 5820, "lblPumpLimit", "Pump limit, psi / kPa", kPumpLimitEnglish,
           kPumpLimitMetric, "Pump pressure limit", tab);
+  rows.push_back(label("lblLayFigures", "For lays: flows in gpm / L/min, pressures in psi / kPa",
+                       {kLeft, y + 6195, kInner, 225}));
+  int top = y + 6450;
+  for (const LayFigureFields& f : kLayFigureFields) {
+    const std::string_view name = ruleOf(f.figure).name;
+    // "lblWyeFrom" beside "txtWyeFromEnglish".
+    const std::string_view english = f.english.substr(3);
+    const std::string_view labelName =
+        keep("lbl" + std::string(english.substr(0, english.size() - 7)));
+    pairRow(rows, top, labelName, name, f.english, f.metric, name, tab);
+    top += kRow;
+  }
 
-  rows.push_back(rule(0, y + 6255));
+  rows.push_back(rule(0, top + 105));
   rows.push_back(label("lblFlowTest", "Flow test: a hose key's coefficient from a test",
-                       {kLeft, y + 6345, kInner, 225}));
-  const int test = y + 6660;
+                       {kLeft, top + 195, kInner, 225}));
+  const int test = top + 510;
   testRow(rows, test, "lblTestHose", "Hose key",
           list(kTestHose, {}, tab++, "Flow test, hose key", true));
   testRow(rows, test + kRow, "lblTestUnits", "Units",
@@ -87,16 +100,17 @@ std::vector<Control> valuesRows() {
        "Flow test, pressure at the far end"},
       {kTestRiseLabel, "Rise of the far end, ft", kTestRise, "Flow test, rise of the far end"},
   };
-  int top = test + 2 * kRow;
+  top = test + 2 * kRow;
   for (const auto& f : fields) {
     testRow(rows, top, f.label, f.caption, field(f.field, {}, tab++, f.spoken));
     top += kRow;
   }
-  rows.push_back(button(kWorkOut, "Work out", kLeft, y + 9360, tab++));
-  rows.push_back(label(kTestResult, "", {1440, y + 9360, 3240, 480}, true));
-  rows.push_back(rule(1, y + 9915));
-  rows.push_back(defaultButton(kSave, "Save", 2160, y + 10020, tab++));
-  rows.push_back(cancelButton(kCancel, "Cancel", 3480, y + 10020, tab++));
+  top += 60;
+  rows.push_back(button(kWorkOut, "Work out", kLeft, top, tab++));
+  rows.push_back(label(kTestResult, "", {1440, top, 3240, 480}, true));
+  rows.push_back(rule(1, top + 555));
+  rows.push_back(defaultButton(kSave, "Save", 2160, top + 660, tab++));
+  rows.push_back(cancelButton(kCancel, "Cancel", 3480, top + 660, tab++));
   return rows;
 }
 
@@ -104,8 +118,10 @@ std::vector<Control> valuesRows() {
 
 const Dialog& valuesBox() {
   static const std::vector<Control> rows = valuesRows();
+  const Control& last = rows.back();
   static const Dialog box{
-      "frmDepartmentValues", "Department values", kWidth, 10500 + kBelowOrigin, rows, "department"};
+      "frmDepartmentValues", "Department values", kWidth, last.at.top + last.at.height + 135, rows,
+      "department"};
   return box;
 }
 

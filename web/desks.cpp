@@ -44,7 +44,8 @@ std::optional<panel::Desks> theDesks;
 std::string handed;  // the last text handed to the page: a file to save, a text to copy
 
 // A box's printed page as one record, as the controls' are: the paper's
-// name, the heading's lines, the grid's cells, its columns and marked cells.
+// name, the heading's lines, the grid's cells, its columns, its columns of
+// words (in the place of a list's chosen row) and its marked cells.
 std::string pageRecord(const std::optional<panel::PrintedPage>& page) {
   if (!page) return {};
   std::string heading;
@@ -52,6 +53,7 @@ std::string pageRecord(const std::optional<panel::PrintedPage>& page) {
   return shownRecords({{.name = std::string(panel::paperName(page->paper)),
                         .text = heading,
                         .items = page->cells,
+                        .selected = static_cast<int>(page->textColumns),
                         .columns = static_cast<int>(page->columns),
                         .marked = page->marked}});
 }

@@ -16,8 +16,9 @@ namespace {
 
 const std::string& kExample = testing::kDocumentedFile;
 
-// Values that use every field of the file: every hose key, both pairs,
-// names that need escapes and bytes beyond ASCII, and the most lines.
+// Values that use every field of the file: every hose key, the pairs,
+// names that need escapes and bytes beyond ASCII, the most lines, and a
+// metric lay of another appliance below the pump with a tip.
 DepartmentValues everyField() {
   DepartmentValues v = *department_file::read(kExample).values;
   v.name = "St\xc3\xa9phane \"No. 4\" \\ \xe6\xb6\x88\xe9\x98\xb2 \xf0\x9f\x9a\x92";
@@ -26,6 +27,15 @@ DepartmentValues everyField() {
     v.hoses[row] = {kHoses[row].englishCoefficient * 1.37, kHoses[row].metricCoefficient / 1.3};
   }
   v.pumpLimit = {250.5, 1727.25};
+  v.wyeLoss = {10, 70};
+  v.intake = {20.5, 141.25};
+  Lay lay = v.lays.front();
+  lay.name = "Down the hill \"B\"";
+  lay.metric = true;
+  lay.discharges.front().appliance = Appliance::Standpipe;
+  lay.discharges.front().applianceRise = {ElevationUnit::Height, -12.5};
+  lay.discharges.front().branches.front().nozzle = {NozzleKind::Tip, 350, 0, 28.5};
+  v.lays.push_back(lay);
   v.lines.resize(100, v.lines.front());
   for (std::size_t i = 0; i < v.lines.size(); ++i) {
     v.lines[i].name = "Line " + std::to_string(i);

@@ -111,8 +111,9 @@ export async function arrange(page, large) {
 
 // ---- The Department menu's pages ------------------------------------------
 
-// The example of docs/department-file.md: Engine 4, 1 3/4" at 10 psi.
-export function departmentExample() {
+// The example of docs/department-file.md, read from the document itself:
+// Engine 4, 1 3/4" at 10 psi, a crosslay and a wyed lay.
+export function documentedExample() {
   const text = readFileSync(join(sourceDir, 'docs', 'department-file.md'), 'utf8');
   const start = text.indexOf('```json\n') + 8;
   return text.slice(start, text.indexOf('```', start));

@@ -7,12 +7,12 @@
 import assert from 'node:assert/strict';
 import { after, before, describe, it as nodeIt } from 'node:test';
 import {
-  chooseFile, departmentExample, desktop, displayText, frictionLoss, keptValues, named, openBox, openPanel,
+  chooseFile, documentedExample, desktop, displayText, frictionLoss, keptValues, named, openBox, openPanel,
   pageTitle, phone, startServer, startServerHolding,
 } from './browser.mjs';
 import { cannotTouch, enginesToTest, launch } from './engines.mjs';
 
-const example = departmentExample();
+const example = documentedExample();
 const markShown = (page) =>
   page.evaluate(() => {
     const mark = document.querySelector('[data-name="lblMark"]');

@@ -12,12 +12,12 @@ import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { after, before, describe, it as nodeIt } from 'node:test';
 import {
-  chooseFile, departmentExample, desktop, displayText, frictionLoss, keptValues, messageShown, named, openBox,
+  chooseFile, documentedExample, desktop, displayText, frictionLoss, keptValues, messageShown, named, openBox,
   issuedSiteDir, openPanel, pageTitle, startServer,
 } from './browser.mjs';
 import { enginesToTest, launch } from './engines.mjs';
 
-const example = departmentExample();
+const example = documentedExample();
 
 // The example issued on `day`, its 1 3/4" hose at `c` psi: friction loss
 // 150 gpm through 200 ft then shows PSI 4.5 c.
