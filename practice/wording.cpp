@@ -1,0 +1,48 @@
+#include "practice/wording.h"
+
+#include <optional>
+
+#include "calc/hose_table.h"
+#include "core/number_text.h"
+
+namespace vardel::practice {
+
+const UnitWords& unitWords(bool metric) {
+  static constexpr UnitWords kEnglish{"psi", "gpm", "ft", "lb"};
+  static constexpr UnitWords kMetric{"kPa", "L/min", "m", "N"};
+  return metric ? kMetric : kEnglish;
+}
+
+std::string hoseWords(std::int16_t hose, bool metric) {
+  if (hose < 0 || static_cast<std::size_t>(hose) >= kHoses.size()) return {};
+  const Hose& h = kHoses[static_cast<std::size_t>(hose)];
+  std::string_view words = metric ? h.metricDisplay : h.caption;
+  while (words.starts_with(' ')) words.remove_prefix(1);
+  return std::string(words) + (metric ? " mm" : "");
+}
+
+bool isOneLine(std::string_view lines) {
+  const std::optional<double> count = readStrict(lines);
+  return count && (*count == 0 || *count == 1);
+}
+
+std::string layWords(std::string_view lines, std::string_view length, std::int16_t hose,
+                     bool metric, double coefficient) {
+  const std::string one = std::string(length) + " " + std::string(unitWords(metric).length) +
+                          " of " + hoseWords(hose, metric) + " hose (C " +
+                          formatPlain(coefficient) + ")";
+  if (isOneLine(lines)) return one;
+  return std::string(lines) + " siamesed lines of " + one;
+}
+
+std::string floorWords(std::string_view floors, bool metric, double perFloor) {
+  const std::optional<double> count = readStrict(floors);
+  if (!count || *count == 0) return {};
+  const bool down = *count < 0;
+  if (down) floors.remove_prefix(1);
+  return ", " + std::string(floors) + (*count == 1 || *count == -1 ? " floor " : " floors ") +
+         (down ? "down" : "up") + " (" + formatPlain(perFloor) + " " +
+         std::string(unitWords(metric).pressure) + " a floor)";
+}
+
+}  // namespace vardel::practice
