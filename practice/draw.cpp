@@ -226,6 +226,23 @@ class Drawer {
 
 }  // namespace
 
+std::optional<std::uint32_t> readSetNumber(std::string_view text) {
+  if (text.empty() || text.size() > 4) return std::nullopt;
+  std::uint32_t number = 0;
+  for (const char c : text) {
+    if (c < '0' || c > '9') return std::nullopt;
+    number = number * 10 + static_cast<std::uint32_t>(c - '0');
+  }
+  if (number < kFirstSet || number > kLastSet) return std::nullopt;
+  return number;
+}
+
+std::string checkSetNumber(std::string_view text) {
+  if (readSetNumber(text)) return {};
+  return "A set number is a whole number from " + std::to_string(kFirstSet) + " to " +
+         std::to_string(kLastSet) + ".";
+}
+
 PracticeSet drawSet(std::uint32_t number, const PracticeSetting& setting) {
   PracticeSet set;
   set.number = number;

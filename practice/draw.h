@@ -2,7 +2,9 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "calc/department.h"
@@ -30,6 +32,11 @@ struct PracticeSet {
   std::string department;  // whose values went in; empty for the published ones
   std::vector<Problem> problems;
 };
+
+// The set number a field holds: digits alone, from kFirstSet to kLastSet.
+std::optional<std::uint32_t> readSetNumber(std::string_view text);
+// Why a field's text is no set number, or an empty text when it is one.
+std::string checkSetNumber(std::string_view text);
 
 // Each problem's answer is the calculator's own for its keys, never ERROR.
 PracticeSet drawSet(std::uint32_t number, const PracticeSetting& setting);

@@ -64,6 +64,14 @@ TEST(PracticeSet, ANumberGivesTheSameProblems) {
       }));
 }
 
+TEST(PracticeSet, ANumberIsOneToFourDigits) {
+  EXPECT_EQ(readSetNumber("4127"), 4127u);
+  EXPECT_EQ(readSetNumber("1"), 1u);
+  for (const char* refused : {"", "0", "10000", "12a", " 12", "-3", "1.5"}) {
+    EXPECT_EQ(readSetNumber(refused), std::nullopt) << refused;
+  }
+}
+
 TEST(PracticeSet, ADepartmentsValuesAndLinesGoIn) {
   DepartmentValues values;
   values.name = "Engine 4";
