@@ -7,7 +7,7 @@ JOBS ?= $(shell nproc)
 
 .PHONY: all setup setup-test build run test test-wasm sanitize logic format-check bench \
   bench-startup fuzz fuzz-department long-walk seeds screenshot package clean web serve-web \
-  bench-web test-web screenshot-web
+  bench-web test-web screenshot-web build-tests
 
 all: build
 
@@ -19,14 +19,30 @@ setup:
 setup-test:
 	@scripts/install-deps.sh test
 
+# The program alone needs none of the test libraries or clients: a first
+# configuration leaves the tests out. A build folder configured with them
+# (by make test) keeps them.
 build: setup
-	cmake --preset default >/dev/null
+	@if [ -f build/CMakeCache.txt ]; then cmake --preset default >/dev/null; \
+	else cmake --preset default -DBUILD_TESTING=OFF >/dev/null; fi
+	cmake --build --preset default -j $(JOBS)
+
+# The program and every test of the native build. A test client that is
+# missing or too old stops the configuration, naming its Debian package;
+# none may be switched off here (VARDEL_SKIP_CLIENTS is for a build
+# configured by hand).
+build-tests: setup-test
+	cmake --preset default -DBUILD_TESTING=ON -DVARDEL_SKIP_CLIENTS= >/dev/null
 	cmake --build --preset default -j $(JOBS)
 
 run: build
 	@scripts/run.sh build/app/vardel
 
-test: setup-test build
+# The web build is configured before any test runs too, so that a browser
+# that is missing or too old stops the run at once.
+test: setup-test
+	cmake --preset web -DVARDEL_SKIP_CLIENTS= >/dev/null
+	@$(MAKE) --no-print-directory build-tests
 	ctest --preset default -j $(JOBS)
 	@$(MAKE) --no-print-directory test-wasm
 	@$(MAKE) --no-print-directory test-web
@@ -43,8 +59,8 @@ sanitize: setup-test
 	cmake --build --preset sanitize -j $(JOBS)
 	ctest --preset sanitize -j $(JOBS)
 
-# The Qt-free layers alone, with the window switched off: proves that core/
-# and calc/ build and pass their tests without Qt.
+# The Qt-free layers alone, with the window switched off: proves that core/,
+# calc/, department/ and panel/ build and pass their tests without Qt.
 logic: setup-test
 	cmake --preset logic >/dev/null
 	cmake --build --preset logic -j $(JOBS)
@@ -72,7 +88,7 @@ fuzz:
 # WALK_ACTIONS actions (10^8 by default), WALK_SEED for another walk.
 WALK_ACTIONS ?= 100000000
 WALK_SEED ?= 20240611
-long-walk: build
+long-walk: build-tests
 	VARDEL_WALK_ACTIONS=$(WALK_ACTIONS) VARDEL_WALK_SEED=$(WALK_SEED) \
 	  build/tests/robustness/robustness_tests --gtest_filter='RandomWalk.EveryInvariant*'
 
@@ -89,7 +105,7 @@ fuzz-department:
 
 # Rewrites the fuzzer's seeds, tests/fuzz/corpus/seed-*, from their key
 # scripts in tests/robustness/seed_scripts.h.
-seeds: setup-test build
+seeds: build-tests
 	cmake --build --preset default --target make_seed_corpus -j $(JOBS)
 	build/tests/robustness/make_seed_corpus tests/fuzz/corpus
 
@@ -148,7 +164,7 @@ bench-web: web node_modules/.package-lock.json
 	node web/tests/bench-web.mjs
 
 # The picture of the panel in the README, taken without a display.
-screenshot: setup-test build
+screenshot: build-tests
 	cmake --build --preset default --target vardel-screenshot -j $(JOBS)
 	QT_QPA_PLATFORM=offscreen build/tests/ui/vardel-screenshot docs/panel.png
 	QT_QPA_PLATFORM=offscreen build/tests/ui/vardel-screenshot --department \
@@ -159,5 +175,5 @@ screenshot: setup-test build
 	pdftoppm -png -r 60 -singlefile build/chart-picture/pump-chart.pdf docs/pump-chart-printed
 
 # The Debian package of the installed tree, as build/vardel_<version>_<arch>.deb.
-package: setup-test build
+package: build-tests
 	cd build && cpack -G DEB

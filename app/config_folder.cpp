@@ -10,7 +10,7 @@
 #include <cstring>
 #include <system_error>
 
-#include "calc/department_file.h"
+#include "department/department_file.h"
 
 namespace vardel::app {
 namespace {

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "calc/department_store.h"
+#include "department/department_store.h"
 
 namespace vardel::app {
 

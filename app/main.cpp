@@ -5,8 +5,8 @@
 
 #include "app/config_folder.h"
 #include "app/startup_messages.h"
-#include "calc/department_store.h"
 #include "core/app_info.h"
+#include "department/department_store.h"
 #include "ui/panel_window.h"
 
 namespace {

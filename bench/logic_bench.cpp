@@ -16,12 +16,12 @@
 
 #include "bench/key_script.h"
 #include "calc/press.h"
-#include "calc/pump_chart.h"
 #include "core/calculator.h"
 #include "core/key.h"
 #include "core/number_text.h"
 #include "core/panel.h"
 #include "core/power_keys.h"
+#include "department/pump_chart.h"
 
 namespace vardel::bench {
 namespace {

@@ -25,8 +25,8 @@
 #include <vector>
 
 #include "bench/key_script.h"
-#include "calc/department_store.h"
 #include "core/key.h"
+#include "department/department_store.h"
 #include "ui/panel_window.h"
 
 namespace vardel::bench {

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "calc/department.h"
+#include "calc/department_values.h"
 #include "calc/figures.h"
 #include "calc/hose_keys.h"
 #include "calc/result_text.h"

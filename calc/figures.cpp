@@ -2,7 +2,7 @@
 
 #include <cstddef>
 
-#include "calc/department.h"
+#include "calc/department_values.h"
 #include "calc/hose_table.h"
 
 namespace vardel {
@@ -21,7 +21,7 @@ std::optional<double> departments(const CalculatorState& state, UnitPair Departm
 }  // namespace
 
 Figure hoseCoefficient(const CalculatorState& state, std::int16_t row) {
-  if (row < 0 || static_cast<std::size_t>(row) >= kHoses.size()) return {};
+  if (!isHoseRow(row)) return {};
   const auto at = static_cast<std::size_t>(row);
   if (state.department != nullptr) {
     if (const std::optional<double> own = state.department->hoses[at].in(!isEnglish(state))) {

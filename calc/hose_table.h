@@ -1,6 +1,8 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace vardel {
@@ -34,5 +36,12 @@ inline constexpr std::array<Hose, 14> kHoses = {{
     {"5\"", "5", "125", "5", 0.08, 0.138},
     {"6\"", "6", "150", "6", 0.05, 0.083},
 }};
+
+// Whether `row` is a row of the table.
+bool isHoseRow(std::int16_t row);
+
+// The name of a hose key in texts: its caption, 1 3/4" for example; empty
+// for no row of the table.
+std::string hoseName(std::int16_t row);
 
 }  // namespace vardel

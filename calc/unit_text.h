@@ -40,6 +40,20 @@ inline constexpr UnitText kForce{"Lbs ", "Newtons "};
 inline constexpr UnitText kPressure{"PSI ", "kPa "};
 }  // namespace unit_words
 
+// The names of one unit system's units, as the engine's texts (the working,
+// the pump chart, the department's messages and boxes) write them.
+struct UnitNames {
+  std::string_view system;     // "English units"
+  std::string_view adjective;  // "English", "metric"
+  std::string_view choice;     // the system as a list offers it: "English", "Metric"
+  std::string_view pressure, flow, length, diameter, force;
+};
+inline constexpr UnitNames kEnglishNames{"English units", "English", "English", "psi",
+                                         "gpm",           "ft",      "in",      "lb"};
+inline constexpr UnitNames kMetricNames{"metric units", "metric", "Metric", "kPa",
+                                        "L/min",        "m",      "mm",     "N"};
+constexpr const UnitNames& unitNames(bool metric) { return metric ? kMetricNames : kEnglishNames; }
+
 // What a guided calculation shows when it gives up.
 inline constexpr std::string_view kErrorText = "ERROR";
 

@@ -4,21 +4,15 @@
 #include <optional>
 #include <string_view>
 
-#include "calc/department.h"
 #include "calc/formula_terms.h"
+#include "calc/hose_table.h"
 #include "calc/result_text.h"
 #include "calc/sequences.h"
+#include "calc/unit_text.h"
 #include "core/number_text.h"
 
 namespace vardel {
 namespace {
-
-// The units of a result's system.
-struct Units {
-  std::string_view system, pressure, flow, length, diameter, force;
-};
-constexpr Units kEnglish{"English units", "psi", "gpm", "ft", "in", "lb"};
-constexpr Units kMetric{"metric units", "kPa", "L/min", "m", "mm", "N"};
 
 // Whether 15 significant digits, as the display writes numbers, would show
 // a result as rounding to another whole number than it does: a value a
@@ -32,9 +26,7 @@ bool needsEveryDigit(double result) {
 class Writer {
  public:
   Writer(const CalculatorState& s, double result)
-      : w_(s.working),
-        u_(w_.resultInMetric ? kMetric : kEnglish),
-        everyDigit_(needsEveryDigit(result)) {}
+      : w_(s.working), u_(unitNames(w_.resultInMetric)), everyDigit_(needsEveryDigit(result)) {}
 
   // A number of the working: 15 significant digits, or every digit where
   // those would not explain the rounding of the result.
@@ -96,19 +88,19 @@ class Writer {
   }
 
   std::vector<std::string> take() { return std::move(out_); }
-  const Units& units() const { return u_; }
+  const UnitNames& units() const { return u_; }
   const WorkingValues& values() const { return w_; }
 
  private:
   const WorkingValues& w_;
-  const Units& u_;
+  const UnitNames& u_;
   bool everyDigit_;
   std::vector<std::string> out_;
 };
 
 void frictionLoss(Writer& out) {
   const WorkingValues& w = out.values();
-  const Units& u = out.units();
+  const UnitNames& u = out.units();
   out.heading("Friction loss");
   out.add("Flow " + out.input(0, u.flow) + "; " + out.coefficient(w.dblFrictionLossCoefficient) +
           "; " + out.lines(w.dblFrictionLossLines) + "; length " + out.input(3, u.length));
@@ -119,7 +111,7 @@ void frictionLoss(Writer& out) {
 
 void enginePressure(Writer& out) {
   const WorkingValues& w = out.values();
-  const Units& u = out.units();
+  const UnitNames& u = out.units();
   const auto n = [&out](double value) { return out.n(value); };
   out.heading("Engine pressure");
   out.add("Nozzle pressure " + out.input(0, u.pressure) + "; flow " + out.input(1, u.flow) + "; " +
@@ -142,7 +134,7 @@ void enginePressure(Writer& out) {
 
 void straightTip(Writer& out, bool reaction) {
   const WorkingValues& w = out.values();
-  const Units& u = out.units();
+  const UnitNames& u = out.units();
   const auto n = [&out](double value) { return out.n(value); };
   const bool metric = w.resultInMetric;
   const double d = reaction ? w.dblRFStraightTipDiameter : w.dblFRStraightTipDiameter;
@@ -166,7 +158,7 @@ void straightTip(Writer& out, bool reaction) {
 
 void fogFlow(Writer& out) {
   const WorkingValues& w = out.values();
-  const Units& u = out.units();
+  const UnitNames& u = out.units();
   const auto n = [&out](double value) { return out.n(value); };
   const formula::FogFlow t = formula::fogFlow(
       w.dblFRFogNozzleRatedFlow, w.dblFRFogNozzleRatedPressure, w.dblFRFogNozzlePressure);
@@ -181,7 +173,7 @@ void fogFlow(Writer& out) {
 
 void fogReaction(Writer& out) {
   const WorkingValues& w = out.values();
-  const Units& u = out.units();
+  const UnitNames& u = out.units();
   const auto n = [&out](double value) { return out.n(value); };
   const double c = formula::kFogReaction.in(w.resultInMetric);
   const formula::FogReaction t =
@@ -196,7 +188,7 @@ void fogReaction(Writer& out) {
 
 void appRate(Writer& out) {
   const WorkingValues& w = out.values();
-  const Units& u = out.units();
+  const UnitNames& u = out.units();
   const auto n = [&out](double value) { return out.n(value); };
   const double k = formula::kAreaPerFlow.in(w.resultInMetric);
   const formula::AppRate t = formula::appRate(w.dblAppRateLength, w.dblAppRateWidth, k);

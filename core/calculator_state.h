@@ -6,7 +6,7 @@
 
 namespace vardel {
 
-struct DepartmentValues;  // calc/department.h
+struct DepartmentValues;  // calc/department_values.h
 
 // Flag values. The public flags and bolPromptShown hold True as -1 and False
 // as 0; the keypad flags hold 1 or 0. Every test is for a value other than 0.

@@ -65,6 +65,29 @@ Control defaultButton(std::string_view name, std::string_view caption, int left,
   return row;
 }
 
+Control outputKey(std::string_view name, std::string_view caption, int left, int top, int tab,
+                  Output output) {
+  Control row = button(name, caption, left, top, tab);
+  row.output = output;
+  return row;
+}
+
+Control text(std::string_view name, TwipsRect at, int tab, std::string_view spoken) {
+  return {.name = name,
+          .kind = Kind::Text,
+          .at = at,
+          .back = colours::kWhite,
+          .fore = colours::kBlack,
+          .tab = tab,
+          .accessibleName = spoken};
+}
+
+Control grid(std::string_view name, TwipsRect at, int tab, std::string_view spoken) {
+  Control row = text(name, at, tab, spoken);
+  row.kind = Kind::Grid;
+  return row;
+}
+
 Control rule(std::int16_t index, int y) {
   return {.name = "Line1",
           .kind = Kind::Line,

@@ -32,6 +32,13 @@ Control button(std::string_view name, std::string_view caption, int left, int to
 Control cancelButton(std::string_view name, std::string_view caption, int left, int top, int tab);
 // The key that Enter in one of the box's fields presses.
 Control defaultButton(std::string_view name, std::string_view caption, int left, int top, int tab);
+// A key whose work the toolkit does: copy, print, save a PDF.
+Control outputKey(std::string_view name, std::string_view caption, int left, int top, int tab,
+                  Output output);
+// A read-only text of many lines.
+Control text(std::string_view name, TwipsRect at, int tab, std::string_view spoken);
+// A read-only table.
+Control grid(std::string_view name, TwipsRect at, int tab, std::string_view spoken);
 // A rule across the box.
 Control rule(std::int16_t index, int y);
 

@@ -2,10 +2,12 @@
 
 namespace vardel::panel {
 
-std::string designName(const Control& row) {
-  std::string name(row.name);
-  if (row.index >= 0) name += "(" + std::to_string(row.index) + ")";
-  return name;
+std::string designName(std::string_view name, int index) {
+  std::string named(name);
+  if (index >= 0) named += "(" + std::to_string(index) + ")";
+  return named;
 }
+
+std::string designName(const Control& row) { return designName(row.name, row.index); }
 
 }  // namespace vardel::panel

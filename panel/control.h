@@ -67,10 +67,15 @@ struct Dialog {
   int widthTwips = 0;
   int heightTwips = 0;
   std::span<const Control> controls;
+  // The menus' boxes: which menu's family the box belongs to, for the web
+  // page's style ("department", "working"); empty for the About box.
+  std::string_view family{};
 };
 
 // The name a control goes by outside the toolkit: the design name, and for a
 // member of a control array its index too, as "Command1(7)" or "Line1(0)".
+// The one place where a name and an index are put together.
+std::string designName(std::string_view name, int index = -1);
 std::string designName(const Control& row);
 
 }  // namespace vardel::panel

@@ -25,10 +25,15 @@ const Menu& helpMenu() {
   return menu;
 }
 
+std::vector<const Menu*> menuBar(bool department) {
+  if (department) return {&departmentMenu(), &helpMenu()};
+  return {&helpMenu()};
+}
+
 const Menu& displayMenu() {
   static const std::array items = {
-      MenuItem{"mnuReviewInputs", "Review inputs", Command::Review},
-      MenuItem{"mnuShowWorking", "Show working", Command::ShowWorking},
+      MenuItem{"mnuReviewInputs", "Review inputs", Command::Review, false, "F2"},
+      MenuItem{"mnuShowWorking", "Show working", Command::ShowWorking, false, "F3"},
   };
   static const Menu menu{"mnuDisplay", "", items};
   return menu;

@@ -4,6 +4,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vardel::panel {
 
@@ -19,13 +20,19 @@ enum class Command : std::uint8_t {
   ShowWorking,       // shows how the result on the display was worked out, as F3 does
   PumpChart,         // opens the pump chart of a lay typed in or saved
 };
+// How many commands there are: the last one's number and one.
+inline constexpr int kCommands = static_cast<int>(Command::PumpChart) + 1;
 
 // A caption's "&" marks the access key that follows it ("&Help": Alt+H).
+// A shortcut is a key that runs the item's command from the panel without
+// the menu (the key's name as both toolkits write it, "F2"); the menu does
+// not show it.
 struct MenuItem {
   std::string_view name;
   std::string caption;
   Command command;
   bool checkable = false;  // shows a check mark while what it names is in force
+  std::string_view shortcut{};
 };
 
 struct Menu {
@@ -34,13 +41,15 @@ struct Menu {
   std::span<const MenuItem> items;
 };
 
-// The menu bar's menus, left to right: Department, then Help.
+// The menu bar's menus, left to right: Department (where the program keeps
+// department values), then Help.
 const Menu& departmentMenu();
 const Menu& helpMenu();
+std::vector<const Menu*> menuBar(bool department);
 
 // The display's context menu (a right click, or a long press on a touch
-// screen): the review, offered only while a review can start, and the
-// working, offered only while a result shows.
+// screen): the review (F2), offered only while a review can start, and the
+// working (F3), offered only while a result shows.
 const Menu& displayMenu();
 
 }  // namespace vardel::panel

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "calc/unit_text.h"
 #include "core/number_text.h"
 #include "practice/wording.h"
 
@@ -26,7 +27,7 @@ Tolerance defaultTolerance(bool metric) {
 }
 
 std::string toleranceWords(const Tolerance& tolerance, Quantity quantity, bool metric) {
-  const UnitWords& units = unitWords(metric);
+  const UnitNames& units = unitNames(metric);
   std::string_view unit = units.pressure;
   if (quantity == Quantity::Flow) unit = units.flow;
   if (quantity == Quantity::Force) unit = units.force;

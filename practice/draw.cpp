@@ -39,7 +39,7 @@ class Drawer {
       : generator_(setNumber),
         setting_(setting),
         lists_(setting.metric ? figures::kMetric : figures::kEnglish),
-        units_(unitWords(setting.metric)) {
+        units_(unitNames(setting.metric)) {
     figuresInForce_.strEorM = setting.metric ? kMetricUnits : kEnglishUnits;
     figuresInForce_.department = setting.department;
     if (setting.department != nullptr) {
@@ -219,7 +219,7 @@ class Drawer {
   SetGenerator generator_;
   const PracticeSetting& setting_;
   const figures::UnitLists& lists_;
-  const UnitWords& units_;
+  const UnitNames& units_;
   CalculatorState figuresInForce_;
   std::vector<const SavedLine*> lines_;
 };

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "calc/department.h"
+#include "calc/department_values.h"
 #include "practice/problem.h"
 
 // A practice set drawn from its number: ten problems of every kind, with

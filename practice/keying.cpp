@@ -3,37 +3,18 @@
 #include <optional>
 #include <string_view>
 
+#include "calc/keying.h"
 #include "calc/press.h"
 #include "calc/unit_text.h"
 #include "calc/working.h"
 #include "core/number_text.h"
-#include "core/power_keys.h"
 
 namespace vardel::practice {
 namespace {
 
-// A panel that shows nothing: a problem is keyed to learn its answer.
-class UnseenPanel : public Panel {
- public:
-  void focusEnter() override {}
-  void showMessage(const std::string&, const std::string&) override {}
-  void closeWindow() override {}
-};
-
-// A number as the keypad keys it: its digits and point, then the sign key
-// for a "-".
-void keyNumber(Calculator& calculator, std::string_view text) {
-  const bool negative = text.starts_with('-');
-  if (negative) text.remove_prefix(1);
-  for (const char c : text) {
-    press(calculator, digitKey(c == '.' ? kPointIndex : static_cast<std::int16_t>(c - '0')));
-  }
-  if (negative) press(calculator, Key{KeyKind::PosNeg});
-}
-
 // The number of a result text: what follows its unit word.
 double resultNumber(std::string_view shown) {
-  const std::size_t blank = shown.find(' ');
+  const std::size_t blank = shown.find_last_of(' ');
   if (blank == std::string_view::npos) return 0;
   return readStrict(shown.substr(blank + 1)).value_or(0);
 }
@@ -57,15 +38,12 @@ void keyProblem(Calculator& calculator, const Problem& problem) {
 }
 
 Answer answerOf(const Problem& problem, const DepartmentValues* department) {
-  UnseenPanel panel;
-  Calculator calculator(panel);
-  Form_Load(calculator);
-  calculator.state.department = department;
-  keyProblem(calculator, problem);
+  const CalculatorState state =
+      keyedOnItsOwn(department, [&problem](Calculator& c) { keyProblem(c, problem); });
   Answer answer;
-  answer.shown = calculator.display();
+  answer.shown = state.text1;
   answer.value = resultNumber(answer.shown);
-  answer.working = working(calculator.state);
+  answer.working = working(state);
   return answer;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calc/department.h"
+#include "calc/department_values.h"
 #include "core/calculator.h"
 #include "practice/problem.h"
 

@@ -3,18 +3,13 @@
 #include <optional>
 
 #include "calc/hose_table.h"
+#include "calc/unit_text.h"
 #include "core/number_text.h"
 
 namespace vardel::practice {
 
-const UnitWords& unitWords(bool metric) {
-  static constexpr UnitWords kEnglish{"psi", "gpm", "ft", "lb"};
-  static constexpr UnitWords kMetric{"kPa", "L/min", "m", "N"};
-  return metric ? kMetric : kEnglish;
-}
-
 std::string hoseWords(std::int16_t hose, bool metric) {
-  if (hose < 0 || static_cast<std::size_t>(hose) >= kHoses.size()) return {};
+  if (!isHoseRow(hose)) return {};
   const Hose& h = kHoses[static_cast<std::size_t>(hose)];
   std::string_view words = metric ? h.metricDisplay : h.caption;
   while (words.starts_with(' ')) words.remove_prefix(1);
@@ -28,7 +23,7 @@ bool isOneLine(std::string_view lines) {
 
 std::string layWords(std::string_view lines, std::string_view length, std::int16_t hose,
                      bool metric, double coefficient) {
-  const std::string one = std::string(length) + " " + std::string(unitWords(metric).length) +
+  const std::string one = std::string(length) + " " + std::string(unitNames(metric).length) +
                           " of " + hoseWords(hose, metric) + " hose (C " +
                           formatPlain(coefficient) + ")";
   if (isOneLine(lines)) return one;
@@ -42,7 +37,7 @@ std::string floorWords(std::string_view floors, bool metric, double perFloor) {
   if (down) floors.remove_prefix(1);
   return ", " + std::string(floors) + (*count == 1 || *count == -1 ? " floor " : " floors ") +
          (down ? "down" : "up") + " (" + formatPlain(perFloor) + " " +
-         std::string(unitWords(metric).pressure) + " a floor)";
+         std::string(unitNames(metric).pressure) + " a floor)";
 }
 
 }  // namespace vardel::practice

@@ -4,14 +4,9 @@
 #include <string>
 #include <string_view>
 
-// The words of practice problems: the units of a unit system, a hose as a
-// crew names it, a lay with the coefficient to use, the floors climbed.
+// The words of practice problems: a hose as a crew names it, a lay with the coefficient to use, the
+// floors climbed.
 namespace vardel::practice {
-
-struct UnitWords {
-  std::string_view pressure, flow, length, force;
-};
-const UnitWords& unitWords(bool metric);
 
 // A hose by its size: 1 3/4" in English units, 45 mm in metric ones.
 std::string hoseWords(std::int16_t hose, bool metric);

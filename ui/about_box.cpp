@@ -1,13 +1,11 @@
 #include "ui/about_box.h"
 
-#include <QLabel>
-#include <QPalette>
-#include <QPixmap>
 #include <QPushButton>
 #include <QWidget>
 
 #include "panel/about_box.h"
 #include "ui/controls.h"
+#include "ui/make_control.h"
 #include "ui/qt_desktop.h"
 #include "ui/system_info.h"
 
@@ -28,41 +26,12 @@ frmAbout::frmAbout(QWidget* owner)
 
 void frmAbout::buildControls() {
   for (const panel::Control& row : panel::aboutBox().controls) {
-    QWidget* widget = nullptr;
-    switch (row.kind) {
-      case panel::Kind::Image: {
-        auto* image = new QLabel(this);
-        image->setPixmap(QPixmap(QStringLiteral(":/pictures/icon.png")));
-        image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        widget = image;
-        break;
-      }
-      case panel::Kind::Label:
-        widget = makeLabel(row, this);
-        break;
-      case panel::Kind::Line:
-        widget = makeLine(row, this);
-        break;
-      case panel::Kind::Key:
-        cmdOK_ = new QPushButton(qs(row.caption), this);
-        // Default key: Enter clicks it. Esc rejects the box, which closes it too.
-        cmdOK_->setDefault(true);
-        cmdOK_->setAutoDefault(true);
-        connect(cmdOK_, &QPushButton::clicked, this, &QDialog::accept);
-        widget = cmdOK_;
-        break;
-      case panel::Kind::Frame:
-      case panel::Kind::TextBox:
-      case panel::Kind::Field:
-      case panel::Kind::List:
-      case panel::Kind::Text:
-      case panel::Kind::Grid:
-        continue;  // the box has none
-    }
-    widget->setObjectName(qs(row.name));
-    widget->setGeometry(row.kind == panel::Kind::Line ? pixelRect(row.line, row.thickness)
-                                                      : pixelRect(row.at));
-    if (!row.accessibleName.empty()) widget->setAccessibleName(qs(row.accessibleName));
+    QWidget* widget = makeControl(row, this);
+    if (row.kind != panel::Kind::Key) continue;
+    // Default key: Enter clicks it. Esc rejects the box, which closes it too.
+    cmdOK_ = static_cast<QPushButton*>(widget);
+    cmdOK_->setAutoDefault(true);
+    connect(cmdOK_, &QPushButton::clicked, this, &QDialog::accept);
   }
   // The only control that takes the focus.
   cmdOK_->setFocus(Qt::OtherFocusReason);

@@ -16,6 +16,7 @@
 
 #include "panel/colours.h"
 #include "ui/controls.h"
+#include "ui/make_control.h"
 
 namespace vardel::ui {
 namespace {
@@ -86,96 +87,45 @@ BoxDialog::BoxDialog(const panel::Dialog& design, QWidget* owner)
 
   std::vector<std::pair<int, QWidget*>> tabStops;
   for (const panel::Control& row : design.controls) {
+    QWidget* widget = makeControl(row, this);
+    // In a box every control goes by its design name, index and all, as
+    // its desk names it.
     const QString name = qs(panel::designName(row));
-    QWidget* widget = nullptr;
-    switch (row.kind) {
-      case panel::Kind::Label:
-        widget = makeLabel(row, this);
-        break;
-      case panel::Kind::Line:
-        widget = makeLine(row, this);
-        widget->setGeometry(pixelRect(row.line, row.thickness));
-        break;
-      case panel::Kind::Field: {
-        auto* field = new QLineEdit(this);
-        connect(field, &QLineEdit::textEdited, this,
-                [this, name](const QString& text) { emit edited(name, text); });
-        widget = field;
-        break;
-      }
-      case panel::Kind::List:
-        if (row.dropDown) {
-          auto* list = new QComboBox(this);
-          connect(list, &QComboBox::activated, this,
-                  [this, name](int at) { emit selected(name, at); });
-          widget = list;
-        } else {
-          auto* list = new QListWidget(this);
-          connect(list, &QListWidget::currentRowChanged, this, [this, name](int at) {
-            if (!drawing_) emit selected(name, at);
-          });
-          connect(list, &QListWidget::itemDoubleClicked, this,
-                  [this, name] { emit activated(name); });
-          list->installEventFilter(this);
-          widget = list;
-        }
-        break;
-      case panel::Kind::Text: {
-        auto* text = new QPlainTextEdit(this);
-        text->setReadOnly(true);
-        text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-        text->setTabChangesFocus(true);
-        text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        text->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-        text->installEventFilter(this);
-        widget = text;
-        break;
-      }
-      case panel::Kind::Grid: {
-        auto* grid = new QTableWidget(this);
-        grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-        grid->setTabKeyNavigation(false);
-        grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-        grid->horizontalHeader()->setMinimumSectionSize(panel::toPixels(420));
-        grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-        grid->verticalHeader()->setDefaultSectionSize(panel::toPixels(270));
-        widget = grid;
-        break;
-      }
-      case panel::Kind::Key: {
-        auto* key = new QPushButton(qs(row.caption), this);
-        key->setDefault(row.defaultKey);
-        const bool cancel = row.closesBox;
-        const panel::Output out = row.output;
-        connect(key, &QPushButton::clicked, this, [this, name, cancel, out] {
-          // The cancel key closes the box as Esc does.
-          if (cancel) {
-            reject();
-          } else if (out != panel::Output::None) {
-            emit output(out);
-          } else {
-            emit pressed(name);
-          }
-        });
-        widget = key;
-        break;
-      }
-      case panel::Kind::Frame:
-      case panel::Kind::TextBox:
-      case panel::Kind::Image:
-        continue;  // no box of the menus has one
-    }
     widget->setObjectName(name);
-    if (row.kind != panel::Kind::Line) widget->setGeometry(pixelRect(row.at));
-    if (!row.accessibleName.empty()) widget->setAccessibleName(qs(row.accessibleName));
+    wire(row, widget, name);
     if (row.tab >= 0) tabStops.emplace_back(row.tab, widget);
   }
-  std::stable_sort(tabStops.begin(), tabStops.end(),
-                   [](const auto& a, const auto& b) { return a.first < b.first; });
-  for (std::size_t i = 1; i < tabStops.size(); ++i) {
-    QWidget::setTabOrder(tabStops[i - 1].second, tabStops[i].second);
+  if (QWidget* first = orderTabs(std::move(tabStops))) first->setFocus(Qt::OtherFocusReason);
+}
+
+void BoxDialog::wire(const panel::Control& row, QWidget* widget, const QString& name) {
+  if (auto* field = qobject_cast<QLineEdit*>(widget)) {
+    connect(field, &QLineEdit::textEdited, this,
+            [this, name](const QString& text) { emit edited(name, text); });
+  } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+    connect(combo, &QComboBox::activated, this, [this, name](int at) { emit selected(name, at); });
+  } else if (auto* list = qobject_cast<QListWidget*>(widget)) {
+    connect(list, &QListWidget::currentRowChanged, this, [this, name](int at) {
+      if (!drawing_) emit selected(name, at);
+    });
+    connect(list, &QListWidget::itemDoubleClicked, this, [this, name] { emit activated(name); });
+    list->installEventFilter(this);
+  } else if (qobject_cast<QPlainTextEdit*>(widget) != nullptr) {
+    widget->installEventFilter(this);
+  } else if (auto* key = qobject_cast<QPushButton*>(widget)) {
+    const bool cancel = row.closesBox;
+    const panel::Output out = row.output;
+    connect(key, &QPushButton::clicked, this, [this, name, cancel, out] {
+      // The cancel key closes the box as Esc does.
+      if (cancel) {
+        reject();
+      } else if (out != panel::Output::None) {
+        emit output(out);
+      } else {
+        emit pressed(name);
+      }
+    });
   }
-  if (!tabStops.empty()) tabStops.front().second->setFocus(Qt::OtherFocusReason);
 }
 
 void BoxDialog::draw(const std::vector<panel::Shown>& shown) {
@@ -237,45 +187,6 @@ bool BoxDialog::eventFilter(QObject* watched, QEvent* event) {
     }
   }
   return QDialog::eventFilter(watched, event);
-}
-
-void runBox(panel::BoxDesk& desk, QWidget* owner, const std::function<void()>& changed,
-            const std::function<void(BoxDialog&, panel::Output)>& output) {
-  BoxDialog dialog(*desk.box(), owner);
-  dialog.draw(desk.shown());
-  // What every action in the box is followed by.
-  const auto after = [&](const std::string& problem) {
-    if (desk.box() == &dialog.design()) {
-      dialog.draw(desk.shown());
-    } else {
-      dialog.accept();
-    }
-    changed();
-    if (!problem.empty()) {
-      showMessageBox(desk.box() != nullptr ? static_cast<QWidget*>(&dialog) : owner, problem);
-    }
-  };
-  const auto name = [](const QString& text) { return text.toStdString(); };
-  QObject::connect(&dialog, &BoxDialog::edited, &dialog,
-                   [&](const QString& field, const QString& text) {
-                     desk.edit(name(field), name(text));
-                     after({});
-                   });
-  QObject::connect(&dialog, &BoxDialog::selected, &dialog, [&](const QString& list, int row) {
-    desk.select(name(list), row);
-    after({});
-  });
-  QObject::connect(&dialog, &BoxDialog::activated, &dialog,
-                   [&](const QString& list) { after(desk.activate(name(list))); });
-  QObject::connect(&dialog, &BoxDialog::pressed, &dialog,
-                   [&](const QString& key) { after(desk.press(name(key))); });
-  QObject::connect(&dialog, &BoxDialog::output, &dialog, [&](panel::Output out) {
-    if (output) output(dialog, out);
-  });
-  dialog.exec();
-  // Closed by Esc or the title bar's button: the desk closes the box too.
-  if (desk.box() == &dialog.design()) desk.close();
-  changed();
 }
 
 }  // namespace vardel::ui

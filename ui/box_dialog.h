@@ -2,7 +2,6 @@
 
 #include <QDialog>
 #include <QString>
-#include <functional>
 #include <vector>
 
 #include "panel/box_desk.h"
@@ -35,15 +34,11 @@ class BoxDialog : public QDialog {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // Connects a control's changes to the box's signals.
+  void wire(const panel::Control& row, QWidget* widget, const QString& name);
+
   const panel::Dialog& design_;
   bool drawing_ = false;  // changes made by draw() are not the user's
 };
-
-// Shows the desk's open box until the desk closes it or the user does.
-// After each of the user's actions the box is drawn again (or closed),
-// `changed` runs and a refusal is told in a message box; a key with an
-// output goes to `output`, with the box to own what it opens.
-void runBox(panel::BoxDesk& desk, QWidget* owner, const std::function<void()>& changed,
-            const std::function<void(BoxDialog&, panel::Output)>& output = {});
 
 }  // namespace vardel::ui

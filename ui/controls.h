@@ -8,19 +8,13 @@
 
 #include "panel/control.h"
 
-class QFrame;
-class QLabel;
-class QLineEdit;
-class QMessageBox;
 class QWidget;
 
 namespace vardel::ui {
 
-class PanelKey;
-
-// The widgets of the program's windows, made from the design's values: the
-// main window builds its panel with these, the About box and the message
-// boxes share them, and the window tests measure against the same pixels.
+// The widgets of the program's windows, made from the design's rows: the
+// main window, the About box, the menus' boxes and the message boxes share
+// them, and the window tests measure against the same pixels.
 
 QString qs(std::string_view text);
 
@@ -33,13 +27,6 @@ QFont windowFont();
 QRect pixelRect(const panel::TwipsRect& at);
 // A line covers both of its end points; a thicker one grows down (or right).
 QRect pixelRect(const panel::TwipsLine& line, int thickness = 1);
-
-PanelKey* makeKey(const panel::Control& row, QWidget* parent);
-QLabel* makeLabel(const panel::Control& row, QWidget* parent);
-QLineEdit* makeTextBox(const panel::Control& row, QWidget* parent);
-QFrame* makeFrame(QWidget* parent);
-// A line in its designed colour, or in the window's text colour.
-QWidget* makeLine(const panel::Control& row, QWidget* parent);
 
 // A modal message box with one OK button and no icon, under `title`, or
 // under the program's title when `title` is empty.

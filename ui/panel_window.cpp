@@ -1,60 +1,40 @@
 #include "ui/panel_window.h"
 
-#include <QApplication>
-#include <QClipboard>
 #include <QDate>
-#include <QFrame>
-#include <QGuiApplication>
+#include <QEvent>
 #include <QIcon>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
-#include <algorithm>
-#include <cstdint>
 #include <map>
 #include <optional>
 
-#include "calc/department.h"
-#include "calc/enter_sequence.h"
 #include "calc/press.h"
 #include "core/app_info.h"
-#include "core/keyboard.h"
 #include "core/power_keys.h"
-#include "panel/department_desk.h"
+#include "panel/desks.h"
 #include "panel/main_window.h"
 #include "panel/menus.h"
+#include "panel/result_mark.h"
 #include "panel/spoken_names.h"
-#include "panel/working_desk.h"
+#include "panel/window_title.h"
 #include "ui/about_box.h"
 #include "ui/announcer.h"
+#include "ui/box_runner.h"
 #include "ui/controls.h"
-#include "ui/department_menu.h"
+#include "ui/file_boxes.h"
+#include "ui/make_control.h"
+#include "ui/menus.h"
 #include "ui/panel_widgets.h"
-#include "ui/working_boxes.h"
 
 namespace vardel::ui {
 namespace {
 
 using panel::Control;
 using panel::Kind;
-
-// The character code that a key press types at the panel, or nothing.
-// Return and the keypad's Enter are code 13; every other key counts by the
-// character it types, so the numeric keypad works like the main keyboard.
-// Chords with Ctrl, Alt or Meta type nothing here: they belong to the menu's
-// access keys and to copying (Alt+C is not "c").
-std::optional<int> typedCode(const QKeyEvent& event) {
-  constexpr Qt::KeyboardModifiers chords = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
-  if (event.modifiers() & chords) return std::nullopt;
-  if (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter) return 13;
-  const QString text = event.text();
-  if (text.size() != 1) return std::nullopt;
-  return text.front().unicode();
-}
 
 }  // namespace
 
@@ -68,21 +48,10 @@ frmVardel::frmVardel(DepartmentStore* department, QWidget* parent)
   setAccessibleName(QString::fromUtf8(app_info::kTitle));
   setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.png")));
   announcer_ = new Announcer(this);
-  std::string refused;
-  if (department != nullptr) {
-    desk_ = std::make_unique<panel::DepartmentDesk>(*department, calculator_);
-    department_ = new DepartmentMenu(*desk_, this);
-    connect(department_, &DepartmentMenu::changed, this, &frmVardel::draw);
-    refused = desk_->start();
-  }
-  working_ = std::make_unique<panel::WorkingDesk>(
+  desks_ = std::make_unique<panel::Desks>(
       calculator_, department, panel::paperOf(QLocale::system().name().toStdString()),
       [] { return QDate::currentDate().toString(Qt::ISODate).toStdString(); });
-  workingBoxes_ = std::make_unique<WorkingBoxes>(*working_, this);
-  if (department_ != nullptr) {
-    connect(department_, &DepartmentMenu::chartChosen, this,
-            [this] { workingBoxes_->open(panel::Command::PumpChart); });
-  }
+  const std::string refused = desks_->start();
   buildMenu();
   buildPanel();
   Form_Load(calculator_);
@@ -110,14 +79,9 @@ frmVardel::frmVardel(DepartmentStore* department, QWidget* parent)
 frmVardel::~frmVardel() = default;
 
 void frmVardel::buildMenu() {
-  if (department_ != nullptr) menuBar()->addMenu(department_->menu());
-  const panel::Menu& design = panel::helpMenu();
-  QMenu* help = menuBar()->addMenu(qs(design.caption));
-  help->setObjectName(qs(design.name));
-  for (const panel::MenuItem& item : design.items) {
-    QAction* action = help->addAction(qs(item.caption));
-    action->setObjectName(qs(item.name));
-    connect(action, &QAction::triggered, this, &frmVardel::mnuAbout_Click);
+  for (const panel::Menu* design : desks_->menuBar()) {
+    menuBar()->addMenu(
+        makeMenu(*design, this, *desks_, [this](panel::Command c) { runCommand(c); }));
   }
 }
 
@@ -132,60 +96,25 @@ void frmVardel::buildPanel() {
   std::map<std::string_view, QWidget*> frames;
   std::vector<std::pair<int, QWidget*>> tabStops;
   for (const Control& row : panel::panelControls()) {
-    QWidget* parent = row.parent.empty() ? panel_ : frames.at(row.parent);
-    QWidget* widget = nullptr;
-    QRect geometry = pixelRect(row.at);
-    switch (row.kind) {
-      case Kind::Key: {
-        PanelKey* key = makeKey(row, parent);
-        keys_.emplace_back(*row.key, key);
-        if (row.key->kind == KeyKind::Enter) cmdEnter_ = key;
-        if (key->focusPolicy() != Qt::NoFocus) tabStops.emplace_back(row.tab, key);
-        key->installEventFilter(this);
-        widget = key;
-        break;
-      }
-      case Kind::Label:
-        widget = makeLabel(row, parent);
-        if (row.name == "text1") text1_ = static_cast<QLabel*>(widget);
-        break;
-      case Kind::TextBox:
-        txtEorM_ = makeTextBox(row, parent);
-        widget = txtEorM_;
-        break;
-      case Kind::Frame:
-        widget = makeFrame(parent);
-        frames[row.name] = widget;
-        break;
-      case Kind::Image:
-        widget = new StretchedImage(QStringLiteral(":/pictures/brand.gif"), parent);
-        break;
-      case Kind::Line:
-        widget = makeLine(row, parent);
-        geometry = pixelRect(row.line, row.thickness);
-        break;
-      case Kind::Field:
-      case Kind::List:
-      case Kind::Text:
-      case Kind::Grid:
-        continue;  // the boxes' kinds; the panel has none
+    QWidget* widget = makeControl(row, row.parent.empty() ? panel_ : frames.at(row.parent));
+    if (row.kind == Kind::Key) {
+      auto* key = static_cast<PanelKey*>(widget);
+      keys_.emplace_back(*row.key, key);
+      if (row.key->kind == KeyKind::Enter) cmdEnter_ = key;
+      if (key->focusPolicy() != Qt::NoFocus) tabStops.emplace_back(row.tab, key);
+      key->installEventFilter(this);
+    } else if (row.kind == Kind::Frame) {
+      frames[row.name] = widget;
+    } else if (row.kind == Kind::TextBox) {
+      txtEorM_ = static_cast<QLineEdit*>(widget);
+    } else if (row.name == "text1") {
+      text1_ = static_cast<QLabel*>(widget);
     }
-    widget->setObjectName(qs(row.name));
-    widget->setGeometry(geometry);
-    if (!row.font.face.empty()) widget->setFont(fontOf(row.font));
-    widget->setEnabled(row.enabled);
-    widget->setHidden(!row.visible);
-    if (!row.accessibleName.empty()) widget->setAccessibleName(qs(panel::spokenName(row)));
-    if (!row.toolTip.empty()) widget->setToolTip(qs(row.toolTip));
   }
   // The indicator is a window of its own in front of the display, and so
   // is the mark beside a result.
   txtEorM_->raise();
-  const Control& mark = panel::markControl();
-  lblMark_ = makeLabel(mark, panel_);
-  lblMark_->setObjectName(qs(mark.name));
-  lblMark_->setGeometry(pixelRect(mark.at));
-  lblMark_->setFont(fontOf(mark.font));
+  lblMark_ = static_cast<QLabel*>(makeControl(panel::markControl(), panel_));
   lblMark_->setHidden(true);
   lblMark_->raise();
 
@@ -194,45 +123,42 @@ void frmVardel::buildPanel() {
   }
 
   buildDisplayMenu();
-
-  std::stable_sort(tabStops.begin(), tabStops.end(),
-                   [](const auto& a, const auto& b) { return a.first < b.first; });
-  for (std::size_t i = 1; i < tabStops.size(); ++i) {
-    QWidget::setTabOrder(tabStops[i - 1].second, tabStops[i].second);
-  }
+  orderTabs(std::move(tabStops));
 }
 
 void frmVardel::buildDisplayMenu() {
-  const panel::Menu& design = panel::displayMenu();
-  mnuDisplay_ = new QMenu(this);
-  mnuDisplay_->setObjectName(qs(design.name));
-  for (const panel::MenuItem& item : design.items) {
-    QAction* action = mnuDisplay_->addAction(qs(item.caption));
-    action->setObjectName(qs(item.name));
-    const panel::Command command = item.command;
-    connect(action, &QAction::triggered, this, [this, command] {
-      if (command == panel::Command::Review) {
-        act(Key{KeyKind::Review});
-      } else {
-        workingBoxes_->open(command);
-      }
-    });
-  }
-  // Each item is offered only where its key (F2, F3) would act; the state
-  // cannot change while the menu is open, so it is asked once, as the menu
-  // opens.
-  connect(mnuDisplay_, &QMenu::aboutToShow, this, [this] {
-    const auto items = panel::displayMenu().items;
-    const QList<QAction*> actions = mnuDisplay_->actions();
-    for (qsizetype i = 0; i < actions.size(); ++i) {
-      const panel::Command command = items[static_cast<std::size_t>(i)].command;
-      actions[i]->setEnabled(command == panel::Command::Review ? canReview(calculator_.state)
-                                                               : working_->enabled(command));
-    }
-  });
+  mnuDisplay_ =
+      makeMenu(panel::displayMenu(), this, *desks_, [this](panel::Command c) { runCommand(c); });
   text1_->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(text1_, &QWidget::customContextMenuRequested, this,
           [this](const QPoint& at) { mnuDisplay_->popup(text1_->mapToGlobal(at)); });
+}
+
+void frmVardel::runCommand(panel::Command command) {
+  const panel::Answer answer = desks_->command(command);
+  draw();
+  tell(answer.problem);
+  switch (answer.ask) {
+    case panel::Ask::About:
+      showAboutBox(this);
+      break;
+    case panel::Ask::OpenFile: {
+      std::string problem;
+      const std::optional<std::string> text = readChosenFile(this, *answer.file, &problem);
+      tell(text ? desks_->fileRead(*text) : problem);
+      break;
+    }
+    case panel::Ask::SaveFile:
+      tell(writeChosenFile(this, *answer.file, answer.text));
+      break;
+    case panel::Ask::Nothing:
+      break;
+  }
+  if (panel::BoxDesk* desk = desks_->open()) runBox(*desk, this, [this] { draw(); });
+}
+
+void frmVardel::tell(const std::string& problem) {
+  if (!problem.empty()) showMessageBox(this, problem);
 }
 
 QPushButton* frmVardel::keyButton(Key key) const {
@@ -249,7 +175,7 @@ void frmVardel::act(Key key) {
 
 void frmVardel::draw() {
   const CalculatorState& s = calculator_.state;
-  const ResultMark mark = resultMark(s);
+  const panel::ResultMark mark = panel::resultMark(s);
   const QString markShown = QString::fromStdString(mark.shown);
   if (markShown != lblMark_->text()) {
     lblMark_->setText(markShown);
@@ -270,7 +196,7 @@ void frmVardel::draw() {
           mark.spoken.empty() ? shown : shown + ", " + QString::fromStdString(mark.spoken));
     }
   }
-  const QString title = QString::fromStdString(vardel::windowTitle(s));
+  const QString title = QString::fromStdString(panel::windowTitle(s));
   if (title != windowTitle()) setWindowTitle(title);
   const QString indicator = QString::fromStdString(s.txtEorM);
   if (indicator != txtEorM_->text()) {
@@ -297,8 +223,8 @@ void frmVardel::draw() {
 
 void frmVardel::changeEvent(QEvent* event) {
   QMainWindow::changeEvent(event);
-  if (event->type() == QEvent::ActivationChange && isActiveWindow() && desk_ != nullptr) {
-    desk_->reload();
+  if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+    desks_->reload();
     draw();
   }
 }
@@ -310,62 +236,5 @@ void frmVardel::showMessage(const std::string& text, const std::string& title) {
 }
 
 void frmVardel::closeWindow() { close(); }
-
-bool frmVardel::typedAtPanel(QObject* watched) const {
-  if (!watched->isWidgetType() || static_cast<QWidget*>(watched)->window() != this) return false;
-  if (!isActiveWindow()) return false;
-  if (QApplication::activeModalWidget() != nullptr ||
-      QApplication::activePopupWidget() != nullptr) {
-    return false;
-  }
-  // After a lone Alt the menu bar holds the focus and takes the keys itself.
-  const QWidget* focus = QApplication::focusWidget();
-  return focus == nullptr || (focus != menuBar() && !menuBar()->isAncestorOf(focus));
-}
-
-bool frmVardel::eventFilter(QObject* watched, QEvent* event) {
-  // A key press that the focused control leaves alone travels on to its
-  // parents, through this filter again; the presses used up below stop at the
-  // first control, so each typed character acts once.
-  if (event->type() == QEvent::KeyPress && typedAtPanel(watched) &&
-      previewKeyPress(static_cast<QKeyEvent*>(event))) {
-    event->accept();
-    return true;
-  }
-  return QMainWindow::eventFilter(watched, event);
-}
-
-bool frmVardel::previewKeyPress(QKeyEvent* event) {
-  if (event->matches(QKeySequence::Copy)) {
-    copyDisplay();
-    return true;
-  }
-  // F2 reviews the inputs of the result shown, and does nothing elsewhere.
-  if (event->key() == Qt::Key_F2 && event->modifiers() == Qt::NoModifier) {
-    act(Key{KeyKind::Review});
-    return true;
-  }
-  // F3 shows the working of the result shown, and does nothing elsewhere.
-  if (event->key() == Qt::Key_F3 && event->modifiers() == Qt::NoModifier) {
-    workingBoxes_->open(panel::Command::ShowWorking);
-    return true;
-  }
-  const std::optional<int> code = typedCode(*event);
-  if (!code || !takesCharacter(*code)) return false;
-  // Used up, Enter too: the keyboard's Enter runs the Enter key's action
-  // here once, and no focused key may click on it as well.
-  auto character = static_cast<std::int16_t>(*code);
-  Form_KeyPress(calculator_, character);
-  draw();
-  return true;
-}
-
-void frmVardel::copyDisplay() const {
-  const std::string_view text = copiedText(calculator_.display());
-  QGuiApplication::clipboard()->setText(
-      QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
-}
-
-void frmVardel::mnuAbout_Click() { showAboutBox(this); }
 
 }  // namespace vardel::ui

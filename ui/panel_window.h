@@ -18,20 +18,19 @@ class QLineEdit;
 class QMenu;
 class QPushButton;
 
+#include "panel/menus.h"
+
 namespace vardel {
 class DepartmentStore;
 namespace panel {
-class DepartmentDesk;
-class WorkingDesk;
+class Desks;
 }  // namespace panel
 }  // namespace vardel
 
 namespace vardel::ui {
 
 class Announcer;
-class DepartmentMenu;
 class PanelKey;
-class WorkingBoxes;
 
 // The main window: the calculator panel built from the design's rows, and the
 // panel on which the calculator's actions raise their events. It owns the
@@ -40,8 +39,8 @@ class WorkingBoxes;
 // Given a department store, it has a Department menu before Help, reads
 // the store as it opens and again whenever it becomes the active window
 // (another window may have saved); without one it is exactly the design.
-// F3, and the display's menu, show the working of the result on the
-// display; the Department menu opens the pump chart.
+// Every menu command goes to the one dispatcher, panel::Desks: the
+// display's menu and its shortcuts too (F2 the review, F3 the working).
 class frmVardel : public QMainWindow, public Panel {
   Q_OBJECT
 
@@ -58,6 +57,11 @@ class frmVardel : public QMainWindow, public Panel {
   // click on the key does.
   void act(Key key);
 
+  // Runs a menu command (panel/desks.h), draws what it left, does what it
+  // asks (the About box, a file to choose) and shows the box it opened: what
+  // choosing a menu's item does.
+  void runCommand(panel::Command command);
+
   // Whether cmdEnter is the default key, the one the keyboard's Enter presses.
   bool enterIsDefault() const { return calculator_.enterIsDefault; }
 
@@ -72,7 +76,8 @@ class frmVardel : public QMainWindow, public Panel {
   bool eventFilter(QObject* watched, QEvent* event) override;
   // The window's key handler. Returns true when the press is used up and the
   // focused control must not see it: Enter, the printable characters but the
-  // blank, F2, F3 and Ctrl+C are used up; every other key goes on as usual.
+  // blank, the menus' shortcuts (F2, F3) and Ctrl+C are used up; every other
+  // key goes on as usual.
   virtual bool previewKeyPress(QKeyEvent* event);
   void changeEvent(QEvent* event) override;
 
@@ -80,8 +85,8 @@ class frmVardel : public QMainWindow, public Panel {
   void buildPanel();
   void buildMenu();
   void buildDisplayMenu();
-  void setDesignedTabOrder();
-  void mnuAbout_Click();
+  // Tells a refusal in a message box; nothing for an empty text.
+  void tell(const std::string& problem);
   // Shows what the state holds: the display (a new text is spoken, with
   // the mark of a result made with department values), the mark, the
   // indicator, the enabled keys, the default key and the title. Runs once
@@ -95,10 +100,7 @@ class frmVardel : public QMainWindow, public Panel {
   void copyDisplay() const;
 
   Calculator calculator_;
-  std::unique_ptr<panel::DepartmentDesk> desk_;
-  DepartmentMenu* department_ = nullptr;
-  std::unique_ptr<panel::WorkingDesk> working_;
-  std::unique_ptr<WorkingBoxes> workingBoxes_;
+  std::unique_ptr<panel::Desks> desks_;
   QWidget* panel_ = nullptr;
   QLabel* text1_ = nullptr;
   QLabel* lblMark_ = nullptr;

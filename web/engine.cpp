@@ -4,18 +4,18 @@
 // indicator, the keys' states) and the events the action raised (message
 // boxes, the focus moving to Enter, closing). So a key crosses into the
 // engine once and back once, and no rule of the calculator lives in the page.
-// The Department menu's entry points are in department.cpp, the working's
-// and the pump chart's in working.cpp.
+// The menus' commands and their boxes have their entry points in desks.cpp.
 
 #include "web/engine.h"
 
+#include <emscripten/emscripten.h>
+
 #include <cstdint>
+#include <cstdlib>
 #include <optional>
 #include <string>
 #include <string_view>
 
-#include "calc/department.h"
-#include "calc/enter_sequence.h"
 #include "calc/press.h"
 #include "core/calculator.h"
 #include "core/keyboard.h"
@@ -23,6 +23,8 @@
 #include "core/power_keys.h"
 #include "panel/main_window.h"
 #include "panel/message_box.h"
+#include "panel/result_mark.h"
+#include "web/page_contract.h"
 
 // The page's side: web/panel_library.js forwards it to the page's panel.
 extern "C" void vardel_page_draw(const char* display, const char* indicator, int flags,
@@ -31,14 +33,7 @@ extern "C" void vardel_page_draw(const char* display, const char* indicator, int
 namespace vardel::web {
 namespace {
 
-// What one draw carries besides the two texts.
-enum Flag : int {
-  kDisplayShown = 1,         // the action gave the display a text (the same again too)
-  kFunctionKeysEnabled = 2,  // the keys that start-up enables are enabled
-  kEnterIsDefault = 4,
-  kFocusEnter = 8,  // the focus moved to Enter
-  kClose = 16,      // the window closes
-};
+using namespace contract;
 
 // Gathers the events of one action, for the one call that follows it.
 class PagePanel : public Panel {
@@ -50,8 +45,8 @@ class PagePanel : public Panel {
   void showMessage(const std::string& text, const std::string& title) override {
     // Each message is its title, a unit separator and its text; messages
     // are separated by a record separator.
-    if (!messages_.empty()) messages_ += '\x1e';
-    messages_ += panel::messageBoxTitle(title) + '\x1f' + text;
+    if (!messages_.empty()) messages_ += kRecord;
+    messages_ += panel::messageBoxTitle(title) + kUnit + text;
   }
   void closeWindow() override { flags_ |= kClose; }
 
@@ -64,9 +59,9 @@ class PagePanel : public Panel {
     if (calculator.functionKeysEnabled) flags |= kFunctionKeysEnabled;
     if (calculator.enterIsDefault) flags |= kEnterIsDefault;
     drawnShows_ = calculator.displayShows;
-    const ResultMark mark = resultMark(calculator.state);
+    const panel::ResultMark mark = panel::resultMark(calculator.state);
     const std::string marked =
-        mark.shown.empty() ? std::string() : mark.shown + '\x1f' + mark.spoken;
+        mark.shown.empty() ? std::string() : mark.shown + kUnit + mark.spoken;
     vardel_page_draw(calculator.state.text1.c_str(), calculator.state.txtEorM.c_str(), flags,
                      messages_.c_str(), marked.c_str());
     flags_ = 0;
@@ -93,6 +88,12 @@ void tellPage(const std::string& message) {
   if (!message.empty()) thePanel.showMessage(message, {});
 }
 
+std::string takenText(char* text) {
+  std::string out = text != nullptr ? text : "";
+  std::free(text);
+  return out;
+}
+
 }  // namespace vardel::web
 
 using vardel::web::theCalculator;
@@ -103,17 +104,16 @@ extern "C" {
 // Creates the calculator, runs the window's load step and reads the
 // department values kept; the page calls it once, when the panel's markup
 // stands.
-void vardel_start() {
+EMSCRIPTEN_KEEPALIVE void vardel_start() {
   theCalculator.emplace(thePanel);
   vardel::Form_Load(*theCalculator);
-  vardel::web::startDepartment(*theCalculator);
-  vardel::web::startWorking(*theCalculator);
+  vardel::web::startDesks(*theCalculator);
   thePanel.draw(*theCalculator);
 }
 
 // A click on the key of layout row `row`; rows that are no key, and keys not
 // enabled, do nothing.
-void vardel_click(int row) {
+EMSCRIPTEN_KEEPALIVE void vardel_click(int row) {
   const auto rows = vardel::panel::panelControls();
   if (!theCalculator || row < 0 || static_cast<std::size_t>(row) >= rows.size()) return;
   const auto& control = rows[static_cast<std::size_t>(row)];
@@ -127,7 +127,7 @@ void vardel_click(int row) {
 // A typed character (its code; Enter is 13). Returns 1 when the window's
 // character handler takes it, so that the page keeps the browser from acting
 // on it too; the blank and control characters stay the browser's.
-int vardel_type(int code) {
+EMSCRIPTEN_KEEPALIVE int vardel_type(int code) {
   if (!theCalculator || !vardel::takesCharacter(code)) return 0;
   auto character = static_cast<std::int16_t>(code);
   vardel::Form_KeyPress(*theCalculator, character);
@@ -135,19 +135,8 @@ int vardel_type(int code) {
   return 1;
 }
 
-// F2 or the display menu's item: reviews the inputs of the result shown, and
-// does nothing elsewhere.
-void vardel_review() {
-  if (!theCalculator) return;
-  vardel::press(*theCalculator, vardel::Key{vardel::KeyKind::Review});
-  thePanel.draw(*theCalculator);
-}
-
-// Whether a review can start now: the display menu's item is enabled then.
-int vardel_can_review() { return theCalculator && vardel::canReview(theCalculator->state) ? 1 : 0; }
-
 // What Ctrl+C copies from the display.
-const char* vardel_copy_text() {
+EMSCRIPTEN_KEEPALIVE const char* vardel_copy_text() {
   if (!theCalculator) return "";
   vardel::web::copied = std::string(vardel::copiedText(theCalculator->display()));
   return vardel::web::copied.c_str();

@@ -15,43 +15,21 @@
 #include "core/power_keys.h"
 #include "panel/about_box.h"
 #include "panel/colours.h"
-#include "panel/department_boxes.h"
+#include "panel/desks.h"
+#include "panel/file_choice.h"
 #include "panel/main_window.h"
 #include "panel/menus.h"
 #include "panel/message_box.h"
 #include "panel/spoken_names.h"
-#include "panel/working_boxes.h"
+#include "panel/working_box.h"
+#include "web/json_text.h"
+#include "web/page_contract.h"
 
 namespace {
 
 using namespace vardel;
 using namespace vardel::panel;
-
-std::string quoted(std::string_view text) {
-  std::string out = "\"";
-  for (const char c : text) {
-    switch (c) {
-      case '"':
-        out += "\\\"";
-        break;
-      case '\\':
-        out += "\\\\";
-        break;
-      case '\n':
-        out += "\\n";
-        break;
-      default:
-        if (static_cast<unsigned char>(c) < 0x20) {
-          char escape[8];
-          std::snprintf(escape, sizeof escape, "\\u%04x", c);
-          out += escape;
-        } else {
-          out += c;  // UTF-8 passes through
-        }
-    }
-  }
-  return out + "\"";
-}
+using vardel::web::quoted;
 
 std::string colour(std::uint32_t rgb) {
   char text[8];
@@ -134,9 +112,14 @@ std::string menu(const Menu& m) {
   std::string out =
       "{\"name\":" + quoted(m.name) + ",\"caption\":" + quoted(m.caption) + ",\"items\":[";
   for (std::size_t i = 0; i < m.items.size(); ++i) {
+    const MenuItem& item = m.items[i];
     if (i > 0) out += ",";
-    out += "{\"name\":" + quoted(m.items[i].name) + ",\"caption\":" + quoted(m.items[i].caption);
-    if (m.items[i].checkable) out += ",\"checkable\":true";
+    out += "{\"name\":" + quoted(item.name) + ",\"caption\":" + quoted(item.caption) +
+           ",\"command\":" + std::to_string(static_cast<int>(item.command));
+    if (item.checkable) out += ",\"checkable\":true";
+    if (!item.shortcut.empty()) out += ",\"shortcut\":" + quoted(item.shortcut);
+    if (const FileChoice* choice = fileOf(item.command))
+      out += ",\"file\":" + web::fileJson(*choice);
     out += "}";
   }
   return out + "]}";
@@ -211,10 +194,11 @@ std::string controls(std::span<const Control> rows) {
 }
 
 std::string box(const Dialog& d) {
-  return "{\"name\":" + quoted(d.name) + ",\"title\":" + quoted(d.title) +
-         ",\"width\":" + std::to_string(d.widthTwips) +
-         ",\"height\":" + std::to_string(d.heightTwips) + ",\"controls\":" + controls(d.controls) +
-         "}";
+  std::string out = "{\"name\":" + quoted(d.name) + ",\"title\":" + quoted(d.title) +
+                    ",\"width\":" + std::to_string(d.widthTwips) +
+                    ",\"height\":" + std::to_string(d.heightTwips);
+  if (!d.family.empty()) out += ",\"family\":" + quoted(d.family);
+  return out + ",\"controls\":" + controls(d.controls) + "}";
 }
 
 }  // namespace
@@ -247,14 +231,16 @@ int main() {
   out += ",\n\"messageBox\":{\"name\":" + quoted(kMessageBoxName) +
          ",\"ok\":" + quoted(kMessageBoxOK) + "}";
   out += ",\n\"about\":" + box(about);
-  // The Department menu, its boxes and the mark beside a result.
+  // The Department menu, every menu's boxes and the mark beside a result,
+  // and the characters the engine's texts need beyond the captions'.
   out += ",\n\"departmentMenu\":" + menu(departmentMenu());
-  out += ",\n\"boxes\":[" + box(valuesBox()) + ",\n" + box(linesBox()) + ",\n" + box(importBox()) +
-         "]";
-  // The working of a result and the pump chart, and the characters their
-  // texts need beyond the captions'.
-  out += ",\n\"workingBoxes\":[" + box(workingBox()) + ",\n" + box(chartBox()) + "]";
+  std::string boxes;
+  for (const Dialog* design : Desks::designs()) {
+    boxes += (boxes.empty() ? "" : ",\n") + box(*design);
+  }
+  out += ",\n\"boxes\":[" + boxes + "]";
   out += ",\n\"workingSymbols\":" + quoted(kWorkingSymbols);
+  out += ",\n\"page\":" + web::contract::json();
   out += ",\n\"mark\":" + control(markControl(), panelControls().size());
   out += ",\n\"controls\":" + controls(panelControls()) + "\n}\n";
   std::fwrite(out.data(), 1, out.size(), stdout);

@@ -1,18 +1,18 @@
 // The calls that the engine makes to the page, forwarded to the page's
 // panel object (web/site/panel.js), which the page hands to the module
-// factory as `panel`: the one call after each action, the Department
-// menu's (web/site/department.js) calls, the site's storage among them, and
-// the working's and the pump chart's (web/site/working.js).
-// Plain C functions: no generated glue, nothing evaluated.
+// factory as `panel`: the one call after each action, the one after each
+// command or action in a box (web/site/boxes.js), the site's storage
+// (web/site/storage.js), and the browser's language and date.
+// Plain C functions: no generated glue, nothing evaluated. Emscripten
+// exports what the page calls from the engine by the entry points' own
+// EMSCRIPTEN_KEEPALIVE; the library functions used here name their own
+// dependencies below.
 mergeInto(LibraryManager.library, {
   vardel_page_draw: function (display, indicator, flags, messages, mark) {
     Module['panel'].draw(UTF8ToString(display), UTF8ToString(indicator), flags, UTF8ToString(messages), UTF8ToString(mark));
   },
-  vardel_page_department: function (title, menu, box, shown) {
-    Module['panel'].department.draw(UTF8ToString(title), menu, UTF8ToString(box), UTF8ToString(shown));
-  },
-  vardel_page_working: function (box, shown) {
-    Module['panel'].working.draw(UTF8ToString(box), UTF8ToString(shown));
+  vardel_page_boxes: function (title, box, shown, page) {
+    Module['panel'].boxes.draw(UTF8ToString(title), UTF8ToString(box), UTF8ToString(shown), UTF8ToString(page));
   },
   vardel_page_language__deps: ['$stringToNewUTF8'],
   vardel_page_language: function () {
@@ -26,15 +26,15 @@ mergeInto(LibraryManager.library, {
   },
   vardel_storage_load__deps: ['$stringToNewUTF8'],
   vardel_storage_load: function () {
-    const text = Module['panel'].department.load();
+    const text = Module['panel'].storage.load();
     return text === null ? 0 : stringToNewUTF8(text);
   },
   vardel_storage_replace: function (text) {
-    return Module['panel'].department.replace(UTF8ToString(text)) ? 1 : 0;
+    return Module['panel'].storage.replace(UTF8ToString(text)) ? 1 : 0;
   },
   vardel_storage_keep_aside__deps: ['$stringToNewUTF8'],
   vardel_storage_keep_aside: function (text) {
-    const key = Module['panel'].department.keepAside(UTF8ToString(text));
+    const key = Module['panel'].storage.keepAside(UTF8ToString(text));
     return key === null ? 0 : stringToNewUTF8(key);
   },
 });

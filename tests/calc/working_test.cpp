@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "calc/department.h"
+#include "calc/department_values.h"
 #include "support/key_script.h"
 
 namespace vardel::testing {

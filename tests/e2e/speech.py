@@ -11,21 +11,39 @@ from desktop import wait_for
 # Orca's launcher refuses to start while any other Orca of the same user
 # runs, on whatever display; tests side by side run as one user. This starts
 # it as the launcher does, without that refusal, and never touches another
-# Orca.
+# Orca. Its debug log is written line by line, so that each record can be
+# read as soon as Orca has made it.
 ORCA = """
-import sys
+import builtins, sys
 sys.argv[0] = "orca"
-namespace = {}
+namespace = {"open": lambda path, mode="r": builtins.open(path, mode, buffering=1)}
 exec(compile(open("/usr/bin/orca").read(), "/usr/bin/orca", "exec"), namespace)
 namespace["otherOrcas"] = lambda: []
 sys.exit(namespace["main"]())
 """
 
 
-def start_orca(desktop):
-    """Orca in its default settings, speech only."""
-    desktop.start([sys.executable, "-c", ORCA, "--disable", "braille",
-                   "--disable", "braille-monitor"])
+class Orca:
+    """Orca in its default settings, speech only. Its debug log records what
+    it does: each event it has handled, and after each its state (in a web
+    page, whether focus mode is sticky)."""
+
+    def __init__(self, desktop):
+        self.log = os.path.join(desktop.runtime, "orca-debug.log")
+        desktop.start([sys.executable, "-c", ORCA, "--disable", "braille",
+                       "--disable", "braille-monitor", "--debug-file", self.log])
+
+    def records(self, line):
+        """How many lines of the debug log hold `line`."""
+        try:
+            with open(self.log, errors="replace") as log:
+                return sum(line in said for said in log)
+        except FileNotFoundError:
+            return 0
+
+    def recorded(self, line, seconds=30, after=0):
+        """Waits until more than `after` lines of the debug log hold `line`."""
+        return wait_for(lambda: self.records(line) > after, seconds) is not None
 
 
 class Speech:
@@ -77,3 +95,9 @@ class Speech:
                     return said[i]
             return None
         return wait_for(found, seconds)
+
+    def await_sign(self, checks, what, phrase, seconds):
+        """Waits as hear() does, for a sign the rest of a test stands on: when
+        it does not come, the test stops, naming what it waited for."""
+        checks.require(f"spoken: {what} ({phrase!r}, waited for up to {seconds} s)",
+                       self.hear(phrase, seconds) is not None)

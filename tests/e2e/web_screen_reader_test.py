@@ -11,8 +11,8 @@ import os
 import subprocess
 import sys
 
-from desktop import Checks, Desktop, centre, find, wait_for
-from speech import Speech, start_orca
+from desktop import Checks, Desktop, Stopped, centre, find, wait_for
+from speech import Orca, Speech
 
 SITE = sys.argv[1]
 SERVER = os.path.join(os.path.dirname(__file__), "..", "..", "scripts", "serve-web.mjs")
@@ -44,6 +44,15 @@ PREFERENCES = {
 
 checks = Checks()
 check = checks.check
+require = checks.require
+
+# How long Orca may take, on a loaded machine, for each step of getting ready.
+READY_SECONDS = 90
+# The line of Orca's state, logged after each event it handles, once it is
+# in focus mode for good in the page.
+FOCUS_MODE_STICKY = "EVENT MANAGER: _focusModeIsSticky: True"
+# The last line Orca logs for a mouse button press it has handled.
+PRESS_HANDLED = "^^^^^ PROCESS OBJECT EVENT mouse:button:1p ^^^^^"
 
 
 def pref(name, value):
@@ -78,25 +87,45 @@ def main():
         desktop.start_window_manager(["icewm"])
         speech = Speech(desktop)
         address = serve(desktop)
-        start_orca(desktop)
-        check("the screen reader starts", speech.hear("Screen reader on", 60) is not None, True)
-        profile = os.path.join(desktop.runtime, "firefox-profile")
-        os.makedirs(profile)
-        with open(os.path.join(profile, "user.js"), "w") as out:
-            out.writelines(pref(name, value) for name, value in PREFERENCES.items())
-        desktop.env["GNOME_ACCESSIBILITY"] = "1"
-        desktop.start(["firefox-esr", "--no-remote", "--new-instance", "--profile", profile, address])
-        app = wait_for(browser_page, 60)
-        check("the panel appears on the accessibility bus", app is not None, True)
-        if app is None:
-            return
+        orca = Orca(desktop)
         try:
-            walk(desktop, app, speech)
+            speech.await_sign(checks, "the screen reader starts", "Screen reader on", READY_SECONDS)
+            profile = os.path.join(desktop.runtime, "firefox-profile")
+            os.makedirs(profile)
+            with open(os.path.join(profile, "user.js"), "w") as out:
+                out.writelines(pref(name, value) for name, value in PREFERENCES.items())
+            desktop.env["GNOME_ACCESSIBILITY"] = "1"
+            desktop.start(["firefox-esr", "--no-remote", "--new-instance", "--profile", profile,
+                           address])
+            app = wait_for(browser_page, READY_SECONDS)
+            require(f"the panel appears on the accessibility bus (waited for up to {READY_SECONDS} s)",
+                    app is not None)
+            ready(speech, orca)
+            walk(desktop, app, speech, orca)
+        except Stopped:
+            pass
         finally:
             speech.report()
 
 
-def walk(desktop, app, speech):
+def ready(speech, orca):
+    """Waits for the screen reader's own signs that the page is its to type
+    at, before any key is pressed: the page announced (the page gives its
+    first key the focus once the calculator is ready) and focus mode taken,
+    which Orca takes by itself in an application, says (before or after the
+    key's name) and records in its debug log."""
+    start = speech.heard
+    speech.await_sign(checks, "the page, by its first key, focused when the calculator is ready",
+                      "Engine pressure push button", READY_SECONDS)
+    after_key, speech.heard = speech.heard, start
+    speech.await_sign(checks, "the screen reader in focus mode, not told to",
+                      "Focus mode is sticky", READY_SECONDS)
+    speech.heard = max(after_key, speech.heard)
+    require(f"Orca's debug log records focus mode as sticky ({FOCUS_MODE_STICKY!r}, waited for "
+            f"up to {READY_SECONDS} s)", orca.recorded(FOCUS_MODE_STICKY, READY_SECONDS))
+
+
+def walk(desktop, app, speech, orca):
     def xdo(*args):
         desktop.run("xdotool", *args)
 
@@ -104,27 +133,24 @@ def walk(desktop, app, speech):
         key = find(app, "push button", name)
         # A key has a place on the screen only once the window is shown.
         placed = wait_for(lambda: min(centre(key)) >= 0, 20)
-        check(f"the key {name} is on the screen", placed, True)
+        require(f"the key {name} is on the screen", placed, True)
         x, y = centre(key)
-        # Held as a hand holds it: the screen reader silences what is queued
-        # when the button goes down, and the page acts when it comes up.
-        xdo("mousemove", str(x), str(y), "mousedown", "1", "sleep", "0.3", "mouseup", "1")
+        # Held as a hand holds it: the screen reader silences what it has
+        # queued when the button goes down, so the page acts, when it comes
+        # up, only once the screen reader has handled the press.
+        pressed = orca.records(PRESS_HANDLED)
+        xdo("mousemove", str(x), str(y), "mousedown", "1")
+        check(f"the screen reader handles the press on {name}",
+              orca.recorded(PRESS_HANDLED, 30, after=pressed), True)
+        xdo("mouseup", "1")
 
     def heard(what, phrase, seconds=30):
         check(f"spoken: {what}", speech.hear(phrase, seconds) is not None, True)
 
-    # The page gives the first key the focus once the calculator is ready;
-    # in an application the screen reader leaves its browse mode by itself.
-    # It may say so before or after the key's name.
-    start = speech.heard
-    heard("the first key, focused when the panel is ready", "Engine pressure push button")
-    after_key, speech.heard = speech.heard, start
-    heard("the screen reader in focus mode, not told to", "Focus mode")
-    speech.heard = max(after_key, speech.heard)
     # Friction loss: 150 gpm through 1 3/4 in hose, one line, 200 ft.
     click("Friction loss")
     heard("the first prompt", "FLOW GPM")
-    xdo("type", "--delay", "100", "150")
+    xdo("type", "150")
     heard("the number typed, in the screen reader's default mode", "150")
     xdo("key", "Return")
     heard("the hose prompt, the focus staying on Enter", "HOSE SIZE")
@@ -136,14 +162,14 @@ def walk(desktop, app, speech):
     heard("the siamese prompt", "SIAMESE")
     xdo("key", "Return")
     heard("the length prompt", "Length ft")
-    xdo("type", "--delay", "100", "200")
+    xdo("type", "200")
     xdo("key", "Return")
     heard("the result", "PSI 70")
 
     click("English metric units")
     heard("the unit change", "Unit system M, metric")
 
-    xdo("type", "--delay", "100", "8/0=")
+    xdo("type", "8/0=")
     heard("a message box's text", "SORRY DIVIDE ZERO")
     xdo("key", "Return")
 

@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "calc/department_file.h"
+#include "department/department_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace vardel;

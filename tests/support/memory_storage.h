@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "calc/department_store.h"
+#include "department/department_store.h"
 
 namespace vardel::testing {
 

@@ -1,8 +1,6 @@
 // The Department menu in the real window: a result made with department
 // values shows and speaks its mark, and the values box, the flow test and
 // the saved lines reach the file in a configuration folder of the test's own.
-#include "calc/department.h"
-
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -10,18 +8,24 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <fstream>
 #include <sstream>
 
 #include "app/config_folder.h"
-#include "calc/department_file.h"
+#include "calc/department_values.h"
+#include "department/department_file.h"
+#include "panel/lines_box.h"
+#include "panel/values_box.h"
 #include "ui/announcer.h"
+#include "ui/controls.h"
 #include "ui/panel_window.h"
 #include "window_test.h"
 
 using namespace vardel;
+using namespace vardel::panel::values_box;
+using panel::designName;
 using testing::act;
+namespace lines_box = panel::lines_box;
 
 namespace {
 
@@ -32,35 +36,34 @@ QString announced(const ui::frmVardel& window) {
 QWidget* mark(const ui::frmVardel& window) { return window.findChild<QWidget*>("lblMark"); }
 
 // Types into a box's field as a user does: all of it replaced.
-void typeInto(QWidget* box, const char* field, const QString& text) {
-  auto* edit = box->findChild<QLineEdit*>(field);
-  QVERIFY2(edit != nullptr, field);
+void typeInto(QWidget* box, std::string_view field, const QString& text) {
+  auto* edit = box->findChild<QLineEdit*>(ui::qs(field));
+  QVERIFY2(edit != nullptr, qPrintable(ui::qs(field)));
   edit->selectAll();
   QTest::keyClicks(edit, text);
 }
 
-void click(QWidget* box, const char* key) {
-  auto* button = box->findChild<QPushButton*>(key);
-  QVERIFY2(button != nullptr && button->isEnabled(), key);
+void click(QWidget* box, std::string_view key) {
+  auto* button = box->findChild<QPushButton*>(ui::qs(key));
+  QVERIFY2(button != nullptr && button->isEnabled(), qPrintable(ui::qs(key)));
   QTest::mouseClick(button, Qt::LeftButton);
 }
 
 // Clicks a key that answers with a message box, and returns its text. The
 // box is closed here: the watch does not see a box opened in its own visit.
-QString clickForMessage(QWidget* box, const char* key) {
-  QString text;
-  QTimer::singleShot(50, box, [&text] {
-    if (auto* message = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-      text = message->text();
-      message->accept();
-    }
-  });
-  click(box, key);
+QString clickForMessage(QWidget* box, std::string_view key) {
+  QString text = "<no message box>";
+  testing::visitModal([&] { click(box, key); },
+                      [&text](QWidget* modal) {
+                        auto* message = qobject_cast<QMessageBox*>(modal);
+                        text = message != nullptr ? message->text() : "<not a message box>";
+                        modal->close();
+                      });
   return text;
 }
 
-QString fieldText(QWidget* box, const char* field) {
-  return box->findChild<QLineEdit*>(field)->text();
+QString fieldText(QWidget* box, std::string_view field) {
+  return box->findChild<QLineEdit*>(ui::qs(field))->text();
 }
 
 }  // namespace
@@ -130,7 +133,7 @@ void DepartmentTest::fromTheKeysOfTheBoxToTheSavedFile() {
     QTRY_VERIFY(QApplication::activePopupWidget() != nullptr);
     QCOMPARE(QApplication::activePopupWidget()->objectName(), QString("mnuDepartment"));
     QTest::keyClick(QApplication::activePopupWidget(), item);
-    QTest::qWait(20);
+    QTRY_VERIFY2(QApplication::activePopupWidget() == nullptr, "waited for the menu to close");
   };
   QVERIFY(!std::filesystem::exists(storage.file()));  // nothing written yet
   QCOMPARE(window.menuBar()->actions().front()->text(), QString("&Department"));
@@ -139,21 +142,21 @@ void DepartmentTest::fromTheKeysOfTheBoxToTheSavedFile() {
   // the flow test works out the 1 3/4" key's coefficient.
   watch_->onOpen([&](QWidget* box) {
     if (box->objectName() != "frmDepartmentValues") return;
-    typeInto(box, "txtName", "Engine 4");
-    typeInto(box, "txtEnglish(6)", "2.4");
-    QCOMPARE(fieldText(box, "txtMetric(6)"), QString("3.7887"));
-    typeInto(box, "txtMetric(6)", "4");
-    typeInto(box, "txtEnglish(6)", "2.5");
-    QCOMPARE(fieldText(box, "txtMetric(6)"), QString("4"));
-    QCOMPARE(box->findChild<QComboBox*>("lstTestHose")->currentText(), QString("1 3/4\""));
-    typeInto(box, "txtTestFlow", "150");
-    typeInto(box, "txtTestLength", "200");
-    typeInto(box, "txtTestStart", "160");
-    typeInto(box, "txtTestEnd", "100");
-    typeInto(box, "txtTestRise", "10");
-    click(box, "cmdWorkOut");
-    QCOMPARE(fieldText(box, "txtEnglish(4)"), QString("12.37"));
-    click(box, "cmdSave");
+    typeInto(box, kName, "Engine 4");
+    typeInto(box, designName(kEnglish, 6), "2.4");
+    QCOMPARE(fieldText(box, designName(kMetric, 6)), QString("3.7887"));
+    typeInto(box, designName(kMetric, 6), "4");
+    typeInto(box, designName(kEnglish, 6), "2.5");
+    QCOMPARE(fieldText(box, designName(kMetric, 6)), QString("4"));
+    QCOMPARE(box->findChild<QComboBox*>(ui::qs(kTestHose))->currentText(), QString("1 3/4\""));
+    typeInto(box, kTestFlow, "150");
+    typeInto(box, kTestLength, "200");
+    typeInto(box, kTestStart, "160");
+    typeInto(box, kTestEnd, "100");
+    typeInto(box, kTestRise, "10");
+    click(box, kWorkOut);
+    QCOMPARE(fieldText(box, designName(kEnglish, 4)), QString("12.37"));
+    click(box, kSave);
   });
   choose(Qt::Key_V);
   const department_file::Read read = kept();
@@ -169,8 +172,8 @@ void DepartmentTest::fromTheKeysOfTheBoxToTheSavedFile() {
   // A figure that is no number is refused with a message, and the file stays.
   watch_->onOpen([&](QWidget* box) {
     if (box->objectName() != "frmDepartmentValues") return;
-    typeInto(box, "txtPerFloorEnglish", "five");
-    QCOMPARE(clickForMessage(box, "cmdSave"),
+    typeInto(box, kPerFloorEnglish, "five");
+    QCOMPARE(clickForMessage(box, kSave),
              QString("The elevation pressure per floor in English units is not a number."));
   });
   choose(Qt::Key_V);
@@ -181,8 +184,8 @@ void DepartmentTest::fromTheKeysOfTheBoxToTheSavedFile() {
   act(window, "EP 100 ENTER 150 ENTER H1.75 ENTER ENTER 200 ENTER ENTER");
   watch_->onOpen([&](QWidget* box) {
     if (box->objectName() != "frmSavedLines") return;
-    typeInto(box, "txtLineName", "Crosslay 1");
-    click(box, "cmdSaveLine");
+    typeInto(box, lines_box::kLineName, "Crosslay 1");
+    click(box, lines_box::kSaveLine);
   });
   choose(Qt::Key_S);
   choose(Qt::Key_P);

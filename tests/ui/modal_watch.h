@@ -72,4 +72,27 @@ class ModalWatch : public QObject {
   std::vector<Seen> seen_;
 };
 
+// Runs `open`, which opens a modal window over the active one (a key of a
+// box that asks by a message box, a file or a print dialog) and returns once
+// it is closed, and runs `visit` on that window as soon as it is the active
+// modal window; the visit closes it. Returns whether a window opened. For a
+// window opened from a watch's visit, which the watch does not see.
+inline bool visitModal(const std::function<void()>& open,
+                       const std::function<void(QWidget*)>& visit) {
+  QWidget* const over = QApplication::activeModalWidget();
+  bool visited = false;
+  QTimer poll;
+  poll.setInterval(10);
+  QObject::connect(&poll, &QTimer::timeout, [&] {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal == nullptr || modal == over) return;
+    visited = true;
+    poll.stop();
+    visit(modal);
+  });
+  poll.start();
+  open();
+  return visited;
+}
+
 }  // namespace vardel::testing

@@ -284,8 +284,7 @@ void PanelWindowTest::enlargingTheWindowMovesNothing() {
     before.emplace_back(widget, widget->geometry());
   }
   window_->resize(window_->size() + QSize(300, 200));
-  QTest::qWait(20);
-  QVERIFY(window_->centralWidget()->width() > 325);
+  QTRY_VERIFY2(window_->centralWidget()->width() > 325, "waited for the panel to take the window");
   for (const auto& [widget, geometry] : before) QCOMPARE(widget->geometry(), geometry);
 }
 

@@ -22,14 +22,20 @@
 #include <optional>
 #include <string>
 
-#include "calc/department_file.h"
-#include "calc/department_store.h"
 #include "core/app_info.h"
+#include "department/department_file.h"
+#include "department/department_store.h"
+#include "panel/chart_box.h"
+#include "panel/values_box.h"
 #include "support/key_names.h"
 #include "support/memory_storage.h"
+#include "ui/controls.h"
 #include "ui/panel_window.h"
 
 namespace {
+
+namespace chart_box = vardel::panel::chart_box;
+namespace values_box = vardel::panel::values_box;
 
 bool save(QWidget* widget, const char* path) {
   if (widget->grab().save(QString::fromLocal8Bit(path), "PNG")) return true;
@@ -58,15 +64,17 @@ int department(const char* boxPath, const char* markPath) {
   bool saved = false;
   QTimer::singleShot(0, &window, [&] {
     QWidget* box = QApplication::activeModalWidget();
-    const auto type = [box](const char* field, const char* text) {
-      QTest::keyClicks(box->findChild<QLineEdit*>(field), QString::fromLatin1(text));
+    const auto type = [box](std::string_view field, const char* text) {
+      QTest::keyClicks(box->findChild<QLineEdit*>(vardel::ui::qs(field)),
+                       QString::fromLatin1(text));
     };
-    type("txtTestFlow", "150");
-    type("txtTestLength", "200");
-    type("txtTestStart", "152");
-    type("txtTestEnd", "100");
-    type("txtTestRise", "10");
-    QTest::mouseClick(box->findChild<QPushButton*>("cmdWorkOut"), Qt::LeftButton);
+    type(values_box::kTestFlow, "150");
+    type(values_box::kTestLength, "200");
+    type(values_box::kTestStart, "152");
+    type(values_box::kTestEnd, "100");
+    type(values_box::kTestRise, "10");
+    QTest::mouseClick(box->findChild<QPushButton*>(vardel::ui::qs(values_box::kWorkOut)),
+                      Qt::LeftButton);
     saved = save(box, boxPath);
     box->close();
   });
@@ -111,15 +119,18 @@ int working(const char* workingPath, const char* chartPath, const char* folder) 
 
   QTimer::singleShot(0, &window, [&] {
     QWidget* box = QApplication::activeModalWidget();
-    QTest::keyClick(box->findChild<QComboBox*>("lstLay"), Qt::Key_Down);  // Crosslay 1
-    QTest::keyClick(box->findChild<QComboBox*>("lstPaper"), Qt::Key_Up);  // A4
+    QTest::keyClick(box->findChild<QComboBox*>(vardel::ui::qs(chart_box::kLay)),
+                    Qt::Key_Down);  // Crosslay 1
+    QTest::keyClick(box->findChild<QComboBox*>(vardel::ui::qs(chart_box::kPaper)),
+                    Qt::Key_Up);  // A4
     saved = save(box, chartPath) && saved;
     QTimer::singleShot(100, box, [folder] {
       auto* files = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
       files->setDirectory(QDir(QString::fromLocal8Bit(folder)).absolutePath());
       static_cast<QDialog*>(files)->accept();
     });
-    QTest::mouseClick(box->findChild<QPushButton*>("cmdSavePdf"), Qt::LeftButton);
+    QTest::mouseClick(box->findChild<QPushButton*>(vardel::ui::qs(chart_box::kSavePdf)),
+                      Qt::LeftButton);
     box->close();
   });
   window.findChild<QAction*>("mnuPumpChart")->trigger();

@@ -15,21 +15,25 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
-#include "calc/department_store.h"
+#include "department/department_store.h"
+#include "panel/chart_box.h"
+#include "panel/working_box.h"
 #include "support/memory_storage.h"
+#include "ui/controls.h"
 #include "ui/panel_window.h"
 #include "window_test.h"
 
 using namespace vardel;
 using testing::act;
+namespace chart_box = panel::chart_box;
+namespace working_box = panel::working_box;
 
 namespace {
 
-void click(QWidget* box, const char* key) {
-  auto* button = box->findChild<QPushButton*>(key);
-  QVERIFY2(button != nullptr && button->isEnabled(), key);
+void click(QWidget* box, std::string_view key) {
+  auto* button = box->findChild<QPushButton*>(ui::qs(key));
+  QVERIFY2(button != nullptr && button->isEnabled(), qPrintable(ui::qs(key)));
   QTest::mouseClick(button, Qt::LeftButton);
 }
 
@@ -68,7 +72,9 @@ void WorkingTest::theWorkingOfAResultByF3AndTheDisplayMenu() {
   // No result yet: F3 does nothing, and the item is off.
   act(*window_, "FL 150 ENTER H1.75 ENTER ENTER 200");
   QTest::keyClick(window_.get(), Qt::Key_F3);
-  QTest::qWait(50);
+  // A box would open within the key's action, or from a call it queued.
+  QCoreApplication::sendPostedEvents();
+  QVERIFY(QApplication::activeModalWidget() == nullptr);
   QVERIFY(watch_->empty());
   QVERIFY(!menuOffers());
 
@@ -76,7 +82,7 @@ void WorkingTest::theWorkingOfAResultByF3AndTheDisplayMenu() {
   QCOMPARE(display(), QString("PSI 70"));
   QStringList texts;
   watch_->onOpen([&](QWidget* box) {
-    auto* text = box->findChild<QPlainTextEdit*>("txtWorking");
+    auto* text = box->findChild<QPlainTextEdit*>(ui::qs(working_box::kWorking));
     QVERIFY(text != nullptr && box->focusWidget() == text);
     const QString working = text->toPlainText();
     texts << working;
@@ -88,7 +94,7 @@ void WorkingTest::theWorkingOfAResultByF3AndTheDisplayMenu() {
     QTest::keyClick(text, Qt::Key_C, Qt::ControlModifier);
     QCOMPARE(QGuiApplication::clipboard()->text(), working);
     QGuiApplication::clipboard()->clear();
-    click(box, "cmdCopy");
+    click(box, working_box::kCopy);
     QCOMPARE(QGuiApplication::clipboard()->text(), working);
   });
   QTest::keyClick(window_.get(), Qt::Key_F3);
@@ -124,7 +130,7 @@ void WorkingTest::theChartOnOnePageOfPdfAndThroughThePrintDialog() {
   QString printDialog;
   watch_->onOpen([&](QWidget* box) {
     QCOMPARE(box->objectName(), QString("frmPumpChart"));
-    auto* grid = box->findChild<QTableWidget*>("grdChart");
+    auto* grid = box->findChild<QTableWidget*>(ui::qs(chart_box::kChart));
     QCOMPARE(grid->columnCount(), 8);  // the default flows and lengths
     QCOMPARE(grid->rowCount(), 9);
     for (int row = 0; row < grid->rowCount(); ++row) {
@@ -133,20 +139,23 @@ void WorkingTest::theChartOnOnePageOfPdfAndThroughThePrintDialog() {
         cells << grid->item(row, column)->text();
       }
     }
-    QTest::keyClick(box->findChild<QComboBox*>("lstPaper"), Qt::Key_Down);  // Letter
-    QTimer::singleShot(100, box, [&] {
-      auto* files = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-      QVERIFY(files != nullptr);
+    QTest::keyClick(box->findChild<QComboBox*>(ui::qs(chart_box::kPaper)), Qt::Key_Down);  // Letter
+    const auto saveHere = [&](QWidget* modal) {
+      auto* files = qobject_cast<QFileDialog*>(modal);
+      if (files == nullptr) {
+        modal->close();  // and no PDF is written
+        return;
+      }
       files->setDirectory(folder.path());      // under the name offered
       static_cast<QDialog*>(files)->accept();  // as its Save key does
-    });
-    click(box, "cmdSavePdf");
-    QTimer::singleShot(100, box, [&] {
-      QWidget* dialog = QApplication::activeModalWidget();
+    };
+    QVERIFY2(testing::visitModal([&] { click(box, chart_box::kSavePdf); }, saveHere),
+             "Save PDF opened no file dialog");
+    const auto cancelPrinting = [&](QWidget* dialog) {
       printDialog = dialog->metaObject()->className();
       dialog->close();
-    });
-    click(box, "cmdPrint");
+    };
+    testing::visitModal([&] { click(box, chart_box::kPrint); }, cancelPrinting);
   });
   // Department > Pump chart by keyboard: Alt+D, C.
   QTest::keyClick(&window, Qt::Key_D, Qt::AltModifier);

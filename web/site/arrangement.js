@@ -1,7 +1,7 @@
 // The choice between the large keys and the designed panel. The style sheet
 // shows the large keys by default on a small touch screen (the query the
 // menu item carries); the menu item switches, and the device remembers the
-// choice. The choice is a class on the root element: large-keys or
+// choice. installArrangement returns the item's access key and its switch. The choice is a class on the root element: large-keys or
 // designed-keys, none while the default holds.
 const STORE = 'vardel-keys';
 
@@ -24,7 +24,7 @@ function store(choice) {
 export function installArrangement(doc) {
   const root = doc.documentElement;
   const item = doc.getElementById('large-keys-item');
-  if (!item) return;
+  if (!item) return null;
   const byDefault = window.matchMedia(item.dataset.defaultWhen);
   const large = () => root.classList.contains('large-keys') || (byDefault.matches && !root.classList.contains('designed-keys'));
   const show = () => item.setAttribute('aria-checked', String(large()));
@@ -44,11 +44,6 @@ export function installArrangement(doc) {
     choose(choice);
   };
   item.addEventListener('click', toggle);
-  doc.addEventListener('keydown', (event) => {
-    if (event.altKey && !event.ctrlKey && !event.metaKey && event.key.toLowerCase() === item.dataset.accessKey) {
-      if (doc.querySelector('dialog[open]')) return;
-      event.preventDefault();
-      toggle();
-    }
-  });
+  // Its access key (Alt+L) reaches it through keys.js.
+  return { accessKey: item.dataset.accessKey, toggle };
 }

@@ -1,6 +1,6 @@
 // The modal boxes: the message box with one OK button, and the About box.
-// While one is open the rest of the page is inert and the panel's keyboard
-// handler stands aside (see keys.js), so no key of the calculator acts.
+// While one is open the rest of the page is inert and keys.js hands every
+// key to keydown() below, so no key of the calculator acts.
 
 export class Dialogs {
   constructor(doc) {
@@ -12,19 +12,20 @@ export class Dialogs {
     this.returnFocus = null;
     for (const box of [this.message, this.about]) {
       box.querySelector('button').addEventListener('click', () => box.close());
-      // Enter closes the box wherever its focus is; Esc closes it natively.
-      box.addEventListener('keydown', (event) => {
-        if (event.key === 'Enter' && !event.isComposing) {
-          event.preventDefault();
-          box.close();
-        }
-      });
       box.addEventListener('close', () => this.closed());
     }
   }
 
   isOpen() {
     return this.message.open || this.about.open;
+  }
+
+  // A key while a box is open: Enter closes it wherever its focus is; Esc
+  // closes it natively.
+  keydown(event) {
+    if (event.key !== 'Enter' || event.isComposing) return;
+    event.preventDefault();
+    (this.message.open ? this.message : this.about).close();
   }
 
   focusAfterClose(element) {

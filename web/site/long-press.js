@@ -1,7 +1,7 @@
 // A long press from pointer events: down, then held about half a second
 // without moving. Some mobile browsers send no contextmenu event for a long
 // touch, so the display's menu cannot wait for one.
-const HOLD_MS = 500;
+export const HOLD_MS = 500;
 const SLOP_PX = 10; // a finger trembles; more than this is a move
 
 export function onLongPress(element, pressed) {

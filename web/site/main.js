@@ -1,13 +1,17 @@
 // Starts the web panel: the markup stands (written from the panel's rows);
-// the engine is loaded and given the page's panel; then the keys are wired
-// and the window's load step runs.
+// the engine is loaded and given the page's panel; then the menus, the boxes
+// and the keys are wired and the window's load step runs.
 import createEngine from './engine.mjs';
 import { installArrangement } from './arrangement.js';
-import { Department } from './department.js';
+import { Boxes } from './boxes.js';
+import { Commands } from './commands.js';
+import { contract } from './contract.js';
 import { Dialogs } from './dialogs.js';
+import { engineCalls } from './engine-calls.js';
 import { installKeys } from './keys.js';
+import { Menus } from './menus.js';
 import { PagePanel } from './panel.js';
-import { WorkingBoxes } from './working.js';
+import { SiteStorage } from './storage.js';
 
 // The start-up's steps, for make bench-web: the script runs, the engine
 // runs, the panel is ready.
@@ -80,13 +84,13 @@ function styled(doc) {
 
 async function start() {
   await parsed(document);
-  installArrangement(document);
+  const arrangement = installArrangement(document);
   if (await takeWaitingVersion()) return;
   const dialogs = new Dialogs(document);
   const panel = new PagePanel(document, dialogs);
   // The engine reads the department's values as it starts, through the panel.
-  panel.department = new Department(document);
-  panel.working = new WorkingBoxes(document);
+  panel.storage = new SiteStorage(contract.storageKey);
+  panel.boxes = new Boxes(document);
   const module = await createEngine({
     panel,
     instantiateWasm(imports, instantiated) {
@@ -95,19 +99,13 @@ async function start() {
     },
   });
   performance.mark('engine');
-  panel.department.connect(module);
-  panel.working.connect(module);
-  const engine = {
-    click: module._vardel_click,
-    type: module._vardel_type,
-    review: module._vardel_review,
-    canReview: () => module._vardel_can_review() !== 0,
-    showWorking: module._vardel_show_working,
-    canShowWorking: () => module._vardel_can_show_working() !== 0,
-    copyText: () => module.UTF8ToString(module._vardel_copy_text()),
-  };
-  installKeys(document, engine, dialogs);
-  module._vardel_start();
+  const engine = engineCalls(module);
+  panel.boxes.connect(engine);
+  panel.storage.watch(() => engine.reload());
+  const commands = new Commands(document, engine, dialogs);
+  const menus = new Menus(document, engine, (item) => commands.run(item));
+  installKeys(document, { engine, dialogs, boxes: panel.boxes, menus, commands, arrangement });
+  engine.start();
   // The first key in the tab order has the focus when the window opens.
   // Focusing lays the page out: once, with its style.
   await styled(document);

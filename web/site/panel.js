@@ -2,12 +2,11 @@
 // action, and carries out the events the action raised. The engine decides
 // everything; no rule of the calculator lives here.
 
-// What a draw carries besides the texts (the engine's flags, web/engine.cpp).
-const DISPLAY_SHOWN = 1;
-const FUNCTION_KEYS_ENABLED = 2;
-const ENTER_IS_DEFAULT = 4;
-const FOCUS_ENTER = 8;
-const CLOSE = 16;
+import { contract } from './contract.js';
+
+// What a draw carries besides the texts (web/page_contract.h).
+const { displayShown, functionKeysEnabled, enterIsDefault, focusEnter, close } = contract.draw;
+const { record, unit } = contract.separators;
 
 export class PagePanel {
   constructor(doc, dialogs) {
@@ -16,7 +15,8 @@ export class PagePanel {
     this.display = doc.querySelector('[data-name="text1"]');
     this.indicator = doc.querySelector('[data-name="txtEorM"]');
     this.mark = doc.querySelector('[data-name="lblMark"]');
-    this.department = null; // the Department menu (department.js), which the engine calls too
+    this.boxes = null; // the menus' boxes (boxes.js), which the engine calls too
+    this.storage = null; // the site's storage (storage.js), which the engine reads and writes
     this.unitsSpoken = doc.getElementById('units-spoken');
     this.unitsSaid = JSON.parse(this.unitsSpoken.dataset.spoken);
     this.enter = doc.querySelector('.key.enter');
@@ -34,8 +34,8 @@ export class PagePanel {
   // text then carries the words after the result, unseen, so that a screen
   // reader says them with it.
   draw(display, indicator, flags, messages, mark) {
-    const [shown, spoken] = mark ? mark.split('\x1f') : ['', ''];
-    if (flags & DISPLAY_SHOWN) {
+    const [shown, spoken] = mark ? mark.split(unit) : ['', ''];
+    if (flags & displayShown) {
       this.display.textContent = display;
       if (spoken) {
         const words = this.doc.createElement('span');
@@ -52,22 +52,22 @@ export class PagePanel {
       this.indicator.value = indicator;
       this.unitsSpoken.textContent = this.unitsSaid[indicator] ?? indicator;
     }
-    if (flags & FUNCTION_KEYS_ENABLED && !this.keysEnabled) {
+    if (flags & functionKeysEnabled && !this.keysEnabled) {
       this.keysEnabled = true;
       for (const key of this.startUpKeys) key.disabled = false;
     }
-    if (flags & ENTER_IS_DEFAULT && !this.enterIsDefault) {
+    if (flags & enterIsDefault && !this.enterIsDefault) {
       this.enterIsDefault = true;
       this.enter.classList.add('default');
     }
     if (messages) {
-      for (const message of messages.split('\x1e')) {
-        const [title, text] = message.split('\x1f');
+      for (const message of messages.split(record)) {
+        const [title, text] = message.split(unit);
         this.dialogs.showMessage(text, title);
       }
     }
-    if (flags & FOCUS_ENTER) this.focusEnter();
-    if (flags & CLOSE) this.closeWindow();
+    if (flags & focusEnter) this.focusEnter();
+    if (flags & close) this.closeWindow();
   }
 
   // While a box is open the focus belongs to it; Enter takes the focus when

@@ -19,8 +19,10 @@ export function readLayout() {
 export const desktop = { width: 1280, height: 800 };
 export const phone = { width: 390, height: 844, deviceScaleFactor: 3, touch: true };
 
+// A server that a failed test leaves open keeps no test process alive.
 export async function startServer(root = siteDir) {
   const server = await serve(root, 0);
+  server.unref();
   return { server, origin: `http://127.0.0.1:${server.address().port}` };
 }
 

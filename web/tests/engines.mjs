@@ -10,7 +10,9 @@
 //             Xvfb server of its own
 //
 // Every browser runs with a temporary home, configuration and profile, removed
-// when it closes: no test reads or writes the user's own.
+// when it closes: no test reads or writes the user's own. A browser that does
+// not start, refuses a command, closes or stops answering ends the test at
+// once, with its engine, its version and the command named.
 import { spawn } from 'node:child_process';
 import { mkdtempSync, rmSync, writeFileSync } from 'node:fs';
 import { createServer } from 'node:net';
@@ -79,13 +81,63 @@ export async function launch(engine, options = {}) {
   try {
     await browser.start(env);
   } catch (error) {
-    await browser.close();
-    throw error;
+    await browser.close().catch(() => {});
+    throw new Error(`${engine} did not start: ${error.message}`, { cause: error });
   }
-  return browser;
+  return watched(browser, browser);
 }
 
 const sleep = (ms) => new Promise((done) => setTimeout(done, ms));
+
+// How long a browser may take to answer one command: a watchdog for a
+// browser that has stopped answering, far above any command's time.
+const ANSWER_MS = 120000;
+
+// The browser, or one of its pages, with every command watched: a command
+// fails at once, naming the browser's engine and version and the command,
+// when the browser has closed, refuses it or gives no answer in ANSWER_MS.
+// The pages the browser opens are watched too. Closing is always allowed.
+function watched(target, browser) {
+  return new Proxy(target, {
+    get(object, name, receiver) {
+      const value = Reflect.get(object, name);
+      if (typeof value !== 'function' || name === 'constructor') return value;
+      return (...args) => {
+        const what = `${String(name)}(${args.map(shortly).join(', ')})`;
+        if (browser.closedBecause && name !== 'close') {
+          return Promise.reject(new Error(`${who(browser)} has closed (${browser.closedBecause}): cannot ${what}`));
+        }
+        const result = value.apply(object, args);
+        if (result === object) return receiver;
+        if (!(result instanceof Promise)) return result;
+        return answered(browser, what, result).then((answer) => (answer instanceof Page ? watched(answer, browser) : answer));
+      };
+    },
+  });
+}
+
+const who = (browser) => browser.version ?? browser.name;
+
+function shortly(arg) {
+  const text = typeof arg === 'function' ? 'a function' : JSON.stringify(arg) ?? String(arg);
+  return text.length > 60 ? `${text.slice(0, 57)}...` : text;
+}
+
+async function answered(browser, what, result) {
+  let timer;
+  const silence = new Promise((_, fail) => {
+    timer = setTimeout(() => fail(new Error(`gave no answer in ${ANSWER_MS / 1000} s`)), ANSWER_MS);
+  });
+  try {
+    return await Promise.race([result, silence]);
+  } catch (error) {
+    if (error.message.startsWith(who(browser))) throw error;
+    const why = browser.closedBecause ? `has closed (${browser.closedBecause})` : 'refused';
+    throw new Error(`${who(browser)} ${why}: ${what}: ${error.message}`, { cause: error });
+  } finally {
+    clearTimeout(timer);
+  }
+}
 
 // What every engine's page offers on top of its few operations.
 class Page {
@@ -123,10 +175,15 @@ class Page {
   }
 
   // Waits until fn(arg) returns a true value in the page, and returns it. A
-  // watchdog, not a measure: it fails only a page that never gets there.
+  // watchdog, not a measure: it fails only a page that never gets there. An
+  // evaluation may fail while the page navigates; one whose browser has
+  // closed ends the wait.
   async waitFor(fn, arg, what = 'the page') {
     for (let tries = 0; tries < 1500; tries++) {
-      const value = await this.evaluate(fn, arg).catch(() => undefined);
+      const value = await this.evaluate(fn, arg).catch((error) => {
+        if (this.browserClosed()) throw error;
+        return undefined;
+      });
       if (value) return value;
       await sleep(20);
     }
@@ -159,11 +216,12 @@ const webdriverKey = (name) => {
 
 // A page of playwright-core or of puppeteer-core, whose pages answer alike.
 class LibraryPage extends Page {
-  constructor(context, page, touch) {
+  constructor(context, page, touch, browser) {
     super();
     this.context = context;
     this.page = page;
     this.touch = touch;
+    this.browser = browser;
     this.errors = [];
     page.on('console', (message) => {
       if (message.type() === 'error') this.errors.push(`console: ${message.text()}`);
@@ -212,6 +270,9 @@ class LibraryPage extends Page {
   async closed() {
     return this.page.isClosed();
   }
+  browserClosed() {
+    return this.browser.closedBecause;
+  }
   close() {
     return this.context.close();
   }
@@ -242,6 +303,7 @@ class ChromiumBrowser {
       ],
     });
     this.version = `Chromium ${this.browser.version()}`;
+    this.browser.on('disconnected', () => (this.closedBecause ??= 'it ended its connection'));
   }
 
   async open(view) {
@@ -251,7 +313,7 @@ class ChromiumBrowser {
       isMobile: !!view.touch,
       hasTouch: !!view.touch,
     });
-    return new ChromiumPage(context, await context.newPage(), !!view.touch);
+    return new ChromiumPage(context, await context.newPage(), !!view.touch, this);
   }
 
   touchBrowser() {
@@ -307,6 +369,7 @@ class FirefoxBrowser {
       extraPrefsFirefox: this.touch ? firefoxTouchPreferences : {},
     });
     this.version = `Firefox ${(await this.browser.version()).replace(/^firefox\//, '')}`;
+    this.browser.on('disconnected', () => (this.closedBecause ??= 'it ended its connection'));
   }
 
   // A second Firefox, a touch-screen device from its preferences, started
@@ -327,7 +390,7 @@ class FirefoxBrowser {
       isMobile: !!view.touch,
       hasTouch: !!view.touch,
     });
-    return new FirefoxPage(context, page, !!view.touch);
+    return new FirefoxPage(context, page, !!view.touch, this);
   }
 
   async close() {
@@ -398,6 +461,7 @@ class WebKitBrowser {
     });
     const port = await freePort();
     const driver = this.spawn('WebKitWebDriver', [`--port=${port}`], { ...env, DISPLAY: `:${display}` });
+    driver.once('exit', (code, signal) => (this.closedBecause ??= `WebKitWebDriver ended (${signal ?? code})`));
     for (const stream of [driver.stdout, driver.stderr]) {
       stream.setEncoding('utf8');
       stream.on('data', (chunk) => (this.output += chunk));
@@ -406,7 +470,7 @@ class WebKitBrowser {
     for (let tries = 0; ; tries++) {
       const status = await fetch(`${this.base}/status`).then((r) => r.json()).catch(() => null);
       if (status?.value?.ready) break;
-      if (tries > 250) throw new Error('WebKitWebDriver did not start');
+      if (tries > 1500) throw new Error('WebKitWebDriver did not start in 30 s');
       await sleep(20);
     }
     // The version is the engine's, which the host reports in each session.
@@ -460,8 +524,9 @@ class WebKitBrowser {
 
   async close() {
     await this.current?.close();
+    // A child ended by a signal has no exit code, and has sent its exit.
     for (const child of this.children.reverse()) {
-      if (child.exitCode === null) {
+      if (child.exitCode === null && child.signalCode === null) {
         child.kill();
         await new Promise((done) => child.once('exit', done));
       }
@@ -485,12 +550,37 @@ class WebKitPage extends Page {
   }
 
   // The window has no decorations under a bare X server, but the window's
-  // size is set and the viewport measured: they must agree.
+  // size is set and the viewport measured: they must agree. The page learns
+  // of a new size a moment after the window has it, so the viewport is read
+  // until it has the size asked for; one that settles at another size (a
+  // frame round the viewport) is made up for by the difference.
   async resize(width, height) {
-    await this.command('POST', '/window/rect', { width, height });
-    const [w, h] = await this.evaluate(() => [innerWidth, innerHeight]);
-    if (w !== width || h !== height) {
-      await this.command('POST', '/window/rect', { width: 2 * width - w, height: 2 * height - h });
+    let asked = { width, height };
+    let size;
+    for (let attempt = 0; attempt < 3; attempt++) {
+      await this.command('POST', '/window/rect', asked);
+      size = await this.viewportOnceSettled(width, height);
+      if (size[0] === width && size[1] === height) return;
+      asked = { width: asked.width + width - size[0], height: asked.height + height - size[1] };
+    }
+    throw new Error(`${this.browser.name} ${this.browser.version}: the viewport is ${size.join('x')}, not the ${width}x${height} asked for`);
+  }
+
+  // The viewport's size as soon as it is width x height, or once it has held
+  // still at another size for two seconds.
+  async viewportOnceSettled(width, height) {
+    let last = '';
+    let since = Date.now();
+    for (;;) {
+      const size = await this.evaluate(() => [innerWidth, innerHeight]);
+      if (size[0] === width && size[1] === height) return size;
+      if (size.join('x') !== last) {
+        last = size.join('x');
+        since = Date.now();
+      } else if (Date.now() - since > 2000) {
+        return size;
+      }
+      await sleep(20);
     }
   }
 
@@ -567,7 +657,7 @@ class WebKitPage extends Page {
     await this.evaluate((text) => console.log(text), mark);
     let output = '';
     for (let tries = 0; !output.includes(mark); tries++) {
-      if (tries > 500) throw new Error('the console marker never came');
+      if (tries > 3000) throw new Error('the console marker never came, in 30 s');
       await sleep(10);
       output = this.browser.output.slice(this.outputStart);
     }
@@ -582,6 +672,9 @@ class WebKitPage extends Page {
       () => false,
       () => true,
     );
+  }
+  browserClosed() {
+    return this.browser.closedBecause;
   }
 
   async close() {

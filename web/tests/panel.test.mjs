@@ -12,6 +12,7 @@ import {
   arrange, desktop, displayText, largeKeys, named, openPanel, phone, readLayout, siteDir, startServer,
 } from './browser.mjs';
 import { cannotEmulateContrast, cannotTouch, enginesToTest, launch, touchScreens } from './engines.mjs';
+import { HOLD_MS } from '../site/long-press.js';
 
 const layout = readLayout();
 const { menuBar: menuBarTwips, perPixel: twipsPerPixel } = layout.twips;
@@ -282,6 +283,9 @@ for (const engine of enginesToTest()) {
         await page.evaluate(() => window.addEventListener('contextmenu', (event) => event.stopImmediatePropagation(), true));
         const menuShown = () => page.evaluate(() => !document.getElementById('display-menu').hidden);
         await page.longPress(named('text1'), 100);
+        // Had the short press left the long press's timer running, it would
+        // fire before one that the page sets, after the release, for as long.
+        await page.evaluate((ms) => new Promise((done) => setTimeout(done, ms)), HOLD_MS);
         assert.equal(await menuShown(), false, 'a short press is no long press');
         await page.longPress(named('text1'));
         assert.equal(await menuShown(), true);

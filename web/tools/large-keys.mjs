@@ -35,9 +35,6 @@ const COLUMNS = 20;
 export const LARGE = ':root.large-keys';
 const BY_DEFAULT = ':root:not(.designed-keys)';
 
-// The smallest a key may be drawn for a finger, in CSS pixels.
-export const FINGER_PX = 44;
-
 // Cells of one block's rows: { name: [row, column, rows, columns] }, from row
 // `top` and column `left` (both counted from 1), each row `height` grid rows.
 function blockCells(rows, top, left, height = 1) {
@@ -181,8 +178,10 @@ export function renderLargeKeys(layout, sheet) {
   }
   const keys = layout.controls.filter((c) => c.kind === 'key' && c.visible);
   const smallest = Math.min(...keys.flatMap((k) => [k.rect.width, k.rect.height]));
-  const widest = (FINGER_PX * layout.client.width) / smallest;
-  const tallest = (FINGER_PX * (layout.client.height + layout.twips.menuBar)) / smallest;
+  // The smallest a key may be drawn for a finger, in CSS pixels.
+  const finger = layout.page.fingerPixels;
+  const widest = (finger * layout.client.width) / smallest;
+  const tallest = (finger * (layout.client.height + layout.twips.menuBar)) / smallest;
   const coarse = '(pointer:coarse)';
   const query = `${coarse} and (max-width:${widest.toFixed(1)}px),${coarse} and (max-height:${tallest.toFixed(1)}px)`;
   const chosen = `${sheet.trim()}\n${rules.join('\n')}`;

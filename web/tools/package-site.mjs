@@ -50,8 +50,8 @@ const sheet = (name) => readFileSync(join(web, name), 'utf8');
 const style = [sheet('vardel.css'), css, sheet('department.css'), sheet('working.css')].join('\n');
 writeFileSync(join(out, 'vardel.css'), esbuild(['--loader=css', '--minify'], style));
 
-// The script: main.js and every module it imports, the engine's glue among
-// them, gathered in one folder and bundled.
+// The script: main.js and every module it imports, the engine's glue and
+// the page's contract among them, gathered in one folder and bundled.
 const modules = join(dirname(out), 'site-modules');
 rmSync(modules, { recursive: true, force: true });
 mkdirSync(modules);
@@ -59,6 +59,8 @@ for (const name of readdirSync(web).filter((file) => file.endsWith('.js') && fil
   copyFileSync(join(web, name), join(modules, name));
 }
 copyFileSync(join(opt.engine, 'engine.mjs'), join(modules, 'engine.mjs'));
+// What the engine and the page agree on, from the layout: the modules read it here.
+writeFileSync(join(modules, 'contract.js'), `export const contract = ${JSON.stringify(layout.page)};\n`);
 esbuild([join(modules, 'main.js'), '--bundle', '--format=esm', '--minify', `--outfile=${join(out, 'main.js')}`]);
 
 copyFileSync(join(opt.engine, 'engine.wasm'), join(out, 'engine.wasm'));

@@ -123,17 +123,16 @@ function renderPanel(layout, rules) {
 }
 
 // A box drawn from its rows inside a modal dialog with a title bar: the
-// About box at the boxes' scale (--ua), each of the menus' boxes (the
-// Department menu's and the working's) at a scale of its own (--ub): the
-// panel's, as wide as the panel, so that it fits a phone too, or less where
-// the box would be taller than the screen or wider than it with its border.
-// The first field, list or text takes the focus as the box opens, else the
-// cancel key; the menus' keys say which is the default key, which the
-// cancel key and which hands its work to the page (data-output), for
-// department.js and working.js. The first text describes the box.
+// About box at the boxes' scale (--ua), each of the menus' boxes at a scale
+// of its own (--ub): the panel's, as wide as the panel, so that it fits a
+// phone too, or less where the box would be taller than the screen or wider
+// than it with its border. A menu's box carries its family's class (the
+// Department menu's, the working's). The first field, list or text takes the
+// focus as the box opens, else the cancel key; the menus' keys say which is
+// the default key, which the cancel key and which hands its work to the
+// page (data-output), for boxes.js. The first text describes the box.
 const aboutScale = { unit: '--ua', pixel: '--pxa', kind: 'box', keyRoles: false };
-const departmentScale = { unit: '--ub', pixel: '--pxb', kind: 'box menu-box department', keyRoles: true };
-const workingScale = { ...departmentScale, kind: 'box menu-box working' };
+const menuBoxScale = (box) => ({ unit: '--ub', pixel: '--pxb', kind: `box menu-box ${box.family}`, keyRoles: true });
 function renderDialog(dialog, rules, scale = aboutScale, titleBar = 0) {
   const scope = `#${dialog.name}`;
   const { unit, pixel } = scale;
@@ -191,25 +190,34 @@ ${elements.join('\n')}
 </dialog>`;
 }
 
-// The working box and the pump chart box, as the Department menu's boxes
-// are drawn; web/site/working.js drives them.
-function renderWorkingBoxes(layout, rules) {
-  return (layout.workingBoxes ?? [])
-    .map((box) => '\n' + renderDialog(box, rules, workingScale, layout.twips.titleBar))
-    .join('');
+// A menu's item: its caption with its access key, the command it runs,
+// its shortcut, and the file its command asks for (what the page's file
+// input accepts and how much of a file it reads, or the name and type of a
+// file saved), for menus.js and commands.js.
+function renderItem(item) {
+  const caption = menuCaption(item.caption);
+  const attrs = ['type="button"', `data-name="${item.name}"`, `data-command="${item.command}"`];
+  attrs.push(item.checkable ? 'role="menuitemcheckbox" aria-checked="false"' : 'role="menuitem"');
+  if (caption.key) attrs.push(`data-access-key="${caption.key}"`);
+  if (item.shortcut) attrs.push(`data-shortcut="${escapeHtml(item.shortcut)}"`);
+  const file = item.file ?? {};
+  if (file.accept) attrs.push(`data-accept="${escapeHtml(file.accept)}" data-read-at-most="${file.readAtMost}"`);
+  if (file.name) attrs.push(`data-file-name="${escapeHtml(file.name)}" data-file-type="${escapeHtml(file.type)}"`);
+  attrs.push('tabindex="-1"');
+  return `<button ${attrs.join(' ')}>${caption.html}</button>`;
 }
 
-// The Department menu: a menu title and its items, one of them a check box.
-function renderDepartmentMenu(menu) {
+// The id a menu goes by in the page: its name without "mnu", in small
+// letters ("department", "help", "display"); its list's id adds "-menu".
+const menuId = (menu) => menu.name.replace(/^mnu/, '').toLowerCase();
+
+// A menu of the menu bar: its title, then its items.
+function renderMenu(menu) {
+  const id = menuId(menu);
   const top = menuCaption(menu.caption);
-  const items = menu.items.map((item) => {
-    const caption = menuCaption(item.caption);
-    const role = item.checkable ? 'menuitemcheckbox" aria-checked="false' : 'menuitem';
-    return `<button type="button" data-name="${item.name}" role="${role}" data-access-key="${caption.key}" tabindex="-1">${caption.html}</button>`;
-  });
-  return `<button type="button" id="department" data-name="${menu.name}" role="menuitem" aria-haspopup="menu" aria-expanded="false" aria-controls="department-menu" data-access-key="${top.key}" tabindex="-1">${top.html}</button>
-<div id="department-menu" class="menu" role="menu" aria-labelledby="department" hidden>
-${items.join('\n')}
+  return `<button type="button" id="${id}" data-name="${menu.name}" role="menuitem" aria-haspopup="menu" aria-expanded="false" aria-controls="${id}-menu" data-access-key="${top.key}" tabindex="-1">${top.html}</button>
+<div id="${id}-menu" class="menu" role="menu" aria-labelledby="${id}" hidden>
+${menu.items.map(renderItem).join('\n')}
 </div>
 `;
 }
@@ -217,17 +225,9 @@ ${items.join('\n')}
 // The menu bar: the Department menu where there is one, the Help menu, then
 // the items given (`more`, markup).
 function renderMenuBar(menu, departmentMenu, more = '') {
-  const top = menuCaption(menu.caption);
-  const items = menu.items.map((item, i) => {
-    const caption = menuCaption(item.caption);
-    return `<button type="button" id="${i === 0 ? 'about-item' : `help-item-${i}`}" data-name="${item.name}" role="menuitem" data-access-key="${caption.key}" tabindex="-1">${caption.html}</button>`;
-  });
+  const menus = departmentMenu ? [departmentMenu, menu] : [menu];
   return `<div class="menubar" role="menubar">
-${departmentMenu ? renderDepartmentMenu(departmentMenu) : ''}<button type="button" id="help" data-name="${menu.name}" role="menuitem" aria-haspopup="menu" aria-expanded="false" aria-controls="help-menu" data-access-key="${top.key}" tabindex="-1">${top.html}</button>
-<div id="help-menu" class="menu" role="menu" aria-labelledby="help" hidden>
-${items.join('\n')}
-</div>
-${more}</div>`;
+${menus.map(renderMenu).join('')}${more}</div>`;
 }
 
 // The menu bar's switch between the large keys and the designed panel, which
@@ -243,12 +243,8 @@ const offlineLine = '<p id="offline" class="offline" role="status" hidden>Works 
 // The display's context menu (right click, or a long press on a touch
 // screen): the review of the result shown, then its working.
 function renderDisplayMenu(menu) {
-  const items = menu.items.map(
-    (item, i) =>
-      `<button type="button"${i === 0 ? ' id="review-item"' : ''} data-name="${item.name}" role="menuitem" tabindex="-1">${escapeHtml(item.caption)}</button>`,
-  );
-  return `<div id="display-menu" class="menu" role="menu" data-name="${menu.name}" hidden>
-${items.join('\n')}
+  return `<div id="${menuId(menu)}-menu" class="menu" role="menu" data-name="${menu.name}" hidden>
+${menu.items.map(renderItem).join('\n')}
 </div>`;
 }
 
@@ -274,7 +270,8 @@ function rootRule(layout) {
     `--menu-height:${t.menuBar};--title-height:${t.titleBar};--twips-per-pixel:${t.perPixel};` +
     `--about-width:${layout.about.width};--about-height:${layout.about.height};` +
     `--face:${c.controlFace};--light-blue:${c.lightBlue};--light-yellow:${c.lightYellow};--outline:${c.outline};` +
-    `--bevel-light:${c.bevelLight};--bevel-shadow:${c.bevelShadow};--text:${c.black}}`
+    `--bevel-light:${c.bevelLight};--bevel-shadow:${c.bevelShadow};--text:${c.black}` +
+    (layout.page ? `;--finger:${layout.page.fingerPixels}px}` : '}')
   );
 }
 
@@ -295,9 +292,8 @@ export function renderSite(layout, template, { largeKeys } = {}) {
     `${renderDisplayMenu(layout.displayMenu)}\n</div>\n${renderMessageBox(layout.messageBox)}\n` +
     renderDialog(layout.about, rules) +
     (layout.boxes ?? [])
-      .map((box) => '\n' + renderDialog(box, rules, departmentScale, layout.twips.titleBar))
-      .join('') +
-    renderWorkingBoxes(layout, rules);
+      .map((box) => '\n' + renderDialog(box, rules, menuBoxScale(box), layout.twips.titleBar))
+      .join('');
   rules.unshift(
     rootRule(layout),
     `.window,.menubar,.menu{font-size:${at('--u', windowFont)}}`,
@@ -305,7 +301,7 @@ export function renderSite(layout, template, { largeKeys } = {}) {
     `#panel{width:${at('--u', layout.client.width)};height:${at('--u', layout.client.height)}}`,
     `dialog{font-size:${at('--ua', windowFont)}}`,
   );
-  if (layout.boxes || layout.workingBoxes) {
+  if (layout.boxes) {
     rules.push(
       `dialog.menu-box{font-size:${at('--ub', windowFont)}}`,
       `dialog.menu-box .titlebar{height:${at('--ub', layout.twips.titleBar)};line-height:${at('--ub', layout.twips.titleBar)}}`,

@@ -1,0 +1,13 @@
+#include "department/conversion.h"
+
+namespace vardel::conversion {
+
+double coefficient(double value, bool toMetric) {
+  return toMetric ? value * kCoefficient : value / kCoefficient;
+}
+
+double pressure(double value, bool toMetric) {
+  return toMetric ? value * kKilopascalsPerPsi : value / kKilopascalsPerPsi;
+}
+
+}  // namespace vardel::conversion

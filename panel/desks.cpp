@@ -1,0 +1,122 @@
+#include "panel/desks.h"
+
+#include "calc/enter_sequence.h"
+#include "calc/press.h"
+#include "panel/chart_box.h"
+#include "panel/import_box.h"
+#include "panel/lines_box.h"
+#include "panel/values_box.h"
+#include "panel/working_box.h"
+
+namespace vardel::panel {
+
+Desks::Desks(Calculator& calculator, DepartmentStore* store, Paper paper,
+             std::function<std::string()> today)
+    : calculator_(calculator),
+      store_(store),
+      working_(calculator),
+      chart_(calculator, store, paper, std::move(today)) {
+  if (store_ != nullptr) {
+    all_.push_back(&values_.emplace(*store_, calculator_));
+    all_.push_back(&lines_.emplace(*store_, calculator_));
+    all_.push_back(&import_.emplace(*store_, calculator_));
+  }
+  all_.push_back(&working_);
+  all_.push_back(&chart_);
+}
+
+std::vector<const Dialog*> Desks::designs() {
+  return {&valuesBox(), &linesBox(), &importBox(), &workingBox(), &chartBox()};
+}
+
+std::string Desks::start() {
+  if (store_ == nullptr) return {};
+  std::string problem = store_->load();
+  store_->applyTo(calculator_);
+  return problem;
+}
+
+void Desks::reload() {
+  if (store_ == nullptr) return;
+  store_->load();
+  store_->applyTo(calculator_);
+}
+
+bool Desks::enabled(Command command) const {
+  switch (command) {
+    case Command::Review:
+      return canReview(calculator_.state);
+    case Command::ShowWorking:
+      return working_.canOpen();
+    // Nothing to export or switch to before any value is saved.
+    case Command::Export:
+    case Command::PublishedValues:
+      return store_ != nullptr && store_->values().has_value();
+    case Command::DepartmentValues:
+    case Command::SavedLines:
+    case Command::Import:
+      return store_ != nullptr;
+    case Command::About:
+    case Command::PumpChart:
+      return true;
+  }
+  return false;
+}
+
+bool Desks::checked(Command command) const {
+  return command == Command::PublishedValues && store_ != nullptr && store_->inForce() == nullptr;
+}
+
+Answer Desks::command(Command command) {
+  // One box at a time: a command comes while none is open.
+  if (BoxDesk* desk = open()) desk->close();
+  if (store_ == nullptr && !enabled(command)) return {};
+  switch (command) {
+    case Command::About:
+      return {.ask = Ask::About};
+    case Command::Review:
+      press(calculator_, Key{KeyKind::Review});
+      return {};
+    case Command::ShowWorking:
+      working_.openBox();
+      return {};
+    case Command::PumpChart:
+      chart_.openBox();
+      return {};
+    case Command::DepartmentValues:
+      values_->openBox();
+      return {};
+    case Command::SavedLines:
+      lines_->openBox();
+      return {};
+    case Command::Import:
+      return {.ask = Ask::OpenFile, .file = fileOf(command)};
+    case Command::Export:
+      return {.ask = Ask::SaveFile, .file = fileOf(command), .text = store_->exportFile()};
+    case Command::PublishedValues: {
+      if (!store_->values()) return {"No department values are kept on this device yet."};
+      // What the user saw checked decides, whatever another window did since.
+      const bool toPublished = store_->inForce() != nullptr;
+      return {store_->change(calculator_, [toPublished](DepartmentValues& values) {
+        values.inForce = !toPublished;
+        return std::string();
+      })};
+    }
+  }
+  return {};
+}
+
+std::string Desks::fileRead(std::string_view text) {
+  if (!import_) return {};
+  if (BoxDesk* desk = open()) desk->close();
+  return import_->import(text);
+}
+
+BoxDesk* Desks::open() {
+  for (BoxDesk* desk : all_) {
+    if (desk->box() != nullptr) return desk;
+  }
+  return nullptr;
+}
+
+}  // namespace vardel::panel

@@ -1,0 +1,76 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/calculator.h"
+#include "department/department_store.h"
+#include "panel/box_desk.h"
+#include "panel/chart_desk.h"
+#include "panel/file_choice.h"
+#include "panel/import_desk.h"
+#include "panel/lines_desk.h"
+#include "panel/menus.h"
+#include "panel/values_desk.h"
+#include "panel/working_desk.h"
+
+namespace vardel::panel {
+
+// What a command asks of the front end beyond drawing what it left.
+enum class Ask : std::uint8_t { Nothing, About, OpenFile, SaveFile };
+
+struct Answer {
+  std::string problem{};  // why the command was refused, told in a message box
+  Ask ask = Ask::Nothing;
+  const FileChoice* file = nullptr;  // the file to choose, with OpenFile and SaveFile
+  std::string text{};                // what SaveFile writes
+};
+
+// The one place where every menu command goes, from either front end: the
+// menus' items, their shortcuts (F2, F3) and the display's menu. It keeps
+// the desk of each box and says which box is open; a front end draws the
+// state after each command, does what the answer asks, and runs the open
+// box. With a store it has the Department menu and its boxes; without one
+// the program is exactly the design, with the working and the pump chart.
+class Desks {
+ public:
+  Desks(Calculator& calculator, DepartmentStore* store, Paper paper,
+        std::function<std::string()> today);
+
+  // Reads the values kept at start-up; a refused file is left as it is and
+  // the text says why, and the published figures stand.
+  std::string start();
+  // Reads them again: another window or tab may have saved.
+  void reload();
+
+  // The menu bar's menus, left to right.
+  std::vector<const Menu*> menuBar() const { return panel::menuBar(store_ != nullptr); }
+  bool enabled(Command command) const;
+  bool checked(Command command) const;
+  Answer command(Command command);
+  // The file an OpenFile asked for has been read: its text.
+  std::string fileRead(std::string_view text);
+
+  // The desk whose box is open, or none.
+  BoxDesk* open();
+  // Every desk; the web page names one by its box's design name.
+  const std::vector<BoxDesk*>& all() const { return all_; }
+  // The boxes of every desk there can be, for the web page's markup.
+  static std::vector<const Dialog*> designs();
+
+ private:
+  Calculator& calculator_;
+  DepartmentStore* store_;
+  WorkingDesk working_;
+  ChartDesk chart_;
+  std::optional<ValuesDesk> values_;
+  std::optional<LinesDesk> lines_;
+  std::optional<ImportDesk> import_;
+  std::vector<BoxDesk*> all_;
+};
+
+}  // namespace vardel::panel

@@ -1,0 +1,163 @@
+// The desks that both panels drive the Department menu through: a flow test
+// fills its own key in its own unit system, a line recalled and walked with
+// F2 is saved back under its name, and nothing is written before a save or
+// an import's Apply.
+#include "panel/desks.h"
+
+#include <gtest/gtest.h>
+
+#include "department/department_file.h"
+#include "panel/import_box.h"
+#include "panel/lines_box.h"
+#include "panel/values_box.h"
+#include "support/key_script.h"
+#include "support/memory_storage.h"
+
+namespace vardel::testing {
+namespace {
+
+using panel::Command;
+using panel::designName;
+using namespace panel::values_box;
+using namespace panel::lines_box;
+using panel::import_box::kApply;
+using panel::import_box::kChanges;
+
+// The menu's commands, and the open box's desk, as the front ends drive them.
+struct Driver {
+  panel::Desks& desks;
+
+  std::string command(Command command) { return desks.command(command).problem; }
+  std::string import(std::string_view text) { return desks.fileRead(text); }
+  bool enabled(Command command) const { return desks.enabled(command); }
+  bool checked(Command command) const { return desks.checked(command); }
+  const panel::Dialog* box() { return desks.open() ? desks.open()->box() : nullptr; }
+  void edit(std::string_view name, std::string_view text) { desks.open()->edit(name, text); }
+  void select(std::string_view name, int row) { desks.open()->select(name, row); }
+  std::string press(std::string_view name) { return desks.open() ? desks.open()->press(name) : ""; }
+  void close() {
+    if (desks.open()) desks.open()->close();
+  }
+};
+
+struct DeskTest : ::testing::Test {
+  DeskTest() { Form_Load(calculator); }
+
+  const panel::Shown& shown(std::string_view name) {
+    if (desks.open() != nullptr) {
+      for (const panel::Shown& each : desks.open()->shown()) {
+        if (each.name == name) return each;
+      }
+    }
+    static const panel::Shown none;
+    return none;
+  }
+  const DepartmentValues& kept() const { return *store.values(); }
+
+  MemoryStorage storage;
+  DepartmentStore store{storage};
+  FakePanel panel;
+  Calculator calculator{panel};
+  panel::Desks desks{calculator, &store, panel::Paper::A4, [] { return std::string(); }};
+  Driver desk{desks};
+};
+
+TEST_F(DeskTest, AFlowTestFillsItsOwnKeyInItsOwnUnits) {
+  desk.command(Command::DepartmentValues);
+  desk.select(kTestUnits, 1);
+  desk.select(kTestHose, 6);
+  EXPECT_EQ(shown(kTestFlowLabel).text, "Flow, L/min");
+  // 1200 L/min through two lines of 60 m of 65 mm, 700 to 600 kPa.
+  for (const auto& [field, text] : {std::pair{kTestFlow, "1200"},
+                                    {kTestLines, "2"},
+                                    {kTestLength, "60"},
+                                    {kTestStart, "700"},
+                                    {kTestEnd, "600"}}) {
+    desk.edit(field, text);
+  }
+  EXPECT_EQ(desk.press(kWorkOut), "");
+  EXPECT_EQ(shown(designName(kMetric, 6)).text, "4.6296");
+  EXPECT_EQ(shown(designName(kEnglish, 6)).text, "2.9327");  // follows by the conversion
+  EXPECT_EQ(shown(designName(kMetric, 5)).text, "");
+  EXPECT_EQ(storage.writes, 0);
+  EXPECT_EQ(desk.press(kSave), "");
+  EXPECT_EQ(desk.box(), nullptr);
+  EXPECT_EQ(kept().hoses[6], (UnitPair{2.9327, 4.6296}));
+  EXPECT_FALSE(kept().hoses[5].isSet());
+  // The test's pressures reversed: refused, and the field keeps its figure.
+  desk.command(Command::DepartmentValues);
+  desk.edit(kTestFlow, "150");
+  desk.edit(kTestLength, "200");
+  desk.edit(kTestStart, "100");
+  desk.edit(kTestEnd, "130");
+  EXPECT_NE(desk.press(kWorkOut), "");
+  EXPECT_EQ(shown(designName(kEnglish, 4)).text, "");
+}
+
+TEST_F(DeskTest, ALineRecalledAndWalkedIsSavedBackUnderItsName) {
+  desk.command(Command::SavedLines);
+  EXPECT_FALSE(shown(kSaveLine).enabled);  // no engine pressure on the display
+  desk.close();
+  pressKeys(calculator, "EP 100 ENTER 150 ENTER H1.75 ENTER ENTER 200 ENTER ENTER");
+  desk.command(Command::SavedLines);
+  desk.edit(kLineName, "Crosslay 1");
+  EXPECT_EQ(desk.press(kSaveLine), "");
+  ASSERT_EQ(kept().lines.size(), 1u);
+  desk.close();
+
+  pressKeys(calculator, "AC");
+  desk.command(Command::SavedLines);
+  desk.select(kLines, 0);
+  EXPECT_EQ(desk.press(kRecall), "");
+  EXPECT_EQ(desk.box(), nullptr);
+  EXPECT_EQ(calculator.display(), "PSI 170");
+  // F2 to the length, 300 instead of 200, and on to the result.
+  pressKeys(calculator, "REVIEW ENTER ENTER ENTER ENTER ENTER ENTER ENTER ENTER ENTER");
+  pressKeys(calculator, "300 ENTER ENTER ENTER");
+  EXPECT_EQ(calculator.display(), "PSI 205");
+  desk.command(Command::SavedLines);
+  EXPECT_EQ(shown(kLineName).text, "Crosslay 1");  // the line recalled, offered
+  EXPECT_EQ(desk.press(kSaveLine), "");
+  ASSERT_EQ(kept().lines.size(), 1u);
+  EXPECT_EQ(kept().lines[0].length, "300");
+  EXPECT_EQ(desk.press(kDelete), "");
+  EXPECT_TRUE(kept().lines.empty());
+}
+
+TEST_F(DeskTest, NothingIsWrittenBeforeASaveOrAnApply) {
+  EXPECT_FALSE(desk.enabled(Command::PublishedValues));  // nothing to switch to yet
+  EXPECT_TRUE(desk.checked(Command::PublishedValues));
+  desk.command(Command::DepartmentValues);
+  desk.edit(designName(kEnglish, 4), "10");
+  desk.close();
+  DepartmentValues incoming;
+  incoming.name = "Engine 4";
+  incoming.hoses[4] = {10, 15.786};
+  const std::string file = department_file::write(incoming);
+  EXPECT_EQ(desk.import(file), "");
+  EXPECT_EQ(desk.box(), &panel::importBox());
+  EXPECT_FALSE(shown(kChanges).items.empty());
+  desk.press(panel::import_box::kCancel);
+  EXPECT_EQ(storage.writes, 0);
+  EXPECT_NE(desk.import("{}"), "");
+  EXPECT_EQ(desk.box(), nullptr);
+  EXPECT_EQ(desk.import(file), "");
+  EXPECT_EQ(desk.press(kApply), "");
+  EXPECT_EQ(storage.writes, 1);
+  EXPECT_EQ(calculator.state.department, &kept());
+  // One action each way between the department's values and the published.
+  EXPECT_EQ(desk.command(Command::PublishedValues), "");
+  EXPECT_EQ(calculator.state.department, nullptr);
+  EXPECT_EQ(desk.command(Command::PublishedValues), "");
+  EXPECT_EQ(calculator.state.department, &kept());
+}
+
+// A box the page has no markup for could not open in the browser.
+TEST_F(DeskTest, ThePageDrawsTheBoxOfEveryDesk) {
+  std::vector<const panel::Dialog*> boxes;
+  for (const panel::BoxDesk* each : desks.all()) boxes.push_back(&each->design());
+  EXPECT_EQ(boxes, panel::Desks::designs());
+}
+
+}  // namespace
+}  // namespace vardel::testing

@@ -1,0 +1,104 @@
+#include "ui/printed_page.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QSaveFile>
+#include <algorithm>
+
+#include "core/app_info.h"
+#include "panel/colours.h"
+#include "ui/controls.h"
+
+namespace vardel::ui {
+namespace {
+
+constexpr double kMargin = 36;  // points: half an inch, within what any printer reaches
+
+QFont pageFont(double points) {
+  QFont font(QStringLiteral("Liberation Sans"));
+  font.setPointSizeF(points);
+  return font;
+}
+
+}  // namespace
+
+QPageSize pageSizeOf(panel::Paper paper) {
+  return QPageSize(paper == panel::Paper::Letter ? QPageSize::Letter : QPageSize::A4);
+}
+
+void paintPage(QPainter& painter, const QSizeF& size, const panel::PrintedPage& page) {
+  // Lengths in points, drawn in the device's pixels; fonts take their
+  // points from the device themselves.
+  const double k = painter.device()->logicalDpiY() / 72.0;
+  const auto rect = [k](double x, double y, double w, double h) {
+    return QRectF(x * k, y * k, w * k, h * k);
+  };
+  const double width = size.width();
+  double y = 0;
+  // The heading: its first line as the title, the others wrapped to the width.
+  for (std::size_t i = 0; i < page.heading.size(); ++i) {
+    painter.setFont(pageFont(i == 0 ? 12 : 9));
+    const QString line = QString::fromStdString(page.heading[i]);
+    const QRectF box = painter.boundingRect(rect(0, y, width, size.height()),
+                                            Qt::TextWordWrap | Qt::AlignLeft, line);
+    painter.drawText(box, Qt::TextWordWrap | Qt::AlignLeft, line);
+    y = box.bottom() / k + (i == 0 ? 6 : 2);
+  }
+  y += 10;
+
+  // The grid fills what is left, its cells no larger than a reader at the
+  // pump panel needs.
+  const std::size_t columns = std::max<std::size_t>(page.columns, 1);
+  const std::size_t rows = page.cells.size() / columns;
+  const double cellWidth = std::min(64.0, width / static_cast<double>(columns));
+  const double cellHeight = std::min(
+      34.0, std::max(0.0, size.height() - y) / static_cast<double>(std::max<std::size_t>(rows, 1)));
+  const double points = std::max(1.0, std::min({16.0, cellHeight * 0.55, cellWidth / 3.4}));
+  painter.setFont(pageFont(points));
+  const QColor heading(0xE8, 0xE8, 0xE8);
+  const QColor marked = QColor::fromRgb(panel::colours::kLightYellow);
+  painter.setPen(QPen(Qt::black, 0.5 * k));
+  for (std::size_t at = 0; at < rows * columns; ++at) {
+    const std::size_t row = at / columns, column = at % columns;
+    const bool isMarked = std::find(page.marked.begin(), page.marked.end(), static_cast<int>(at)) !=
+                          page.marked.end();
+    const QColor* fill = row == 0 || column == 0 ? &heading : isMarked ? &marked : nullptr;
+    const QRectF box = rect(static_cast<double>(column) * cellWidth,
+                            y + static_cast<double>(row) * cellHeight, cellWidth, cellHeight);
+    if (fill != nullptr) painter.fillRect(box, *fill);
+    painter.drawRect(box);
+    painter.drawText(box.adjusted(2 * k, 0, -3 * k, 0),
+                     Qt::AlignVCenter | (column == 0 ? Qt::AlignLeft : Qt::AlignRight),
+                     QString::fromStdString(page.cells[at]));
+  }
+}
+
+std::string writePagePdf(const panel::PrintedPage& page, const QString& path) {
+  // Written beside the old file and renamed over it: a failure leaves the old one whole.
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) {
+    return "The file could not be written: " + file.errorString().toStdString();
+  }
+  {
+    QPdfWriter writer(&file);
+    writer.setPageSize(pageSizeOf(page.paper));
+    writer.setPageMargins(QMarginsF(kMargin, kMargin, kMargin, kMargin), QPageLayout::Point);
+    writer.setTitle(QString::fromStdString(page.heading.front()));
+    writer.setCreator(qs(app_info::kTitle) + ' ' + qs(app_info::kVersion));
+    QPainter painter(&writer);
+    paintPage(painter, writer.pageLayout().paintRectPoints().size(), page);
+  }
+  if (!file.commit()) return "The file could not be written: " + file.errorString().toStdString();
+  return {};
+}
+
+void printPage(QPrinter& printer, const panel::PrintedPage& page) {
+  printer.setDocName(QString::fromStdString(page.heading.front()));
+  QPainter painter(&printer);
+  if (!painter.isActive()) return;
+  paintPage(painter, printer.pageLayout().paintRectPoints().size(), page);
+}
+
+}  // namespace vardel::ui

@@ -1,0 +1,175 @@
+// The menus' commands and their boxes in the web panel, driven by the same
+// dispatcher and desks as the desktop's (panel/desks.h). The page hands each
+// command, and each typed field, chosen row and key of the open box, to the
+// entry points below, naming the box by its design name; after each, the
+// engine hands the page the window's title, the open box and what its
+// controls show, and then draws the panel as after a key. The department
+// file is read and written here, in C++; the page only carries its text to
+// and from the browser's storage, a file and a download.
+
+#include "panel/desks.h"
+
+#include <emscripten/emscripten.h>
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "panel/window_title.h"
+#include "web/engine.h"
+#include "web/page_contract.h"
+#include "web/shown_records.h"
+#include "web/site_storage.h"
+
+// The page's side: web/panel_library.js.
+extern "C" {
+// The browser's language ("en-US"), and today's date on the device
+// ("2026-12-08"), in the engine's memory (the engine frees them).
+char* vardel_page_language();
+char* vardel_page_today();
+// The window's title, the open box's design name (or empty), what its
+// controls show, and the page it prints (or empty).
+void vardel_page_boxes(const char* title, const char* box, const char* shown, const char* page);
+}
+
+namespace vardel::web {
+namespace {
+
+SiteStorage theStorage;
+DepartmentStore theStore(theStorage);
+std::optional<panel::Desks> theDesks;
+const Calculator* theCalculator = nullptr;
+std::string handed;  // the last text handed to the page: a file to save, a text to copy
+
+// A box's printed page as one record, as the controls' are: the paper's
+// name, the heading's lines, the grid's cells, its columns and marked cells.
+std::string pageRecord(const std::optional<panel::PrintedPage>& page) {
+  if (!page) return {};
+  std::string heading;
+  for (const std::string& line : page->heading) heading += (heading.empty() ? "" : "\n") + line;
+  return shownRecords({{.name = std::string(panel::paperName(page->paper)),
+                        .text = heading,
+                        .items = page->cells,
+                        .columns = static_cast<int>(page->columns),
+                        .marked = page->marked}});
+}
+
+// After each action: the message, the title and the open box, then the panel.
+void report(const std::string& problem) {
+  tellPage(problem);
+  const panel::BoxDesk* open = theDesks->open();
+  const std::string box = open != nullptr ? std::string(open->design().name) : std::string();
+  const std::string shown = open != nullptr ? shownRecords(open->shown()) : std::string();
+  const std::string page = open != nullptr ? pageRecord(open->page()) : std::string();
+  vardel_page_boxes(panel::windowTitle(theCalculator->state).c_str(), box.c_str(), shown.c_str(),
+                    page.c_str());
+  drawPage();
+}
+
+// The desk of the box named, or none.
+panel::BoxDesk* deskOf(std::string_view box) {
+  if (!theDesks) return nullptr;
+  for (panel::BoxDesk* desk : theDesks->all()) {
+    if (desk->design().name == box) return desk;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+void startDesks(Calculator& calculator) {
+  theCalculator = &calculator;
+  theDesks.emplace(calculator, &theStore, panel::paperOf(takenText(vardel_page_language())),
+                   [] { return takenText(vardel_page_today()); });
+  tellPage(theDesks->start());
+  report({});
+}
+
+}  // namespace vardel::web
+
+using vardel::web::deskOf;
+using vardel::web::handed;
+using vardel::web::report;
+using vardel::web::theDesks;
+
+extern "C" {
+
+// A menu item's command, by its number (the layout names each item's): it
+// opens a box, switches, or asks the page for what the returned number says
+// (the About box, a file to read, a file to save: vardel_file_text).
+EMSCRIPTEN_KEEPALIVE int vardel_command(int command) {
+  if (!theDesks || command < 0 || command >= vardel::panel::kCommands) return 0;
+  vardel::panel::Answer answer = theDesks->command(static_cast<vardel::panel::Command>(command));
+  handed = std::move(answer.text);
+  report(answer.problem);
+  return vardel::web::contract::askCode(answer.ask);
+}
+
+// Every command's state, enabled and checked, as the page's menus show them.
+EMSCRIPTEN_KEEPALIVE int vardel_command_states() {
+  using namespace vardel::web::contract;
+  if (!theDesks) return 0;
+  int states = 0;
+  for (int c = 0; c < vardel::panel::kCommands; ++c) {
+    const auto command = static_cast<vardel::panel::Command>(c);
+    const int shift = kBitsPerCommand * c;
+    if (theDesks->enabled(command)) states |= kEnabledBit << shift;
+    if (theDesks->checked(command)) states |= kCheckedBit << shift;
+  }
+  return states;
+}
+
+// The file a command asked for, read: its text.
+EMSCRIPTEN_KEEPALIVE void vardel_file_read(const char* text) {
+  if (theDesks) report(theDesks->fileRead(text));
+}
+
+// The file a command asked the page to save.
+EMSCRIPTEN_KEEPALIVE const char* vardel_file_text() { return handed.c_str(); }
+
+// Another tab saved: read the values again.
+EMSCRIPTEN_KEEPALIVE void vardel_reload() {
+  if (!theDesks) return;
+  theDesks->reload();
+  report({});
+}
+
+// The open box's controls, the box by its design name, each control by its own.
+EMSCRIPTEN_KEEPALIVE void vardel_box_edit(const char* box, const char* name, const char* text) {
+  if (vardel::panel::BoxDesk* desk = deskOf(box)) {
+    desk->edit(name, text);
+    report({});
+  }
+}
+
+EMSCRIPTEN_KEEPALIVE void vardel_box_select(const char* box, const char* name, int row) {
+  if (vardel::panel::BoxDesk* desk = deskOf(box)) {
+    desk->select(name, row);
+    report({});
+  }
+}
+
+EMSCRIPTEN_KEEPALIVE void vardel_box_activate(const char* box, const char* name) {
+  if (vardel::panel::BoxDesk* desk = deskOf(box)) report(desk->activate(name));
+}
+
+EMSCRIPTEN_KEEPALIVE void vardel_box_press(const char* box, const char* name) {
+  if (vardel::panel::BoxDesk* desk = deskOf(box)) report(desk->press(name));
+}
+
+// The box was closed by Esc or its cancel key.
+EMSCRIPTEN_KEEPALIVE void vardel_box_close(const char* box) {
+  if (vardel::panel::BoxDesk* desk = deskOf(box)) {
+    desk->close();
+    report({});
+  }
+}
+
+// What the box's Copy key puts on the clipboard.
+EMSCRIPTEN_KEEPALIVE const char* vardel_box_copied(const char* box) {
+  const vardel::panel::BoxDesk* desk = deskOf(box);
+  handed = desk != nullptr ? desk->copied() : std::string();
+  return handed.c_str();
+}
+
+}  // extern "C"
