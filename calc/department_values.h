@@ -10,7 +10,8 @@
 
 // A department's own figures: a friction-loss coefficient for any hose key
 // (from its own flow tests), the elevation pressure per floor, a pump
-// pressure limit, and named engine-pressure lines. Where a figure is not
+// pressure limit, named engine-pressure lines, and how far a practice
+// answer may be off. Where a figure is not
 // set, the published one stands; with the values out of force, every figure
 // is the published one and the calculator works exactly as designed. The
 // record only: its rules, its file and its store are department/'s.
@@ -47,6 +48,7 @@ struct DepartmentValues {
   UnitPair perFloor{};
   UnitPair pumpLimit{};
   std::vector<SavedLine> lines{};
+  UnitPair practiceTolerance{};  // how far a practice answer of a pressure may be off
 
   bool operator==(const DepartmentValues&) const = default;
 };

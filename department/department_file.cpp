@@ -107,7 +107,7 @@ Json writeLines(const DepartmentValues& v) {
   return list;
 }
 
-constexpr std::array<Field<DepartmentValues>, 8> kFileFields = {{
+constexpr std::array<Field<DepartmentValues>, 9> kFileFields = {{
     {"format", "the format", readFormat,
      [](const DepartmentValues&) { return Json(std::string(kFormat)); }},
     {"version", "the version", readVersion, [](const DepartmentValues&) { return Json(kVersion); }},
@@ -119,6 +119,8 @@ constexpr std::array<Field<DepartmentValues>, 8> kFileFields = {{
     field<&DepartmentValues::pumpLimit, &Reader::pair, &pairJson>("pumpLimit",
                                                                   "the pump pressure limit"),
     {"lines", "the saved lines", readLines, writeLines},
+    field<&DepartmentValues::practiceTolerance, &Reader::pair, &pairJson>(
+        "practiceTolerance", "the tolerance of a practice answer", 2),
 }};
 
 // A figure of both systems in words: "5 psi / 35 kPa", a coefficient
@@ -148,6 +150,12 @@ Read read(std::string_view text) {
   if (!Json::sax_parse(text.begin(), text.end(), &builder) || builder.is_errored())
     return {std::nullopt, "The file is damaged: it is not well-formed JSON."};
   Reader r;
+  // The version is checked as a field of its own; here it only says which
+  // fields the file holds.
+  if (file.is_object() && file.contains("version") && file["version"].is_number_integer()) {
+    r.version =
+        static_cast<int>(std::clamp<long long>(file["version"].get<long long>(), 1, kVersion));
+  }
   DepartmentValues values;
   r.record(file, "the file", kFileFields, values);
   if (r.problem.empty()) r.problem = checkValues(values);
@@ -186,6 +194,10 @@ std::vector<std::string> changes(const DepartmentValues& current,
   if (current.pumpLimit != incoming.pumpLimit) {
     out.push_back("Pump pressure limit: " + figureText(current.pumpLimit, true) + " becomes " +
                   figureText(incoming.pumpLimit, true));
+  }
+  if (current.practiceTolerance != incoming.practiceTolerance) {
+    out.push_back("Practice tolerance: " + figureText(current.practiceTolerance, true) +
+                  " becomes " + figureText(incoming.practiceTolerance, true));
   }
   for (const SavedLine& line : current.lines) {
     const auto same = std::find_if(incoming.lines.begin(), incoming.lines.end(),

@@ -14,7 +14,7 @@
 namespace vardel::department_file {
 
 inline constexpr std::string_view kFormat = "vardel-department-values";
-inline constexpr int kVersion = 1;
+inline constexpr int kVersion = 2;                   // 2 brought the practice tolerance
 inline constexpr std::size_t kLargest = 256 * 1024;  // bytes; a real file is a few kilobytes
 
 struct Read {

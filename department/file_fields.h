@@ -4,11 +4,13 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <limits>
 #include <nlohmann/json.hpp>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <type_traits>
+#include <vector>
 
 #include "calc/department_values.h"
 
@@ -30,13 +32,16 @@ int nesting(std::string_view text);
 class Reader;
 
 // One field of an object: its name in the file, how a refusal names it,
-// and how it is read into and written from the record the object holds.
+// how it is read into and written from the record the object holds, and
+// the file version that brought it in (a file of an older version has no
+// such field, and its record keeps what it holds without it).
 template <typename Record>
 struct Field {
   std::string_view name;
   std::string_view what;
   void (*read)(Reader&, const Json&, Record&, const std::string& what);
   Json (*write)(const Record&);
+  int since = 1;
 };
 
 // Reads values of each kind; the first problem met is kept and every later
@@ -44,6 +49,9 @@ struct Field {
 class Reader {
  public:
   std::string problem;
+  // The version of the file being read: its objects hold the fields of
+  // that version.
+  int version = std::numeric_limits<int>::max();
 
   std::string text(const Json& value, std::string_view what);
   double number(const Json& value, std::string_view what);
@@ -81,11 +89,14 @@ class Reader {
   template <typename Record, std::size_t N>
   bool record(const Json& value, std::string_view where, const std::array<Field<Record>, N>& fields,
               Record& out, std::type_identity_t<std::string (*)(const Record&)> place = nullptr) {
-    std::array<std::string_view, N> names;
-    for (std::size_t i = 0; i < N; ++i) names[i] = fields[i].name;
+    std::vector<std::string_view> names;
+    for (const Field<Record>& field : fields) {
+      if (field.since <= version) names.push_back(field.name);
+    }
     if (!object(value, where, names)) return false;
     for (const Field<Record>& field : fields) {
       if (!problem.empty()) break;
+      if (field.since > version) continue;
       const std::string what = std::string(field.what) + (place ? place(out) : std::string());
       field.read(*this, value[std::string(field.name)], out, what);
     }
@@ -123,12 +134,13 @@ Json unitsJson(bool metric);
 // A row of a table: the member it fills, the reader's method that reads it
 // and how it is written.
 template <auto member, auto read, auto write = &plainJson<MemberOf<member>>>
-constexpr Field<RecordOf<member>> field(std::string_view name, std::string_view what) {
+constexpr Field<RecordOf<member>> field(std::string_view name, std::string_view what,
+                                        int since = 1) {
   using R = RecordOf<member>;
   return {
       name, what,
       [](Reader& r, const Json& v, R& out, const std::string& w) { out.*member = (r.*read)(v, w); },
-      [](const R& in) { return write(in.*member); }};
+      [](const R& in) { return write(in.*member); }, since};
 }
 
 }  // namespace vardel::department_file

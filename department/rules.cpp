@@ -52,6 +52,11 @@ std::string checkPumpLimit(bool metric, double value) {
                      "The pump pressure limit");
 }
 
+std::string checkPracticeTolerance(bool metric, double value) {
+  return checkWithin(metric ? bounds::kPracticeToleranceMetric : bounds::kPracticeToleranceEnglish,
+                     metric, value, "The tolerance of a practice answer");
+}
+
 std::string checkName(std::string_view name, std::string_view what) {
   const std::string label(what);
   if (name.find_first_not_of(' ') == std::string_view::npos) return label + " is empty.";
@@ -83,6 +88,9 @@ std::string checkValues(const DepartmentValues& values) {
     }
     if (const std::optional<double> l = values.pumpLimit.in(metric)) {
       if (std::string p = checkPumpLimit(metric, *l); !p.empty()) return p;
+    }
+    if (const std::optional<double> t = values.practiceTolerance.in(metric)) {
+      if (std::string p = checkPracticeTolerance(metric, *t); !p.empty()) return p;
     }
   }
   if (values.lines.size() > bounds::kMostLines) {

@@ -62,11 +62,14 @@ std::vector<Control> valuesRows() {
           "Elevation pressure per floor", tab);
   pairRow(rows, 5820, "lblPumpLimit", "Pump limit, psi / kPa", kPumpLimitEnglish, kPumpLimitMetric,
           "Pump pressure limit", tab);
+  pairRow(rows, 5820 + kRow, "lblPracticeTolerance", "Practice, psi / kPa",
+          kPracticeToleranceEnglish, kPracticeToleranceMetric, "Tolerance of a practice answer",
+          tab);
 
-  rows.push_back(rule(0, 6255));
+  rows.push_back(rule(0, 6255 + kRow));
   rows.push_back(label("lblFlowTest", "Flow test: a hose key's coefficient from a test",
-                       {kLeft, 6345, kInner, 225}));
-  const int test = 6660;
+                       {kLeft, 6345 + kRow, kInner, 225}));
+  const int test = 6660 + kRow;
   testRow(rows, test, "lblTestHose", "Hose key",
           list(kTestHose, {}, tab++, "Flow test, hose key", true));
   testRow(rows, test + kRow, "lblTestUnits", "Units",
@@ -87,11 +90,11 @@ std::vector<Control> valuesRows() {
     testRow(rows, top, f.label, f.caption, field(f.field, {}, tab++, f.spoken));
     top += kRow;
   }
-  rows.push_back(button(kWorkOut, "Work out", kLeft, 9360, tab++));
-  rows.push_back(label(kTestResult, "", {1440, 9360, 3240, 480}, true));
-  rows.push_back(rule(1, 9915));
-  rows.push_back(defaultButton(kSave, "Save", 2160, 10020, tab++));
-  rows.push_back(cancelButton(kCancel, "Cancel", 3480, 10020, tab++));
+  rows.push_back(button(kWorkOut, "Work out", kLeft, 9360 + kRow, tab++));
+  rows.push_back(label(kTestResult, "", {1440, 9360 + kRow, 3240, 480}, true));
+  rows.push_back(rule(1, 9915 + kRow));
+  rows.push_back(defaultButton(kSave, "Save", 2160, 10020 + kRow, tab++));
+  rows.push_back(cancelButton(kCancel, "Cancel", 3480, 10020 + kRow, tab++));
   return rows;
 }
 
@@ -99,7 +102,7 @@ std::vector<Control> valuesRows() {
 
 const Dialog& valuesBox() {
   static const std::vector<Control> rows = valuesRows();
-  static const Dialog box{"frmDepartmentValues", "Department values", kWidth, 10500, rows,
+  static const Dialog box{"frmDepartmentValues", "Department values", kWidth, 10500 + kRow, rows,
                           "department"};
   return box;
 }

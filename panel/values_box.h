@@ -8,7 +8,8 @@ namespace vardel::panel {
 
 // "Department values", as designed, one row per control: the name, each
 // hose key's coefficient in both unit systems, the elevation per floor and
-// the pump pressure limit, and the flow test that works out a coefficient;
+// the pump pressure limit, the tolerance of a practice answer, and the flow
+// test that works out a coefficient;
 // Save and Cancel. What its controls show comes from panel/values_desk.h.
 const Dialog& valuesBox();
 
@@ -22,6 +23,8 @@ inline constexpr std::string_view kPerFloorEnglish = "txtPerFloorEnglish";
 inline constexpr std::string_view kPerFloorMetric = "txtPerFloorMetric";
 inline constexpr std::string_view kPumpLimitEnglish = "txtPumpLimitEnglish";
 inline constexpr std::string_view kPumpLimitMetric = "txtPumpLimitMetric";
+inline constexpr std::string_view kPracticeToleranceEnglish = "txtPracticeToleranceEnglish";
+inline constexpr std::string_view kPracticeToleranceMetric = "txtPracticeToleranceMetric";
 inline constexpr std::string_view kTestHose = "lstTestHose";
 inline constexpr std::string_view kTestUnits = "lstTestUnits";
 inline constexpr std::string_view kTestFlow = "txtTestFlow";

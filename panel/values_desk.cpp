@@ -12,6 +12,7 @@
 #include "department/flow_test.h"
 #include "panel/field_text.h"
 #include "panel/values_box.h"
+#include "practice/check.h"
 
 namespace vardel::panel {
 namespace {
@@ -19,8 +20,8 @@ namespace {
 using namespace values_box;
 
 // The fields that come in pairs, one per unit system, in the order a save
-// reads them: each hose key's coefficient, the elevation per floor and the
-// pump pressure limit.
+// reads them: each hose key's coefficient, the elevation per floor, the
+// pump pressure limit and the tolerance of a practice answer.
 struct Pair {
   std::string english, metric;
   std::string what;  // how a refusal names the figure
@@ -46,6 +47,9 @@ const std::vector<Pair>& pairs() {
                    "The elevation pressure per floor", false, -1, &DepartmentValues::perFloor});
     out.push_back({std::string(kPumpLimitEnglish), std::string(kPumpLimitMetric),
                    "The pump pressure limit", false, -1, &DepartmentValues::pumpLimit});
+    out.push_back({std::string(kPracticeToleranceEnglish), std::string(kPracticeToleranceMetric),
+                   "The tolerance of a practice answer", false, -1,
+                   &DepartmentValues::practiceTolerance});
     return out;
   }();
   return all;
@@ -101,6 +105,9 @@ void ValuesDesk::openBox() {
     } else if (pair.figure == &DepartmentValues::perFloor) {
       inEnglish.placeholder = formatPlain(perFloor(english).value);
       inMetric.placeholder = formatPlain(perFloor(metric).value);
+    } else if (pair.figure == &DepartmentValues::practiceTolerance) {
+      inEnglish.placeholder = formatPlain(practice::defaultTolerance(false).pressure);
+      inMetric.placeholder = formatPlain(practice::defaultTolerance(true).pressure);
     } else {
       inEnglish.placeholder = inMetric.placeholder = "none";
     }
@@ -211,6 +218,7 @@ std::string ValuesDesk::save() {
     values.hoses = read.hoses;
     values.perFloor = read.perFloor;
     values.pumpLimit = read.pumpLimit;
+    values.practiceTolerance = read.practiceTolerance;
     return std::string();
   });
   if (problem.empty()) close();

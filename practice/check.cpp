@@ -26,6 +26,14 @@ Tolerance defaultTolerance(bool metric) {
   return {.pressure = 5, .flow = 5, .force = 5};
 }
 
+Tolerance toleranceInForce(bool metric, const DepartmentValues* department) {
+  Tolerance tolerance = defaultTolerance(metric);
+  if (department != nullptr) {
+    tolerance.pressure = department->practiceTolerance.in(metric).value_or(tolerance.pressure);
+  }
+  return tolerance;
+}
+
 std::string toleranceWords(const Tolerance& tolerance, Quantity quantity, bool metric) {
   const UnitNames& units = unitNames(metric);
   std::string_view unit = units.pressure;

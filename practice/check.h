@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "calc/department_values.h"
 #include "practice/problem.h"
 
 // Checking an operator's answer against the calculator's own, within a
@@ -19,6 +20,10 @@ struct Tolerance {
 
 // 5 psi, 5 gpm, 5 lb; in metric units 35 kPa, 20 L/min, 20 N.
 Tolerance defaultTolerance(bool metric);
+
+// The tolerance in force: the department's for a pressure where its values
+// are in force and it set one, else the default.
+Tolerance toleranceInForce(bool metric, const DepartmentValues* department);
 
 // The tolerance in words: "5 psi".
 std::string toleranceWords(const Tolerance& tolerance, Quantity quantity, bool metric);

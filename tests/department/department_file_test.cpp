@@ -37,6 +37,17 @@ TEST(DepartmentFile, ExportOfAnImportIsTheSameFile) {
   EXPECT_EQ(department_file::write(*read.values), kExample);
 }
 
+TEST(DepartmentFile, AFileOfVersionOneReadsWithoutAPracticeTolerance) {
+  std::string first = kExample;
+  first.replace(first.find("\"version\": 2"), 12, "\"version\": 1");
+  const std::string tolerance = ",\n  \"practiceTolerance\": null";
+  first.replace(first.find(tolerance), tolerance.size(), "");
+  const department_file::Read read = department_file::read(first);
+  ASSERT_TRUE(read.values) << read.problem;
+  EXPECT_FALSE(read.values->practiceTolerance.isSet());
+  EXPECT_EQ(department_file::write(*read.values), kExample);  // written as version 2
+}
+
 TEST(DepartmentFile, RefusesWhatIsNotAWholeFileOfThisVersion) {
   const std::string example = kExample;
   const auto replaced = [&](const std::string& from, const std::string& to) {
@@ -48,7 +59,12 @@ TEST(DepartmentFile, RefusesWhatIsNotAWholeFileOfThisVersion) {
       {"", "not well-formed"},
       {"[]", "not an object"},
       {example.substr(0, example.size() / 2), "not well-formed"},
-      {replaced("\"version\": 1", "\"version\": 2"), "newer version"},
+      {replaced("\"version\": 2", "\"version\": 3"), "newer version"},
+      {replaced("\"version\": 2", "\"version\": 1"),
+       "\"practiceTolerance\" of the file is not known"},
+      {replaced("\"practiceTolerance\": null",
+                "\"practiceTolerance\": {\"english\": 30, \"metric\": 35}"),
+       "tolerance"},
       {replaced("\"inForce\": true,", ""), "\"inForce\" is missing"},
       {replaced("\"inForce\": true,", "\"inForce\": true, \"colour\": 1,"), "\"colour\""},
       {replaced("\"english\": 10.0", "\"english\": \"10\""), "not a number"},
@@ -106,7 +122,7 @@ TEST(DepartmentStore, AnImportShowsItsChangesAndARefusalKeepsWhatWasKept) {
 TEST(DepartmentStore, AKeptFileItCannotReadIsKeptAsideBeforeAnythingIsSaved) {
   MemoryStorage storage;
   std::string newer = kExample;
-  newer.replace(newer.find("\"version\": 1"), 12, "\"version\": 2");
+  newer.replace(newer.find("\"version\": 2"), 12, "\"version\": 3");
   storage.text = newer;
   storage.canKeepAside = false;
   DepartmentStore store(storage);

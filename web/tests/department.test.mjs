@@ -134,7 +134,7 @@ for (const engine of enginesToTest()) {
       await page.click(named('cmdApply', '#frmImport'));
       const before = await kept(page);
       assert.match(before, /"name": "Engine 4"/);
-      await chooseFile(page, example.replace('"version": 1', '"version": 2'));
+      await chooseFile(page, example.replace('"version": 2', '"version": 3'));
       const message = await page.waitFor(
         () => document.querySelector('#message[open] [data-name="message"]')?.textContent,
         undefined,
