@@ -31,6 +31,10 @@ inline constexpr FileChoice kExportFile{"Export department values", "department.
 inline constexpr FileChoice kChartPdfFile{"Save the pump chart as PDF", "pump-chart.pdf", "PDF",
                                           "*.pdf", "application/pdf"};
 
+inline constexpr FileChoice kWorksheetPdfFile{"Save the practice worksheet as PDF",
+                                              "practice-worksheet.pdf", "PDF", "*.pdf",
+                                              "application/pdf"};
+
 // The file a command asks for, or none.
 constexpr const FileChoice* fileOf(Command command) {
   if (command == Command::Import) return &kImportFile;

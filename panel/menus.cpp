@@ -11,6 +11,7 @@ const Menu& departmentMenu() {
       MenuItem{"mnuDepartmentValues", "&Values...", Command::DepartmentValues},
       MenuItem{"mnuSavedLines", "&Saved lines...", Command::SavedLines},
       MenuItem{"mnuPumpChart", "Pump &chart...", Command::PumpChart},
+      MenuItem{"mnuPractice", "P&ractice...", Command::Practice},
       MenuItem{"mnuImport", "&Import...", Command::Import},
       MenuItem{"mnuExport", "&Export...", Command::Export},
       MenuItem{"mnuPublishedValues", "&Published values", Command::PublishedValues, true},
