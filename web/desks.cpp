@@ -15,7 +15,6 @@
 #include <string>
 #include <string_view>
 
-#include "panel/window_title.h"
 #include "web/engine.h"
 #include "web/page_contract.h"
 #include "web/shown_records.h"
@@ -41,17 +40,28 @@ std::optional<panel::Desks> theDesks;
 const Calculator* theCalculator = nullptr;
 std::string handed;  // the last text handed to the page: a file to save, a text to copy
 
+std::string joinedLines(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const std::string& line : lines) text += (text.empty() ? "" : "\n") + line;
+  return text;
+}
+
 // A box's printed page as one record, as the controls' are: the paper's
-// name, the heading's lines, the grid's cells, its columns and marked cells.
+// name, the heading's lines, the grid's cells, its columns and marked cells;
+// then a record of lines for each page that follows it.
 std::string pageRecord(const std::optional<panel::PrintedPage>& page) {
   if (!page) return {};
-  std::string heading;
-  for (const std::string& line : page->heading) heading += (heading.empty() ? "" : "\n") + line;
-  return shownRecords({{.name = std::string(panel::paperName(page->paper)),
-                        .text = heading,
-                        .items = page->cells,
-                        .columns = static_cast<int>(page->columns),
-                        .marked = page->marked}});
+  std::vector<panel::Shown> pages;
+  panel::Shown& first = pages.emplace_back();
+  first.name = std::string(panel::paperName(page->paper));
+  first.text = joinedLines(page->heading);
+  first.items = page->cells;
+  first.columns = static_cast<int>(page->columns);
+  first.marked = page->marked;
+  for (const std::vector<std::string>& lines : page->following) {
+    pages.emplace_back().text = joinedLines(lines);
+  }
+  return shownRecords(pages);
 }
 
 // After each action: the message, the title and the open box, then the panel.
@@ -61,8 +71,7 @@ void report(const std::string& problem) {
   const std::string box = open != nullptr ? std::string(open->design().name) : std::string();
   const std::string shown = open != nullptr ? shownRecords(open->shown()) : std::string();
   const std::string page = open != nullptr ? pageRecord(open->page()) : std::string();
-  vardel_page_boxes(panel::windowTitle(theCalculator->state).c_str(), box.c_str(), shown.c_str(),
-                    page.c_str());
+  vardel_page_boxes(theDesks->title().c_str(), box.c_str(), shown.c_str(), page.c_str());
   drawPage();
 }
 
@@ -76,6 +85,8 @@ panel::BoxDesk* deskOf(std::string_view box) {
 }
 
 }  // namespace
+
+panel::Desks& desks() { return *theDesks; }
 
 void startDesks(Calculator& calculator) {
   theCalculator = &calculator;
@@ -163,6 +174,13 @@ EMSCRIPTEN_KEEPALIVE void vardel_box_close(const char* box) {
     desk->close();
     report({});
   }
+}
+
+// A key of the practice strip (Leave practice).
+EMSCRIPTEN_KEEPALIVE void vardel_practice_press(const char* name) {
+  if (!theDesks) return;
+  theDesks->practice().pressStrip(name);
+  report({});
 }
 
 // What the box's Copy key puts on the clipboard.

@@ -16,7 +16,6 @@
 #include <string>
 #include <string_view>
 
-#include "calc/press.h"
 #include "core/calculator.h"
 #include "core/keyboard.h"
 #include "core/panel.h"
@@ -25,10 +24,11 @@
 #include "panel/message_box.h"
 #include "panel/result_mark.h"
 #include "web/page_contract.h"
+#include "web/shown_records.h"
 
 // The page's side: web/panel_library.js forwards it to the page's panel.
 extern "C" void vardel_page_draw(const char* display, const char* indicator, int flags,
-                                 const char* messages, const char* mark);
+                                 const char* messages, const char* mark, const char* practice);
 
 namespace vardel::web {
 namespace {
@@ -52,18 +52,21 @@ class PagePanel : public Panel {
 
   // Hands the page the state and the events, and forgets the events. The
   // mark beside a result is what it shows, a unit separator and what a
-  // screen reader says of it; empty in standard mode.
+  // screen reader says of it; empty in standard mode. The practice strip
+  // is what its controls show, as a box's are, and empty while practice is
+  // off.
   void draw(const Calculator& calculator) {
     int flags = flags_;
     if (calculator.displayShows != drawnShows_) flags |= kDisplayShown;
     if (calculator.functionKeysEnabled) flags |= kFunctionKeysEnabled;
     if (calculator.enterIsDefault) flags |= kEnterIsDefault;
     drawnShows_ = calculator.displayShows;
-    const panel::ResultMark mark = panel::resultMark(calculator.state);
+    const panel::ResultMark mark = desks().mark();
     const std::string marked =
         mark.shown.empty() ? std::string() : mark.shown + kUnit + mark.spoken;
+    const std::string practice = shownRecords(desks().practice().strip());
     vardel_page_draw(calculator.state.text1.c_str(), calculator.state.txtEorM.c_str(), flags,
-                     messages_.c_str(), marked.c_str());
+                     messages_.c_str(), marked.c_str(), practice.c_str());
     flags_ = 0;
     messages_.clear();
   }
@@ -120,7 +123,7 @@ EMSCRIPTEN_KEEPALIVE void vardel_click(int row) {
   if (!control.key || !control.visible || !vardel::panel::isEnabled(control, *theCalculator)) {
     return;
   }
-  vardel::press(*theCalculator, *control.key);
+  vardel::web::desks().press(*control.key);
   thePanel.draw(*theCalculator);
 }
 
@@ -129,8 +132,7 @@ EMSCRIPTEN_KEEPALIVE void vardel_click(int row) {
 // on it too; the blank and control characters stay the browser's.
 EMSCRIPTEN_KEEPALIVE int vardel_type(int code) {
   if (!theCalculator || !vardel::takesCharacter(code)) return 0;
-  auto character = static_cast<std::int16_t>(code);
-  vardel::Form_KeyPress(*theCalculator, character);
+  vardel::web::desks().type(static_cast<std::int16_t>(code));
   thePanel.draw(*theCalculator);
   return 1;
 }

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "core/calculator.h"
+#include "panel/desks.h"
 
 // What the engine's parts share: the calculator and its page panel in
 // engine.cpp, the menus' commands and their boxes in desks.cpp. Every entry
@@ -21,6 +22,10 @@ void tellPage(const std::string& message);
 // the site's storage and points the calculator at the figures in force; a
 // refused file is told.
 void startDesks(Calculator& calculator);
+
+// The one dispatcher of the menus' commands and of the panel's keys, once
+// the desks are started.
+panel::Desks& desks();
 
 // A text the page made in the engine's memory, taken over and freed; null
 // is empty.

@@ -1,0 +1,88 @@
+// Practice in the web panel in each browser engine: Department > Practice...
+// by keyboard starts a set by its number; while it is on the mark reads
+// PRACTICE, the display's live text says "practice" after every text, the
+// page's title says so and the strip below the panel judges each answer
+// typed and handed in by Enter; its key leaves practice, and the result
+// shown before comes back as it was. Every page is fresh: nothing of the
+// user's.
+import assert from 'node:assert/strict';
+import { after, before, describe, it as nodeIt } from 'node:test';
+import { desktop, displayText, named, openPanel, startServer } from './browser.mjs';
+import { enginesToTest, launch } from './engines.mjs';
+
+// Friction loss, 150 gpm through 200 ft of 1 3/4": PSI 70.
+const frictionLoss = [
+  'cmdFrictionLoss', 'Command1(1)', 'Command1(5)', 'Command1(0)', 'cmdEnter',
+  'cmdOneandThreeQuartersInch', 'cmdEnter', 'cmdEnter',
+  'Command1(2)', 'Command1(0)', 'Command1(0)', 'cmdEnter',
+];
+
+const openBox = (page) => page.evaluate(() => document.querySelector('dialog[open]')?.id ?? null);
+const seen = (page) =>
+  page.evaluate(() => {
+    const mark = document.querySelector('[data-name="lblMark"]');
+    const strip = document.getElementById('fraPractice');
+    return {
+      mark: mark.hidden ? null : mark.textContent,
+      title: document.title,
+      strip: strip.hidden ? null : strip.querySelector('[data-name="txtProblem"]').textContent,
+      live: strip.querySelector('[role="status"]')?.getAttribute('aria-live'),
+    };
+  });
+
+for (const engine of enginesToTest()) {
+  const it = (name, ...rest) => nodeIt(`${engine}: ${name}`, ...rest);
+  let browser;
+  let server;
+  let origin;
+
+  describe(`${engine} practice`, () => {
+    before(async () => {
+      browser = await launch(engine);
+      ({ server, origin } = await startServer());
+    });
+    after(async () => {
+      await browser?.close();
+      server?.close();
+    });
+
+    it('the mark PRACTICE is seen and spoken, answers are judged, and leaving puts the result back', async () => {
+      const page = await openPanel(browser, origin, desktop);
+      for (const name of frictionLoss) await page.click(named(name));
+      assert.equal(await displayText(page), 'PSI 70');
+
+      await page.press('Alt+d');
+      await page.press('r');
+      assert.equal(await openBox(page), 'frmPractice');
+      await page.click(named('txtSet', '#frmPractice'));
+      await page.press('Backspace'); // the set offered, 1
+      await page.type('4127');
+      assert.equal(await page.evaluate(() => document.querySelector('[data-name="txtSet"]').value), '4127');
+      await page.press('Enter'); // Start
+      assert.equal(await openBox(page), null);
+      let now = await seen(page);
+      assert.equal(now.mark, 'PRACTICE');
+      assert.equal(now.title, 'Practice: set 4127');
+      assert.equal(now.live, 'polite');
+      assert.equal(now.strip, 'Problem 1 of 10\n200 ft of 1 1/2" hose (C 24), 125 gpm: the friction loss?');
+
+      await page.type('75');
+      assert.equal(await displayText(page), ' 75, practice');
+      await page.press('Enter');
+      now = await seen(page);
+      assert.match(now.strip, /^RIGHT\. The answer is PSI 75; you keyed 75\.\n\nProblem 2 of 10\n/);
+      assert.equal(await displayText(page), 'VORNA, practice');
+      await page.type('9');
+      await page.press('Enter');
+      now = await seen(page);
+      assert.match(now.strip, /^WRONG\. The answer is PSI 81; you keyed 9, and within 5 psi counts\.\nFriction loss/);
+
+      await page.click(named('cmdLeavePractice'));
+      now = await seen(page);
+      assert.deepEqual([now.mark, now.title, now.strip], [null, 'Vardel', null]);
+      assert.equal(await displayText(page), 'PSI 70');
+      assert.deepEqual(await page.problems(), []);
+      await page.close();
+    });
+  });
+}
