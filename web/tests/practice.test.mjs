@@ -3,9 +3,14 @@
 // PRACTICE, the display's live text says "practice" after every text, the
 // page's title says so and the strip below the panel judges each answer
 // typed and handed in by Enter; its key leaves practice, and the result
-// shown before comes back as it was. Every page is fresh: nothing of the
-// user's.
+// shown before comes back as it was. In Chromium, which prints a page to
+// PDF in a test, the worksheet prints on two pages, its key holding every
+// answer. Every page is fresh: nothing of the user's.
 import assert from 'node:assert/strict';
+import { execFileSync } from 'node:child_process';
+import { mkdtempSync, rmSync, writeFileSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
 import { after, before, describe, it as nodeIt } from 'node:test';
 import { desktop, displayText, named, openPanel, startServer } from './browser.mjs';
 import { enginesToTest, launch } from './engines.mjs';
@@ -30,6 +35,17 @@ const seen = (page) =>
     };
   });
 
+// Department > Practice... by keyboard, and the set's number typed.
+async function setNumber(page, number) {
+  await page.press('Alt+d');
+  await page.press('r');
+  assert.equal(await openBox(page), 'frmPractice');
+  await page.click(named('txtSet', '#frmPractice'));
+  await page.press('Backspace'); // the set offered, 1
+  await page.type(number);
+  assert.equal(await page.evaluate(() => document.querySelector('[data-name="txtSet"]').value), number);
+}
+
 for (const engine of enginesToTest()) {
   const it = (name, ...rest) => nodeIt(`${engine}: ${name}`, ...rest);
   let browser;
@@ -51,13 +67,7 @@ for (const engine of enginesToTest()) {
       for (const name of frictionLoss) await page.click(named(name));
       assert.equal(await displayText(page), 'PSI 70');
 
-      await page.press('Alt+d');
-      await page.press('r');
-      assert.equal(await openBox(page), 'frmPractice');
-      await page.click(named('txtSet', '#frmPractice'));
-      await page.press('Backspace'); // the set offered, 1
-      await page.type('4127');
-      assert.equal(await page.evaluate(() => document.querySelector('[data-name="txtSet"]').value), '4127');
+      await setNumber(page, '4127');
       await page.press('Enter'); // Start
       assert.equal(await openBox(page), null);
       let now = await seen(page);
@@ -81,6 +91,32 @@ for (const engine of enginesToTest()) {
       now = await seen(page);
       assert.deepEqual([now.mark, now.title, now.strip], [null, 'Vardel', null]);
       assert.equal(await displayText(page), 'PSI 70');
+      assert.deepEqual(await page.problems(), []);
+      await page.close();
+    });
+
+    it('the worksheet prints the problems on one page and the key with every answer on the next', {
+      skip: engine !== 'chromium' && 'only Chromium prints a page to PDF in a test',
+    }, async () => {
+      const page = await openPanel(browser, origin, desktop);
+      await setNumber(page, '4127');
+      const folder = mkdtempSync(join(tmpdir(), 'vardel-print-'));
+      try {
+        const pdf = join(folder, 'worksheet.pdf');
+        writeFileSync(pdf, await page.page.pdf({ preferCSSPageSize: true, printBackground: true }));
+        assert.match(execFileSync('pdfinfo', [pdf], { encoding: 'utf8' }), /Pages: +2\n/);
+        const text = (first) => execFileSync('pdftotext', ['-f', first, '-l', first, pdf, '-'], { encoding: 'utf8' });
+        assert.match(text('1'), /^Practice set 4127\n[^]*1\. 200 ft of 1 1\/2" hose \(C 24\), 125 gpm: the friction loss\?/);
+        const key = text('2');
+        assert.match(key, /^Answer key: practice set 4127\n/);
+        let at = 0;
+        for (const [i, answer] of ['PSI 75', 'PSI 81', 'Lbs 44', 'PSI 111', 'GPM 40', 'PSI 89', 'GPM 289', 'PSI 140', 'GPM 161', 'Lbs 78'].entries()) {
+          at = key.indexOf(`${i + 1}. ${answer}\n`, at);
+          assert.ok(at >= 0, `${answer} is not in the key in turn`);
+        }
+      } finally {
+        rmSync(folder, { recursive: true, force: true });
+      }
       assert.deepEqual(await page.problems(), []);
       await page.close();
     });
