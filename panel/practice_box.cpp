@@ -27,13 +27,16 @@ std::vector<Control> boxRows() {
   return rows;
 }
 
-// As wide as the panel, below it; its tab stops follow the panel's keys.
-constexpr int kStripHeight = 1560;
+// As wide as the panel, below it, tall enough for a miss's working and the
+// next problem; its tab stops follow the panel's keys.
+constexpr int kStripText = 2160;
+constexpr int kStripHeight = 60 + kStripText + 60 + kButtonHeight + 60;
 std::vector<Control> stripRows() {
   using namespace practice_strip;
   std::vector<Control> rows;
-  rows.push_back(text(kProblem, {60, 60, kClientWidthTwips - 120, 1020}, 100, "Practice"));
-  rows.push_back(button(kLeave, "Leave practice", kClientWidthTwips - 60 - 1560, 1140, 101));
+  rows.push_back(text(kProblem, {60, 60, kClientWidthTwips - 120, kStripText}, 100, "Practice"));
+  rows.push_back(
+      button(kLeave, "Leave practice", kClientWidthTwips - 60 - 1560, 60 + kStripText + 60, 101));
   rows.back().at.width = 1560;
   return rows;
 }

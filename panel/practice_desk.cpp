@@ -25,7 +25,10 @@ std::vector<std::string> printedLines(const practice::WorksheetPage& page, bool 
   for (const practice::WorksheetItem& item : page.items) {
     lines.emplace_back();
     lines.push_back(item.label + " " + item.text);
-    if (answerSpace) lines.emplace_back("    Answer: ______________");
+    if (answerSpace) {
+      lines.emplace_back();
+      lines.emplace_back("    Answer: ______________");
+    }
     for (const std::string& line : item.working) lines.push_back("    " + line);
   }
   return lines;

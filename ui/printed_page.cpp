@@ -41,7 +41,8 @@ double paintLines(QPainter& painter, const QSizeF& size, const std::vector<std::
   double y = 0;
   for (std::size_t i = 0; i < lines.size(); ++i) {
     painter.setFont(pageFont((i == 0 ? 12 : 9) * scale));
-    const QString line = QString::fromStdString(lines[i]);
+    // An empty line keeps its height: it spaces the items of a page.
+    const QString line = lines[i].empty() ? QStringLiteral(" ") : QString::fromStdString(lines[i]);
     const QRectF box = painter.boundingRect(QRectF(0, y * k, size.width() * k, size.height() * k),
                                             Qt::TextWordWrap | Qt::AlignLeft, line);
     if (draw) painter.drawText(box, Qt::TextWordWrap | Qt::AlignLeft, line);

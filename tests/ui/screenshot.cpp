@@ -8,6 +8,10 @@
 //                                               values, the pump chart box of a saved line, and
 //                                               its chart saved by Save PDF as
 //                                               FOLDER/pump-chart.pdf
+//   vardel-screenshot --practice WINDOW.png FOLDER
+//                                               the window practising set 4127 after a miss,
+//                                               and the set's worksheet saved by Save PDF as
+//                                               FOLDER/practice-worksheet.pdf
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -26,6 +30,7 @@
 #include "department/department_file.h"
 #include "department/department_store.h"
 #include "panel/chart_box.h"
+#include "panel/practice_box.h"
 #include "panel/values_box.h"
 #include "support/key_names.h"
 #include "support/memory_storage.h"
@@ -137,15 +142,51 @@ int working(const char* workingPath, const char* chartPath, const char* folder) 
   return saved && QDir(QString::fromLocal8Bit(folder)).exists("pump-chart.pdf") ? 0 : 1;
 }
 
+// Set 4127 started from the practice box, its worksheet saved first; the
+// first answer right, the second a miss, whose working the strip shows.
+int practice(const char* windowPath, const char* folder) {
+  namespace practice_box = vardel::panel::practice_box;
+  vardel::testing::MemoryStorage storage;
+  vardel::DepartmentStore store(storage);
+  vardel::ui::frmVardel window(&store);
+  window.show();
+  QApplication::processEvents();
+  QTimer::singleShot(0, &window, [&] {
+    QWidget* box = QApplication::activeModalWidget();
+    auto* number = box->findChild<QLineEdit*>(vardel::ui::qs(practice_box::kSet));
+    number->selectAll();
+    QTest::keyClicks(number, "4127");
+    QTimer::singleShot(100, box, [folder] {
+      auto* files = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+      files->setDirectory(QDir(QString::fromLocal8Bit(folder)).absolutePath());
+      static_cast<QDialog*>(files)->accept();
+    });
+    QTest::mouseClick(box->findChild<QPushButton*>(vardel::ui::qs(practice_box::kSavePdf)),
+                      Qt::LeftButton);
+    QTest::mouseClick(box->findChild<QPushButton*>(vardel::ui::qs(practice_box::kStart)),
+                      Qt::LeftButton);
+  });
+  window.findChild<QAction*>("mnuPractice")->trigger();
+  std::string unknown;
+  const auto keys = vardel::testing::parseKeys("75 ENTER 70 ENTER", &unknown);
+  for (const vardel::Key key : keys.value()) window.act(key);
+  QApplication::processEvents();
+  return save(&window, windowPath) &&
+                 QDir(QString::fromLocal8Bit(folder)).exists("practice-worksheet.pdf")
+             ? 0
+             : 1;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
   const bool departmentPictures = argc == 4 && std::strcmp(argv[1], "--department") == 0;
   const bool workingPictures = argc == 5 && std::strcmp(argv[1], "--working") == 0;
-  if (argc != 2 && !departmentPictures && !workingPictures) {
+  const bool practicePictures = argc == 4 && std::strcmp(argv[1], "--practice") == 0;
+  if (argc != 2 && !departmentPictures && !workingPictures && !practicePictures) {
     std::fputs(
         "usage: vardel-screenshot OUTPUT.png | --department BOX.png MARK.png | --working "
-        "WORKING.png CHART.png FOLDER\n",
+        "WORKING.png CHART.png FOLDER | --practice WINDOW.png FOLDER\n",
         stderr);
     return 2;
   }
@@ -154,6 +195,7 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationName(QString::fromUtf8(vardel::app_info::kTitle));
   if (departmentPictures) return department(argv[2], argv[3]);
   if (workingPictures) return working(argv[2], argv[3], argv[4]);
+  if (practicePictures) return practice(argv[2], argv[3]);
   vardel::ui::frmVardel window;
   window.show();
   QApplication::processEvents();
