@@ -159,7 +159,8 @@ test-web: web node_modules/.package-lock.json
 screenshot-web: web node_modules/.package-lock.json
 	node web/tests/screenshot-web.mjs docs
 
-# Transfer sizes, start-up against the floor page, and key-press times.
+# Transfer sizes, start-up against the floor page (on a desktop, and on a
+# slow phone with its repeat visits offline), and key-press times.
 bench-web: web node_modules/.package-lock.json
 	node web/tests/bench-web.mjs
 

@@ -9,6 +9,7 @@
 #include "calc/unit_text.h"
 #include "core/number_text.h"
 #include "department/file_fields.h"
+#include "department/file_names.h"
 #include "department/rules.h"
 #include "department/saved_lines.h"
 
@@ -34,20 +35,20 @@ std::string placeOf(const HoseEntry& entry) {
 }
 
 constexpr std::array<Field<HoseEntry>, 3> kHoseFields = {{
-    field<&HoseEntry::row, &Reader::hose, &hoseJson>("hose", "a hose"),
-    field<&HoseEntry::english, &Reader::number>("english", "the English coefficient"),
-    field<&HoseEntry::metric, &Reader::number>("metric", "the metric coefficient"),
+    field<&HoseEntry::row, &Reader::hose, &hoseJson>(names::kHose, "a hose"),
+    field<&HoseEntry::english, &Reader::number>(names::kEnglish, "the English coefficient"),
+    field<&HoseEntry::metric, &Reader::number>(names::kMetric, "the metric coefficient"),
 }};
 
 constexpr std::array<Field<SavedLine>, 8> kLineFields = {{
-    field<&SavedLine::name, &Reader::text>("name", "a line's name"),
-    field<&SavedLine::metric, &Reader::units, &unitsJson>("units", "the units"),
-    field<&SavedLine::nozzlePressure, &Reader::text>("nozzlePressure", "the nozzle pressure"),
-    field<&SavedLine::flow, &Reader::text>("flow", "the flow"),
-    field<&SavedLine::hose, &Reader::hose, &hoseJson>("hose", "the hose"),
-    field<&SavedLine::lines, &Reader::text>("lines", "the lines"),
-    field<&SavedLine::length, &Reader::text>("length", "the length"),
-    field<&SavedLine::floors, &Reader::text>("floors", "the floors"),
+    field<&SavedLine::name, &Reader::text>(names::kName, "a line's name"),
+    field<&SavedLine::metric, &Reader::units, &unitsJson>(names::kUnits, "the units"),
+    field<&SavedLine::nozzlePressure, &Reader::text>(names::kNozzlePressure, "the nozzle pressure"),
+    field<&SavedLine::flow, &Reader::text>(names::kFlow, "the flow"),
+    field<&SavedLine::hose, &Reader::hose, &hoseJson>(names::kHose, "the hose"),
+    field<&SavedLine::lines, &Reader::text>(names::kLines, "the lines"),
+    field<&SavedLine::length, &Reader::text>(names::kLength, "the length"),
+    field<&SavedLine::floors, &Reader::text>(names::kFloors, "the floors"),
 }};
 
 void readFormat(Reader& r, const Json& value, DepartmentValues&, const std::string& what) {
@@ -108,19 +109,20 @@ Json writeLines(const DepartmentValues& v) {
 }
 
 constexpr std::array<Field<DepartmentValues>, 9> kFileFields = {{
-    {"format", "the format", readFormat,
+    {names::kFormat, "the format", readFormat,
      [](const DepartmentValues&) { return Json(std::string(kFormat)); }},
-    {"version", "the version", readVersion, [](const DepartmentValues&) { return Json(kVersion); }},
-    field<&DepartmentValues::name, &Reader::text>("name", "the department's name"),
-    field<&DepartmentValues::inForce, &Reader::flag>("inForce", "inForce"),
-    {"hoses", "the hoses", readHoses, writeHoses},
-    field<&DepartmentValues::perFloor, &Reader::pair, &pairJson>("perFloor",
+    {names::kVersion, "the version", readVersion,
+     [](const DepartmentValues&) { return Json(kVersion); }},
+    field<&DepartmentValues::name, &Reader::text>(names::kName, "the department's name"),
+    field<&DepartmentValues::inForce, &Reader::flag>(names::kInForce, "inForce"),
+    {names::kHoses, "the hoses", readHoses, writeHoses},
+    field<&DepartmentValues::perFloor, &Reader::pair, &pairJson>(names::kPerFloor,
                                                                  "the elevation per floor"),
-    field<&DepartmentValues::pumpLimit, &Reader::pair, &pairJson>("pumpLimit",
+    field<&DepartmentValues::pumpLimit, &Reader::pair, &pairJson>(names::kPumpLimit,
                                                                   "the pump pressure limit"),
-    {"lines", "the saved lines", readLines, writeLines},
+    {names::kLines, "the saved lines", readLines, writeLines},
     field<&DepartmentValues::practiceTolerance, &Reader::pair, &pairJson>(
-        "practiceTolerance", "the tolerance of a practice answer", 2),
+        names::kPracticeTolerance, "the tolerance of a practice answer", 2),
 }};
 
 // A figure of both systems in words: "5 psi / 35 kPa", a coefficient
@@ -152,9 +154,10 @@ Read read(std::string_view text) {
   Reader r;
   // The version is checked as a field of its own; here it only says which
   // fields the file holds.
-  if (file.is_object() && file.contains("version") && file["version"].is_number_integer()) {
-    r.version =
-        static_cast<int>(std::clamp<long long>(file["version"].get<long long>(), 1, kVersion));
+  if (file.is_object() && file.contains(names::kVersion) &&
+      file[names::kVersion].is_number_integer()) {
+    r.version = static_cast<int>(
+        std::clamp<long long>(file[names::kVersion].get<long long>(), 1, kVersion));
   }
   DepartmentValues values;
   r.record(file, "the file", kFileFields, values);

@@ -4,14 +4,12 @@
 #include <cmath>
 
 #include "calc/hose_table.h"
+#include "department/file_names.h"
 
 namespace vardel::department_file {
-namespace {
 
-constexpr std::string_view kEnglish = "english";
-constexpr std::string_view kMetric = "metric";
-
-}  // namespace
+using names::kEnglish;
+using names::kMetric;
 
 int nesting(std::string_view text) {
   int depth = 0, deepest = 0;

@@ -15,7 +15,7 @@ set -eu
 
 run="cmake g++ make qt6-base-dev libfmt-dev libfast-float-dev nlohmann-json3-dev fonts-liberation"
 web="emscripten chromium firefox-esr webkit2gtk-driver gir1.2-webkit2-4.1 python3-gi \
-python3-fonttools python3-brotli esbuild webp"
+python3-fonttools python3-brotli esbuild webp zopfli binaryen"
 test="libgtest-dev libgmock-dev googletest locales xvfb xauth appstream desktop-file-utils \
 dpkg-dev file lintian poppler-utils xdotool dbus-x11 at-spi2-core python3-pyatspi x11-utils icewm orca \
 speech-dispatcher weston qt6-wayland"

@@ -2,8 +2,8 @@
 // dispatcher and desks as the desktop's (panel/desks.h). The page hands each
 // command, and each typed field, chosen row and key of the open box, to the
 // entry points below, naming the box by its design name; after each, the
-// engine hands the page the window's title, the open box and what its
-// controls show, and then draws the panel as after a key. The department
+// engine hands the page the open box and what its controls show, and then
+// draws the panel, the window's title with it, as after a key. The department
 // file is read and written here, in C++; the page only carries its text to
 // and from the browser's storage, a file and a download.
 
@@ -11,9 +11,11 @@
 
 #include <emscripten/emscripten.h>
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "web/engine.h"
 #include "web/page_contract.h"
@@ -26,9 +28,9 @@ extern "C" {
 // ("2026-12-08"), in the engine's memory (the engine frees them).
 char* vardel_page_language();
 char* vardel_page_today();
-// The window's title, the open box's design name (or empty), what its
-// controls show, and the page it prints (or empty).
-void vardel_page_boxes(const char* title, const char* box, const char* shown, const char* page);
+// The open box's design name (or empty), what its controls show, and the
+// page it prints (or empty).
+void vardel_page_boxes(const char* box, const char* shown, const char* page);
 }
 
 namespace vardel::web {
@@ -37,7 +39,6 @@ namespace {
 SiteStorage theStorage;
 DepartmentStore theStore(theStorage);
 std::optional<panel::Desks> theDesks;
-const Calculator* theCalculator = nullptr;
 std::string handed;  // the last text handed to the page: a file to save, a text to copy
 
 std::string joinedLines(const std::vector<std::string>& lines) {
@@ -64,14 +65,14 @@ std::string pageRecord(const std::optional<panel::PrintedPage>& page) {
   return shownRecords(pages);
 }
 
-// After each action: the message, the title and the open box, then the panel.
+// After each action: the message and the open box, then the panel.
 void report(const std::string& problem) {
   tellPage(problem);
   const panel::BoxDesk* open = theDesks->open();
   const std::string box = open != nullptr ? std::string(open->design().name) : std::string();
   const std::string shown = open != nullptr ? shownRecords(open->shown()) : std::string();
   const std::string page = open != nullptr ? pageRecord(open->page()) : std::string();
-  vardel_page_boxes(theDesks->title().c_str(), box.c_str(), shown.c_str(), page.c_str());
+  vardel_page_boxes(box.c_str(), shown.c_str(), page.c_str());
   drawPage();
 }
 
@@ -84,17 +85,17 @@ panel::BoxDesk* deskOf(std::string_view box) {
   return nullptr;
 }
 
+// The panel as the desks add to it (web/engine.h): the keys through them,
+// the mark, the title and the practice strip theirs.
+const RestPanel theRestPanel = {
+    .press = [](Key key) { theDesks->press(key); },
+    .type = [](std::int16_t code) { theDesks->type(code); },
+    .mark = [] { return theDesks->mark(); },
+    .title = [] { return theDesks->title(); },
+    .strip = [] { return shownRecords(theDesks->practice().strip()); },
+};
+
 }  // namespace
-
-panel::Desks& desks() { return *theDesks; }
-
-void startDesks(Calculator& calculator) {
-  theCalculator = &calculator;
-  theDesks.emplace(calculator, &theStore, panel::paperOf(takenText(vardel_page_language())),
-                   [] { return takenText(vardel_page_today()); });
-  tellPage(theDesks->start());
-  report({});
-}
 
 }  // namespace vardel::web
 
@@ -102,8 +103,24 @@ using vardel::web::deskOf;
 using vardel::web::handed;
 using vardel::web::report;
 using vardel::web::theDesks;
+using vardel::web::theRestPanel;
 
 extern "C" {
+
+// The engine's rest has arrived (web/site/engine-rest.js): makes the desks
+// of the menus' boxes, whose store reads the department values kept again,
+// with the file's full reader, and takes the calculator over from the
+// values read at start; a refused file is told.
+EMSCRIPTEN_KEEPALIVE void vardel_start_rest() {
+  vardel::Calculator* calculator = vardel::web::calculator();
+  if (!calculator || theDesks) return;
+  theDesks.emplace(*calculator, &vardel::web::theStore,
+                   vardel::panel::paperOf(vardel::web::takenText(vardel_page_language())),
+                   [] { return vardel::web::takenText(vardel_page_today()); });
+  vardel::web::joinRest(theRestPanel);
+  vardel::web::tellPage(theDesks->start());
+  report({});
+}
 
 // A menu item's command, by its number (the layout names each item's): it
 // opens a box, switches, or asks the page for what the returned number says

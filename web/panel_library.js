@@ -8,12 +8,12 @@
 // EMSCRIPTEN_KEEPALIVE; the library functions used here name their own
 // dependencies below.
 mergeInto(LibraryManager.library, {
-  vardel_page_draw: function (display, indicator, flags, messages, mark, practice) {
+  vardel_page_draw: function (display, indicator, flags, messages, mark, title, practice) {
     Module['panel'].draw(UTF8ToString(display), UTF8ToString(indicator), flags, UTF8ToString(messages), UTF8ToString(mark),
-      UTF8ToString(practice));
+      UTF8ToString(title), UTF8ToString(practice));
   },
-  vardel_page_boxes: function (title, box, shown, page) {
-    Module['panel'].boxes.draw(UTF8ToString(title), UTF8ToString(box), UTF8ToString(shown), UTF8ToString(page));
+  vardel_page_boxes: function (box, shown, page) {
+    Module['panel'].boxes.draw(UTF8ToString(box), UTF8ToString(shown), UTF8ToString(page));
   },
   vardel_page_language__deps: ['$stringToNewUTF8'],
   vardel_page_language: function () {

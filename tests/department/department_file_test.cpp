@@ -6,12 +6,11 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <map>
-#include <sstream>
 #include <string>
 
 #include "department/department_store.h"
+#include "support/department_file_example.h"
 #include "support/memory_storage.h"
 
 namespace vardel {
@@ -19,15 +18,7 @@ namespace {
 
 using testing::MemoryStorage;
 
-// The example of docs/department-file.md, read from the document itself.
-const std::string kExample = [] {
-  std::ifstream in(VARDEL_DOCS_DIR "/department-file.md");
-  std::stringstream document;
-  document << in.rdbuf();
-  const std::string text = document.str();
-  const std::size_t start = text.find("```json\n") + 8;
-  return text.substr(start, text.find("```", start) - start);
-}();
+const std::string& kExample = testing::kDocumentedFile;
 
 TEST(DepartmentFile, ExportOfAnImportIsTheSameFile) {
   const department_file::Read read = department_file::read(kExample);

@@ -82,7 +82,6 @@ function copy(text) {
 export class Boxes {
   constructor(doc) {
     this.doc = doc;
-    this.title = doc.title; // the product's, shown while the engine's is empty
     this.byName = new Map([...doc.querySelectorAll('dialog.menu-box')].map((box) => [box.id, box]));
     this.openBox = ''; // the box the engine keeps open
     this.focusBefore = null;
@@ -92,6 +91,13 @@ export class Boxes {
     this.print.className = 'printed-page';
     this.print.setAttribute('aria-hidden', 'true');
     doc.body.append(this.print);
+  }
+
+  // Whether a box holds the keyboard: from the moment it closes, though its
+  // close event (which tells the engine) comes a moment later, so that a key
+  // pressed at once after Esc goes where it would with no box.
+  isOpen() {
+    return this.byName.get(this.openBox)?.open ?? false;
   }
 
   connect(engine) {
@@ -151,11 +157,10 @@ export class Boxes {
   }
 
   // The engine's call after each command and action in a box
-  // (web/panel_library.js): the window's title (empty: the product's), the
-  // open box (a design name, or empty) and what its controls show, and the
-  // page it prints (a record as the controls', or empty).
-  draw(title, name, shown, page) {
-    this.doc.title = title || this.title;
+  // (web/panel_library.js): the open box (a design name, or empty) and what
+  // its controls show, and the page it prints (a record as the controls', or
+  // empty).
+  draw(name, shown, page) {
     const records = parseRecords(shown);
     const now = this.byName.get(name);
     if (name !== this.openBox) {

@@ -4,10 +4,11 @@
 import { contract } from './contract.js';
 
 export class Commands {
-  constructor(doc, engine, dialogs) {
+  constructor(doc, engine, dialogs, rest) {
     this.doc = doc;
     this.engine = engine;
     this.dialogs = dialogs;
+    this.rest = rest;
     // A file input of its own for each item that reads a file.
     this.inputs = new Map();
     for (const item of doc.querySelectorAll('[data-command][data-accept]')) {
@@ -21,7 +22,12 @@ export class Commands {
     }
   }
 
+  // Every command is the engine's rest's: it runs once the rest has arrived.
   run(item) {
+    this.rest.run(() => this.runNow(item));
+  }
+
+  runNow(item) {
     const asks = contract.asks;
     const ask = this.engine.command(Number(item.dataset.command));
     if (ask === asks.about) {

@@ -1,7 +1,8 @@
 // The engine's entry points (web/engine.cpp, web/desks.cpp) as the page
 // calls them: every text handed in the engine's own memory and freed after,
 // every text handed back read out of it. The page calls the engine only
-// through these.
+// through these; those of the rest (desks.cpp) only once it has arrived
+// (engine-rest.js).
 
 // `use` called with each of `texts` copied into the engine's memory, freed after.
 function withTexts(module, texts, use) {
@@ -22,7 +23,11 @@ export function engineCalls(module) {
   const text = (pointer) => module.UTF8ToString(pointer);
   const inMemory = (texts, use) => withTexts(module, texts, use);
   return {
-    start: () => module._vardel_start(),
+    // The first part: false when the rest must start before the first key.
+    start: () => module._vardel_start() !== 0,
+    // The rest, once it has arrived (engine-rest.js), or could not.
+    startRest: () => module._vardel_start_rest(),
+    restMissing: () => module._vardel_rest_missing(),
     // The key of layout row `row`, clicked.
     click: (row) => module._vardel_click(row),
     // A typed character's code; true when the calculator took it.

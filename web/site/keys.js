@@ -5,7 +5,7 @@
 // (Alt and a menu's letter, Alt+L for the large keys), the menus' shortcuts
 // (F2, F3), Tab, Ctrl+C (the display copied), and the characters the
 // calculator types. A right click or a long press on the display opens its
-// menu.
+// menu. What waits for the engine's rest holds the keys behind it.
 import { onLongPress } from './long-press.js';
 
 // The character code that a key press types for the calculator, or null.
@@ -54,12 +54,47 @@ function altChord(event, menus, arrangement, closed) {
   return true;
 }
 
-export function installKeys(doc, { engine, dialogs, boxes, menus, commands, arrangement }) {
+// A text field of an open box takes a replayed character as typing would.
+function typeInto(field, key) {
+  if (!field.matches('input:not([readonly]), textarea:not([readonly])') || key.length !== 1) return;
+  field.setRangeText(key, field.selectionStart, field.selectionEnd, 'end');
+  field.dispatchEvent(new Event('input', { bubbles: true }));
+}
+
+export function installKeys(doc, { engine, dialogs, boxes, menus, commands, arrangement, rest }) {
   const panelElement = doc.getElementById('panel');
+
+  // While something waits for the engine's rest (a menu, a box, a command),
+  // the keys pressed and the panel's keys clicked wait behind it, and are
+  // handed on, in order, once it has run: none is lost, and none acts
+  // before it. A click on the panel then counts only while no box holds the
+  // window, as it would have.
+  const held = [];
+  const replay = () => {
+    for (const input of held.splice(0)) {
+      if (input.row !== undefined) {
+        if (!dialogs.isOpen() && !boxes.isOpen()) engine.click(input.row);
+        continue;
+      }
+      const target = doc.activeElement ?? doc.body;
+      const event = new KeyboardEvent('keydown', { ...input, bubbles: true, cancelable: true });
+      if (target.dispatchEvent(event) && !input.ctrlKey && !input.altKey && !input.metaKey) {
+        typeInto(target, input.key);
+      }
+    }
+  };
+  rest.whenSettled(replay);
+  const hold = (event) => {
+    const { key, code, altKey, ctrlKey, metaKey, shiftKey } = event;
+    held.push({ key, code, altKey, ctrlKey, metaKey, shiftKey });
+    event.preventDefault();
+  };
 
   panelElement.addEventListener('click', (event) => {
     const key = event.target.closest('button[data-row]');
-    if (key && !key.disabled) engine.click(Number(key.dataset.row));
+    if (!key || key.disabled) return;
+    if (rest.holding()) held.push({ row: Number(key.dataset.row) });
+    else engine.click(Number(key.dataset.row));
   });
 
   // The practice strip's key (Leave practice).
@@ -91,12 +126,16 @@ export function installKeys(doc, { engine, dialogs, boxes, menus, commands, arra
 
   doc.addEventListener('keydown', (event) => {
     if (event.defaultPrevented) return;
+    if (rest.holding()) {
+      hold(event);
+      return;
+    }
     if (dialogs.isOpen()) {
       dialogs.keydown(event);
       return;
     }
     // Keys typed in a box stay there.
-    if (boxes.openBox) {
+    if (boxes.isOpen()) {
       boxes.keydown(event);
       return;
     }

@@ -1,13 +1,16 @@
 // Starts the web panel: the markup stands (written from the panel's rows);
-// the engine is loaded and given the page's panel; then the menus, the boxes
-// and the keys are wired and the window's load step runs.
+// the engine's first part is loaded and given the page's panel; then the
+// menus, the boxes and the keys are wired and the window's load step runs;
+// once the panel is ready, the engine's rest follows (engine-rest.js).
 import createEngine from './engine.mjs';
+import { engineCode } from './engine-code.js';
 import { installArrangement } from './arrangement.js';
 import { Boxes } from './boxes.js';
 import { Commands } from './commands.js';
 import { contract } from './contract.js';
 import { Dialogs } from './dialogs.js';
 import { engineCalls } from './engine-calls.js';
+import { EngineRest } from './engine-rest.js';
 import { installKeys } from './keys.js';
 import { Menus } from './menus.js';
 import { PagePanel } from './panel.js';
@@ -17,21 +20,11 @@ import { SiteStorage } from './storage.js';
 // runs, the panel is ready.
 performance.mark('script');
 
-// The engine's code (which the page preloads) compiles while the page starts,
-// streamed as its bytes arrive, rather than once the engine is asked for. A
-// server that sends it under another type than application/wasm only makes
-// it compile from the whole file.
-const engineCode = WebAssembly.compileStreaming(fetch('engine.wasm')).catch(() =>
-  fetch('engine.wasm')
-    .then((response) => response.arrayBuffer())
-    .then((bytes) => WebAssembly.compile(bytes)),
-);
-
 // A version of the site fetched on an earlier visit waits in its own cache.
-// It takes over now, before anything is shown, and the page starts again
-// from it, so that this visit runs the new version whole. Should it not take
-// over soon, this visit runs the version it was loaded from: the calculator
-// must always open.
+// It takes over at the start, before anything is shown, and the page starts
+// again from it, so that this visit runs the new version whole. Should it
+// not take over soon, this visit runs the version it was loaded from: the
+// calculator must always open.
 async function takeWaitingVersion() {
   if (!('serviceWorker' in navigator) || !navigator.serviceWorker.controller) return false;
   const registration = await navigator.serviceWorker.getRegistration();
@@ -85,27 +78,44 @@ function styled(doc) {
 async function start() {
   await parsed(document);
   const arrangement = installArrangement(document);
-  if (await takeWaitingVersion()) return;
+  // A waiting version is looked for while the engine starts: nothing is
+  // shown before the engine's first draw.
+  const newVersion = takeWaitingVersion();
   const dialogs = new Dialogs(document);
   const panel = new PagePanel(document, dialogs);
   // The engine reads the department's values as it starts, through the panel.
   panel.storage = new SiteStorage(contract.storageKey);
   panel.boxes = new Boxes(document);
+  const rest = new EngineRest();
   const module = await createEngine({
     panel,
     instantiateWasm(imports, instantiated) {
       engineCode.then((code) => WebAssembly.instantiate(code, imports)).then((instance) => instantiated(instance));
       return {};
     },
+    loadSplitModule: (file, imports, slot) => rest.loadSplitModule(file, imports, slot),
   });
   performance.mark('engine');
+  if (await newVersion) return;
   const engine = engineCalls(module);
+  rest.use(module.asm, engine);
   panel.boxes.connect(engine);
-  panel.storage.watch(() => engine.reload());
-  const commands = new Commands(document, engine, dialogs);
-  const menus = new Menus(document, engine, (item) => commands.run(item));
-  installKeys(document, { engine, dialogs, boxes: panel.boxes, menus, commands, arrangement });
-  engine.start();
+  // Another tab saved: the rest reads the values again, or reads them as
+  // it starts.
+  panel.storage.watch(() => (rest.attached ? engine.reload() : rest.load()));
+  const commands = new Commands(document, engine, dialogs, rest);
+  const menus = new Menus(document, engine, rest, (item) => commands.run(item));
+  installKeys(document, { engine, dialogs, boxes: panel.boxes, menus, commands, arrangement, rest });
+  // The engine is whole once its rest has arrived (for make bench-web and
+  // the tests), before ready or after.
+  rest.whenSettled(() => {
+    if (!rest.attached || document.body.dataset.whole) return;
+    performance.mark('whole');
+    document.body.dataset.whole = '1';
+  });
+  // A file is kept that only the rest's full reader can read or refuse: the
+  // rest starts before the first key, so that no result misses the values.
+  if (!engine.start() && !(await rest.load())) engine.restMissing();
   // The first key in the tab order has the focus when the window opens.
   // Focusing lays the page out: once, with its style.
   await styled(document);
@@ -113,6 +123,8 @@ async function start() {
   if (first) first.focus({ preventScroll: true });
   performance.mark('ready');
   document.body.dataset.ready = '1';
+  // The rest of the engine, when the browser has nothing else to do.
+  (window.requestIdleCallback ?? setTimeout)(() => rest.load());
   // Registering again checks for a new version of the site, which the
   // browser fetches whole, in the background, for the next visit.
   if ('serviceWorker' in navigator) {

@@ -14,15 +14,17 @@ function stateOf(states, command) {
 
 export class Menu {
   // `list` the menu's items, `title` the menu bar's button that opens it
-  // (none for the display's menu); `states` asks the engine; `chosen` runs
-  // an item's command.
-  constructor(doc, list, title, states, chosen) {
+  // (none for the display's menu); `states` asks the engine, whose rest
+  // `rest` answers (a menu opens once it has arrived); `chosen` runs an
+  // item's command.
+  constructor(doc, list, title, states, rest, chosen) {
     this.doc = doc;
     this.list = list;
     this.title = title;
     this.items = [...list.querySelectorAll('[role^="menuitem"]')];
     this.accessKey = title?.dataset.accessKey ?? '';
     this.states = states;
+    this.rest = rest;
     this.chosen = chosen;
     this.returnFocus = null;
     this.opening = () => {}; // the menus' one-at-a-time rule (Menus)
@@ -37,8 +39,16 @@ export class Menu {
     return !this.list.hidden;
   }
 
-  // Opens with the focus on its first enabled item.
-  open() {
+  // Opens with the focus on its first enabled item, once the engine's rest
+  // can say which are; `then` after.
+  open(then = () => {}) {
+    this.rest.run(() => {
+      this.show();
+      then();
+    });
+  }
+
+  show() {
     this.opening(this);
     const states = this.states();
     for (const item of this.items) {
@@ -56,12 +66,13 @@ export class Menu {
   // bring a contextmenu event as well: the menu opens once.
   openAt(x, y) {
     if (this.isOpen()) return;
-    this.open();
-    const box = (this.list.offsetParent ?? this.doc.body).getBoundingClientRect();
-    const left = Math.min(x - box.left, box.width - this.list.offsetWidth);
-    const top = Math.min(y - box.top, box.height - this.list.offsetHeight);
-    this.list.style.left = `${Math.max(0, left)}px`;
-    this.list.style.top = `${Math.max(0, top)}px`;
+    this.open(() => {
+      const box = (this.list.offsetParent ?? this.doc.body).getBoundingClientRect();
+      const left = Math.min(x - box.left, box.width - this.list.offsetWidth);
+      const top = Math.min(y - box.top, box.height - this.list.offsetHeight);
+      this.list.style.left = `${Math.max(0, left)}px`;
+      this.list.style.top = `${Math.max(0, top)}px`;
+    });
   }
 
   close() {
@@ -120,12 +131,12 @@ export class Menu {
 // Every menu of the page, one open at a time. The menu bar's menus open
 // below their titles; the display's menu where it was pressed.
 export class Menus {
-  constructor(doc, engine, chosen) {
+  constructor(doc, engine, rest, chosen) {
     const states = () => engine.states();
     this.bar = [...doc.querySelectorAll('.menubar > button[aria-haspopup="menu"]')].map(
-      (title) => new Menu(doc, doc.getElementById(title.getAttribute('aria-controls')), title, states, chosen),
+      (title) => new Menu(doc, doc.getElementById(title.getAttribute('aria-controls')), title, states, rest, chosen),
     );
-    this.display = new Menu(doc, doc.getElementById('display-menu'), null, states, chosen);
+    this.display = new Menu(doc, doc.getElementById('display-menu'), null, states, rest, chosen);
     this.all = [...this.bar, this.display];
     for (const menu of this.all) {
       menu.opening = (opened) => this.all.filter((m) => m !== opened && m.isOpen()).forEach((m) => m.close());

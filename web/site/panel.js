@@ -16,6 +16,7 @@ export class PagePanel {
     this.display = doc.querySelector('[data-name="text1"]');
     this.indicator = doc.querySelector('[data-name="txtEorM"]');
     this.mark = doc.querySelector('[data-name="lblMark"]');
+    this.title = doc.title; // the product's, shown while the engine's is empty
     this.boxes = null; // the menus' boxes (boxes.js), which the engine calls too
     this.storage = null; // the site's storage (storage.js), which the engine reads and writes
     this.unitsSpoken = doc.getElementById('units-spoken');
@@ -29,14 +30,15 @@ export class PagePanel {
 
   // One action's outcome: the display's text (set again when the action gave
   // it a text, the same one too, so that it is announced), the mark beside a
-  // result made with department values, the indicator, the keys; then the
-  // message boxes (each its title, a unit separator and its text, separated
-  // by record separators), the focus and closing. The mark is what it shows,
+  // result made with department values, the window's title (empty: the
+  // product's), the indicator, the keys; then the message boxes (each its
+  // title, a unit separator and its text, separated by record separators),
+  // the focus and closing. The mark is what it shows,
   // a unit separator and what is said of it, or empty: the display's live
   // text then carries the words after the result, unseen, so that a screen
   // reader says them with it. The practice strip's records (empty while
   // practice is off) fill the strip below the panel.
-  draw(display, indicator, flags, messages, mark, practice) {
+  draw(display, indicator, flags, messages, mark, title, practice) {
     const [shown, spoken] = mark ? mark.split(unit) : ['', ''];
     if (flags & displayShown) {
       this.display.textContent = display;
@@ -51,6 +53,7 @@ export class PagePanel {
       this.mark.textContent = shown;
       this.mark.hidden = !shown;
     }
+    if (this.doc.title !== (title || this.title)) this.doc.title = title || this.title;
     if (this.indicator.value !== indicator) {
       this.indicator.value = indicator;
       this.unitsSpoken.textContent = this.unitsSaid[indicator] ?? indicator;

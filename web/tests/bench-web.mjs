@@ -1,16 +1,17 @@
-// The web panel's figures: the site's transfer size file by file; start-up
-// (navigation to ready) over cold loads side by side with the floor page,
-// the same panel as static HTML and CSS without the engine or any script,
-// and where the start-up's time goes; one key press, from the click event to
-// the display's new text, in each engine; and the calls between the page and
-// the engine that one key press makes.
+// The web panel's figures: the site's transfer size file by file, as a host
+// sends it, gzip or brotli; start-up (navigation to ready) over cold loads
+// side by side with the floor page, the same panel as static HTML and CSS
+// without the engine or any script, and where the start-up's time goes; the
+// same on a slow phone, with repeat visits offline from the service worker;
+// one key press, from the click event to the display's new text, in each
+// engine; and the calls between the page and the engine that one key press
+// makes. The server sends the site's gzip copies throughout.
 // Prints Markdown tables. RUNS=n sets the number of cold loads (9),
 // PRESSES=n the key presses per engine (1000), VARDEL_WEB_ENGINES the
 // engines whose keys are timed (all three).
-import { readFileSync } from 'node:fs';
+import { existsSync, readFileSync } from 'node:fs';
 import { join } from 'node:path';
-import { gzipSync } from 'node:zlib';
-import { buildDir, desktop, named, openPanel, siteDir, startServerProcess } from './browser.mjs';
+import { buildDir, desktop, named, openPanel, phone, siteDir, startServerProcess } from './browser.mjs';
 import { enginesToTest, launch } from './engines.mjs';
 
 const runs = Number(process.env.RUNS || 9);
@@ -29,35 +30,41 @@ const kb = (bytes) => (bytes / 1024).toFixed(1);
 
 // ---- Transfer size --------------------------------------------------------
 
+// Each file as a host sends it: the site's pre-compressed copy where it has
+// one (FILE.gz, FILE.br), the file itself where it has none.
 const { files } = JSON.parse(readFileSync(join(buildDir, 'site-files.json'), 'utf8'));
-let raw = 0;
-let gzip = 0;
-console.log('| file | raw KiB | gzip KiB |\n|---|---|---|');
+// A site whose engine comes in two parts (the loads then wait for the rest).
+const split = files.includes('engine.deferred.wasm');
+const sent = (file, suffix) => {
+  const copy = join(siteDir, file + suffix);
+  return readFileSync(existsSync(copy) ? copy : join(siteDir, file)).length;
+};
+const total = { raw: 0, gzip: 0, brotli: 0 };
+console.log('| file | raw KiB | gzip KiB | brotli KiB |\n|---|---|---|---|');
 for (const file of files) {
-  const body = readFileSync(join(siteDir, file));
-  const packed = gzipSync(body, { level: 9 }).length;
-  raw += body.length;
-  gzip += packed;
-  console.log(`| ${file} | ${kb(body.length)} | ${kb(packed)} |`);
+  const sizes = { raw: sent(file, ''), gzip: sent(file, '.gz'), brotli: sent(file, '.br') };
+  for (const key of Object.keys(total)) total[key] += sizes[key];
+  console.log(`| ${file} | ${kb(sizes.raw)} | ${kb(sizes.gzip)} | ${kb(sizes.brotli)} |`);
 }
-console.log(`| **total, ${files.length} files** | **${kb(raw)}** | **${kb(gzip)}** |\n`);
+console.log(`| **total, ${files.length} files** | **${kb(total.raw)}** | **${kb(total.gzip)}** | **${kb(total.brotli)}** |\n`);
 
 // ---- Start-up -------------------------------------------------------------
 
-const { server, origin } = await startServerProcess();
+const { server, origin } = await startServerProcess(siteDir, 'gzip');
 const browser = await launch('chromium');
 
-// One cold load in a fresh context (no cache, no service worker): the ready
-// time (for the panel, the engine loaded, the panel built and the load event
-// past, fonts and pictures in; for the floor, its load event) and the steps
-// on the way, in milliseconds from navigation.
-async function coldLoad(path) {
-  const page = await browser.open(desktop);
-  await page.goto(origin + path);
-  const steps = await page.evaluate(async (isPanel) => {
+// The steps of one load of `path` in `page` up to ready (for the panel, the
+// engine's first part loaded, the panel built and the load event past,
+// fonts and pictures in; for the floor, its load event), and then the
+// engine's rest arrived, in milliseconds from navigation; the bytes the
+// page fetched up to ready, and each file's.
+async function measureLoad(page, path, at = origin) {
+  await page.goto(at + path);
+  return page.evaluate(async ({ isPanel, split }) => {
     const navigation = () => performance.getEntriesByType('navigation')[0];
-    while (!(navigation().loadEventEnd > 0) || (isPanel && document.body.dataset.ready !== '1')) {
-      await new Promise((done) => setTimeout(done, 1));
+    const done = () => document.body.dataset[split ? 'whole' : 'ready'] === '1';
+    while (!(navigation().loadEventEnd > 0) || (isPanel && !done())) {
+      await new Promise((next) => setTimeout(next, 1));
     }
     const text = document.querySelector('[data-name="text1"]').textContent;
     if (text !== 'VORNA') throw new Error(`display shows ${text}`);
@@ -66,32 +73,56 @@ async function coldLoad(path) {
       await new Promise((done) => setTimeout(done, 10));
     }
     const n = navigation();
-    const arrived = (pattern) => {
-      const ends = performance
-        .getEntriesByType('resource')
-        .filter((r) => pattern.test(new URL(r.name).pathname))
-        .map((r) => r.responseEnd);
-      return ends.length ? Math.max(...ends) : undefined;
-    };
     const mark = (name) => performance.getEntriesByName(name)[0]?.startTime;
     const ready = isPanel ? mark('ready') : 0;
-    return {
-      'page received': n.responseEnd,
-      'style sheets received': arrived(/\.css$/),
-      'font received': arrived(/\.woff2$/),
-      'pictures received': arrived(/\.(gif|webp|png)$/),
-      'scripts received': arrived(/\.m?js$/),
-      'engine file received': arrived(/\.wasm$/),
-      'script started': mark('script'),
-      'engine compiled and started': mark('engine'),
-      'DOMContentLoaded': n.domContentLoadedEventEnd,
-      'first contentful paint': mark('first-contentful-paint'),
-      'load event': n.loadEventEnd,
-      ready: Math.max(ready, n.loadEventEnd),
+    const firstLoad = (r) => r.responseEnd <= Math.max(ready, n.loadEventEnd);
+    const resources = performance.getEntriesByType('resource');
+    const arrived = (pattern) => {
+      const ends = resources.filter((r) => pattern.test(new URL(r.name).pathname)).map((r) => r.responseEnd);
+      return ends.length ? Math.max(...ends) : undefined;
     };
-  }, path === '/');
+    // What crossed the network up to ready: headers and bodies as sent
+    // (nothing for a file the service worker answered), and each file's
+    // body, the rest's too.
+    const fetched = [n, ...resources];
+    return {
+      steps: {
+        'page received': n.responseEnd,
+        'style sheets received': arrived(/\.css$/),
+        'font received': arrived(/\.woff2$/),
+        'pictures received': arrived(/\.(gif|webp|png)$/),
+        'scripts received': arrived(/\.m?js$/),
+        'engine file received': arrived(/engine\.wasm$/),
+        'script started': mark('script'),
+        'engine compiled and started': mark('engine'),
+        'DOMContentLoaded': n.domContentLoadedEventEnd,
+        'first contentful paint': mark('first-contentful-paint'),
+        'load event': n.loadEventEnd,
+        ready: Math.max(ready, n.loadEventEnd),
+        "engine's rest received": arrived(/engine\.deferred\.wasm$/),
+        'engine whole': mark('whole'),
+      },
+      transferred: fetched.filter(firstLoad).reduce((sum, r) => sum + r.transferSize, 0),
+      bodies: fetched.map((r) => ({
+        file: new URL(r.name).pathname.replace(/^\//, '') || 'index.html',
+        bytes: r.encodedBodySize,
+        beforeReady: firstLoad(r),
+        asked: r.startTime,
+        first: r.responseStart,
+        last: r.responseEnd,
+      })),
+    };
+  }, { isPanel: !path.includes('floor'), split });
+}
+
+// One cold load in a fresh context (no cache, no service worker), with
+// `conditions` applied before it starts.
+async function coldLoad(path, view = desktop, conditions = async () => {}) {
+  const page = await browser.open(view);
+  await conditions(page);
+  const load = await measureLoad(page, path);
   await page.close();
-  return steps;
+  return load;
 }
 
 await coldLoad('/');
@@ -99,8 +130,8 @@ await coldLoad('/floor.html');
 const panelLoads = [];
 const floorLoads = [];
 for (let i = 0; i < runs; i++) {
-  panelLoads.push(await coldLoad('/'));
-  floorLoads.push(await coldLoad('/floor.html'));
+  panelLoads.push((await coldLoad('/')).steps);
+  floorLoads.push((await coldLoad('/floor.html')).steps);
 }
 const panelTimes = panelLoads.map((load) => load.ready);
 const floorTimes = floorLoads.map((load) => load.ready);
@@ -120,6 +151,132 @@ for (const step of Object.keys(panelLoads[0])) {
   console.log(`| ${step} | ${cell(panelLoads)} | ${cell(floorLoads)} |`);
 }
 console.log('');
+
+// ---- The phone budget -----------------------------------------------------
+
+// A phone on a weak signal: Chromium's processor slowed four times and a
+// slow 4G link (150 ms round trip, 1.6 Mbit/s down, 750 kbit/s up), at a
+// phone's viewport, the files as the server sends them (the pre-compressed
+// gzip copies, which every host can send).
+const slowPhone = { cpu: 4, latency: 150, down: 1.6e6, up: 750e3 };
+async function throttle(page, { offline = false } = {}) {
+  const session = await page.context.newCDPSession(page.page);
+  await session.send('Emulation.setCPUThrottlingRate', { rate: slowPhone.cpu });
+  await session.send('Network.enable');
+  await session.send('Network.emulateNetworkConditions', {
+    offline,
+    latency: slowPhone.latency,
+    downloadThroughput: slowPhone.down / 8,
+    uploadThroughput: slowPhone.up / 8,
+  });
+}
+
+// Each row: the panel's median, the floor's, and their ratio against the
+// goal, which is reported, never asserted.
+function budgetTable(title, rows) {
+  console.log(`| ${title} | web panel | floor page | ratio | goal |\n|---|---|---|---|---|`);
+  for (const { name, panel, floor, unit, goal } of rows) {
+    const ratio = median(floor) > 0 ? median(panel) / median(floor) : NaN;
+    const range = (values) =>
+      `${median(values).toFixed(0)} (${Math.min(...values).toFixed(0)}–${Math.max(...values).toFixed(0)})`;
+    const verdict = goal === undefined ? '' : `≤ ${goal} ${ratio <= goal ? 'met' : '**missed**'}`;
+    const shown = Number.isNaN(ratio) ? '–' : ratio.toFixed(2);
+    console.log(`| ${name}, ${unit} | ${range(panel)} | ${range(floor)} | ${shown} | ${verdict} |`);
+  }
+  console.log('');
+}
+
+const phoneCold = { panel: [], floor: [] };
+await coldLoad('/', phone, throttle);
+for (let i = 0; i < runs; i++) {
+  phoneCold.panel.push(await coldLoad('/', phone, throttle));
+  phoneCold.floor.push(await coldLoad('/floor.html', phone, throttle));
+}
+const column = (loads, step) => loads.map((load) => load.steps[step]);
+const kib = (loads) => loads.map((load) => load.transferred / 1024);
+budgetTable(`phone, first visit (${runs} cold loads, interleaved), median (range)`, [
+  { name: 'ready', unit: 'ms', panel: column(phoneCold.panel, 'ready'), floor: column(phoneCold.floor, 'ready'), goal: 1.25 },
+  {
+    name: 'first paint',
+    unit: 'ms',
+    panel: column(phoneCold.panel, 'first contentful paint'),
+    floor: column(phoneCold.floor, 'first contentful paint'),
+    goal: 1.1,
+  },
+  { name: 'transferred', unit: 'KiB', panel: kib(phoneCold.panel), floor: kib(phoneCold.floor) },
+]);
+const firstLoad = phoneCold.panel[0].transferred / 1024;
+console.log(`First load ${firstLoad.toFixed(1)} KiB over the network, headers included: goal ≤ 90 KiB ${firstLoad <= 90 ? 'met' : '**missed**'}.\n`);
+
+// Each file of the panel's first visit: its body as sent, and when it was
+// asked for, began to arrive and had arrived (medians, ms from navigation).
+console.log('| file fetched (phone, first visit) | body on the wire KiB | | asked | first byte | last byte |');
+console.log('|---|---|---|---|---|---|');
+// A file fetched twice (the icon) is told apart by its turn.
+const turns = (bodies) => bodies.map((body, i) => `${body.file}#${bodies.slice(0, i).filter((b) => b.file === body.file).length}`);
+const firstTurns = turns(phoneCold.panel[0].bodies);
+phoneCold.panel[0].bodies.forEach(({ file, bytes, beforeReady }, i) => {
+  const at = (key) => {
+    const times = phoneCold.panel.map((load) => load.bodies[turns(load.bodies).indexOf(firstTurns[i])]?.[key]);
+    return median(times.filter((t) => t !== undefined)).toFixed(0);
+  };
+  console.log(`| ${file} | ${kb(bytes)} | ${beforeReady ? 'first load' : 'after ready'} | ${at('asked')} | ${at('first')} | ${at('last')} |`);
+});
+console.log('');
+
+// Where the time of a visit goes: each step's median, in milliseconds from
+// navigation, for the panel and the floor page.
+function stepTable(title, { panel, floor }) {
+  console.log(`| ${title} (median ms from navigation) | web panel | floor page |\n|---|---|---|`);
+  for (const step of Object.keys(panel[0].steps)) {
+    const cell = (loads) => {
+      const values = column(loads, step).filter((value) => value !== undefined);
+      return values.length === loads.length ? median(values).toFixed(0) : '–';
+    };
+    console.log(`| ${step} | ${cell(panel)} | ${cell(floor)} |`);
+  }
+  console.log('');
+}
+stepTable('step, phone, first visit', phoneCold);
+
+// Repeat visits offline: after one visit has kept the site, its server is
+// stopped and the panel and the floor page are opened again in turn, both
+// answered by the site's service worker (the floor page put in its cache
+// for the purpose), on the same slow phone with no network at all.
+const own = await startServerProcess(siteDir, 'gzip');
+const visited = await browser.open(phone);
+await visited.goto(own.origin + '/');
+await visited.waitFor(() => navigator.serviceWorker.controller !== null, undefined, 'the service worker');
+await visited.waitFor(
+  async () => {
+    const keys = await caches.keys();
+    const cache = await caches.open(keys.find((key) => key.startsWith('vardel-')));
+    await cache.add('floor.html');
+    return true;
+  },
+  undefined,
+  'the floor page in the site cache',
+);
+own.server.close();
+await throttle(visited, { offline: true });
+const repeat = { panel: [], floor: [] };
+await measureLoad(visited, '/', own.origin);
+for (let i = 0; i < runs; i++) {
+  repeat.panel.push(await measureLoad(visited, '/', own.origin));
+  repeat.floor.push(await measureLoad(visited, '/floor.html', own.origin));
+}
+await visited.close();
+budgetTable(`phone, repeat visit offline (${runs} loads, interleaved), median (range)`, [
+  { name: 'ready', unit: 'ms', panel: column(repeat.panel, 'ready'), floor: column(repeat.floor, 'ready'), goal: 1.1 },
+  {
+    name: 'first paint',
+    unit: 'ms',
+    panel: column(repeat.panel, 'first contentful paint'),
+    floor: column(repeat.floor, 'first contentful paint'),
+  },
+  { name: 'transferred', unit: 'KiB', panel: kib(repeat.panel), floor: kib(repeat.floor) },
+]);
+stepTable('step, phone, repeat visit', repeat);
 
 // ---- Key press ------------------------------------------------------------
 
@@ -191,13 +348,14 @@ await counted.context.addInitScript(() => {
       window.crossings[side]++;
       return fn.apply(this, args);
     };
+  // Each member as it is asked for: the glue's namespace of the engine's
+  // rest answers any name.
   const wrapImports = (imports) => {
     const wrapped = {};
     for (const [space, members] of Object.entries(imports)) {
-      wrapped[space] = {};
-      for (const [name, value] of Object.entries(members)) {
-        wrapped[space][name] = typeof value === 'function' ? count(value, 'out') : value;
-      }
+      wrapped[space] = new Proxy(members, {
+        get: (target, name) => (typeof target[name] === 'function' ? count(target[name], 'out') : target[name]),
+      });
     }
     return wrapped;
   };

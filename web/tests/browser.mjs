@@ -3,6 +3,7 @@
 // opened in any engine of engines.mjs.
 import { spawn } from 'node:child_process';
 import { readFileSync } from 'node:fs';
+import { createServer, request } from 'node:http';
 import { dirname, join } from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { serve } from '../../scripts/serve-web.mjs';
@@ -26,10 +27,38 @@ export async function startServer(root = siteDir) {
   return { server, origin: `http://127.0.0.1:${server.address().port}` };
 }
 
+// The site's server behind one that holds every request for `file` until
+// release(): a page then runs without that file for as long as a test
+// needs, however fast the machine.
+export async function startServerHolding(file) {
+  const site = await startServer();
+  let release;
+  const released = new Promise((done) => (release = done));
+  const proxy = createServer(async (incoming, outgoing) => {
+    if (new URL(incoming.url, site.origin).pathname === `/${file}`) await released;
+    const forward = request(site.origin + incoming.url, { method: incoming.method, headers: incoming.headers }, (answer) => {
+      outgoing.writeHead(answer.statusCode, answer.headers);
+      answer.pipe(outgoing);
+    });
+    incoming.pipe(forward);
+  });
+  await new Promise((done) => proxy.listen(0, '127.0.0.1', done));
+  proxy.unref();
+  return {
+    origin: `http://127.0.0.1:${proxy.address().port}`,
+    release,
+    close: () => {
+      proxy.close();
+      site.server.close();
+    },
+  };
+}
+
 // The same server in a process of its own, as a web server is: what the
 // browser fetches then waits for no work of the test's own process.
-export async function startServerProcess(root = siteDir) {
-  const child = spawn(process.execPath, [join(sourceDir, 'scripts', 'serve-web.mjs'), root, '0'], {
+// `encodings` are the pre-compressed copies it may send (serve-web.mjs).
+export async function startServerProcess(root = siteDir, encodings = 'br,gzip') {
+  const child = spawn(process.execPath, [join(sourceDir, 'scripts', 'serve-web.mjs'), root, '0', encodings], {
     stdio: ['ignore', 'pipe', 'inherit'],
   });
   process.once('exit', () => child.kill());
@@ -40,12 +69,21 @@ export async function startServerProcess(root = siteDir) {
   return { server: { close: () => child.kill() }, origin: line.match(/http:\/\/[\d.:]+/)[0] };
 }
 
-// A page of its own (fresh storage, no service worker yet) at the site, ready.
+// A page of its own (fresh storage, no service worker yet) at the site,
+// ready, and with the engine whole: its rest arrived after the panel was
+// ready (engine-parts.test.mjs and the tests of a box opened at once try
+// the panel before it has).
 export async function openPanel(browser, origin, view = desktop, path = '/') {
   const page = await browser.open(view);
   await page.goto(origin + path);
   await page.waitFor(() => document.body.dataset.ready === '1', undefined, 'the panel to be ready');
+  await whole(page);
   return page;
+}
+
+// Waits for the engine's rest to have arrived.
+export function whole(page) {
+  return page.waitFor(() => document.body.dataset.whole === '1', undefined, "the engine's rest");
 }
 
 // The selector of the element a design name names.

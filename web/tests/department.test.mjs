@@ -8,7 +8,7 @@ import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { after, before, describe, it as nodeIt } from 'node:test';
-import { desktop, displayText, named, openPanel, phone, sourceDir, startServer } from './browser.mjs';
+import { desktop, displayText, named, openPanel, phone, sourceDir, startServer, startServerHolding } from './browser.mjs';
 import { cannotTouch, enginesToTest, launch } from './engines.mjs';
 
 // The example of docs/department-file.md: Engine 4, 1 3/4" at 10 psi.
@@ -163,6 +163,29 @@ for (const engine of enginesToTest()) {
       assert.deepEqual(aside, ['{ damaged']);
       assert.deepEqual(await page.problems(), []);
       await page.close();
+    });
+
+    it('a box asked for at once opens when the engine\'s rest has arrived, the keys typed meanwhile in it', async () => {
+      const held = await startServerHolding('engine.deferred.wasm');
+      const page = await browser.open(desktop);
+      await page.goto(held.origin + '/');
+      await page.waitFor(() => document.body.dataset.ready === '1', undefined, 'the panel to be ready');
+      await page.press('Alt+d');
+      await page.press('v');
+      await page.type('Eng');
+      await page.press('5');
+      assert.equal(await openBox(page), null);
+      assert.equal(await displayText(page), 'VORNA', 'no key reached the calculator');
+      held.release();
+      await page.waitFor(() => document.querySelector('dialog[open]')?.id === 'frmDepartmentValues', undefined, 'the values box');
+      const typed = await page.evaluate(() => document.activeElement.value);
+      assert.ok(typed.includes('Eng5'), `the focused field holds ${typed}`);
+      await page.press('Escape');
+      await press(page, frictionLoss, false);
+      assert.equal(await displayText(page), 'PSI 70');
+      assert.deepEqual(await page.problems(), []);
+      await page.close();
+      held.close();
     });
 
     it('another tab\'s save arrives', async () => {

@@ -486,7 +486,7 @@ for (const engine of enginesToTest()) {
     });
 
     describe('offline, versions and OFF', () => {
-      it('opens and works with the server gone after one visit', async () => {
+      it('opens and works with the server gone after one visit, every box too', async () => {
         const own = await startServer();
         const page = await openPanel(browser, own.origin, desktop);
         await page.waitFor(() => navigator.serviceWorker.controller !== null, undefined, 'the service worker');
@@ -502,6 +502,16 @@ for (const engine of enginesToTest()) {
         assert.equal(await page.evaluate(offlineLine), false, 'said once');
         await clickAll(page, frictionLoss);
         assert.equal(await displayText(page), 'PSI 70');
+        // Every box, the engine's rest with it, from the site kept.
+        for (const [keys, box] of [
+          [['F3'], 'frmWorking'], [['Alt+d', 'v'], 'frmDepartmentValues'], [['Alt+d', 's'], 'frmSavedLines'],
+          [['Alt+d', 'c'], 'frmPumpChart'], [['Alt+h', 'a'], 'frmAbout'],
+        ]) {
+          for (const key of keys) await page.press(key);
+          await page.waitFor((id) => document.querySelector('dialog[open]')?.id === id, box, `the box ${box}`);
+          await page.press('Escape');
+          await page.waitFor(() => !document.querySelector('dialog[open]'), undefined, `the box ${box} closed`);
+        }
         assert.deepEqual(await page.problems(), []);
         await page.close();
       });

@@ -12,7 +12,7 @@ import { mkdtempSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { after, before, describe, it as nodeIt } from 'node:test';
-import { desktop, displayText, named, openPanel, startServer } from './browser.mjs';
+import { desktop, displayText, named, openPanel, startServer, startServerHolding } from './browser.mjs';
 import { enginesToTest, launch } from './engines.mjs';
 
 // Friction loss, 150 gpm through 200 ft of 1 3/4": PSI 70.
@@ -35,10 +35,13 @@ const seen = (page) =>
     };
   });
 
-// Department > Practice... by keyboard, and the set's number typed.
-async function setNumber(page, number) {
-  await page.press('Alt+d');
-  await page.press('r');
+// Department > Practice... by keyboard (unless the box is open already),
+// and the set's number typed.
+async function setNumber(page, number, open = true) {
+  if (open) {
+    await page.press('Alt+d');
+    await page.press('r');
+  }
   assert.equal(await openBox(page), 'frmPractice');
   await page.click(named('txtSet', '#frmPractice'));
   await page.press('Backspace'); // the set offered, 1
@@ -93,6 +96,29 @@ for (const engine of enginesToTest()) {
       assert.equal(await displayText(page), 'PSI 70');
       assert.deepEqual(await page.problems(), []);
       await page.close();
+    });
+
+    it('practice chosen before the engine\'s rest has arrived starts once it has, and judges the answers', async () => {
+      const held = await startServerHolding('engine.deferred.wasm');
+      const page = await browser.open(desktop);
+      await page.goto(held.origin + '/');
+      await page.waitFor(() => document.body.dataset.ready === '1', undefined, 'the panel to be ready');
+      await page.press('Alt+d');
+      await page.press('r');
+      assert.equal(await openBox(page), null);
+      held.release();
+      await page.waitFor(() => document.querySelector('dialog[open]')?.id === 'frmPractice', undefined, 'the practice box');
+      await setNumber(page, '4127', false);
+      await page.press('Enter');
+      assert.equal((await seen(page)).mark, 'PRACTICE');
+      await page.type('75');
+      await page.press('Enter');
+      assert.match((await seen(page)).strip, /^RIGHT\. The answer is PSI 75;/);
+      await page.click(named('cmdLeavePractice'));
+      assert.deepEqual(await seen(page), { mark: null, title: 'Vardel', strip: null, live: 'polite' });
+      assert.deepEqual(await page.problems(), []);
+      await page.close();
+      held.close();
     });
 
     it('the worksheet prints the problems on one page and the key with every answer on the next', {

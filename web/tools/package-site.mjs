@@ -2,29 +2,33 @@
 // geometry style sheet (render-site.mjs); bundles the page's modules and the
 // engine's glue into one minified script and the style sheets into one
 // minified sheet (esbuild), so that the page fetches one of each; copies the
-// engine, the font subset and the pictures (the brand picture as lossless
-// WebP, a third smaller than the GIF); writes the manifest; and lists and
-// versions every file for the service worker.
+// engine's two parts, the font subset and the pictures (the brand picture as lossless
+// WebP, a third smaller than the GIF); writes the manifest; lists and
+// versions every file for the service worker; and writes each file's
+// pre-compressed copies for the host (precompress.mjs).
 //
-// Usage: node package-site.mjs --layout layout.json --engine DIR --font FILE
+// Usage: node package-site.mjs --layout layout.json --glue ENGINE.mjs --parts DIR --font FILE
 //                              --root SOURCE_DIR --out SITE_DIR
-//                              --esbuild PROGRAM --gif2webp PROGRAM
+//                              --esbuild PROGRAM --gif2webp PROGRAM --zopfli PROGRAM
 import { execFileSync } from 'node:child_process';
 import { createHash } from 'node:crypto';
 import { copyFileSync, mkdirSync, readdirSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { dirname, join, relative } from 'node:path';
 import { parseArgs } from 'node:util';
+import { precompress } from './precompress.mjs';
 import { renderManifest, renderSite } from './render-site.mjs';
 
 const { values: opt } = parseArgs({
   options: {
     layout: { type: 'string' },
-    engine: { type: 'string' },
+    glue: { type: 'string' },
+    parts: { type: 'string' },
     font: { type: 'string' },
     root: { type: 'string' },
     out: { type: 'string' },
     esbuild: { type: 'string', default: 'esbuild' },
     gif2webp: { type: 'string', default: 'gif2webp' },
+    zopfli: { type: 'string', default: 'zopfli' },
   },
 });
 const layout = JSON.parse(readFileSync(opt.layout, 'utf8'));
@@ -58,12 +62,18 @@ mkdirSync(modules);
 for (const name of readdirSync(web).filter((file) => file.endsWith('.js') && file !== 'sw.js')) {
   copyFileSync(join(web, name), join(modules, name));
 }
-copyFileSync(join(opt.engine, 'engine.mjs'), join(modules, 'engine.mjs'));
+copyFileSync(opt.glue, join(modules, 'engine.mjs'));
 // What the engine and the page agree on, from the layout: the modules read it here.
 writeFileSync(join(modules, 'contract.js'), `export const contract = ${JSON.stringify(layout.page)};\n`);
-esbuild([join(modules, 'main.js'), '--bundle', '--format=esm', '--minify', `--outfile=${join(out, 'main.js')}`]);
+// The module that compiles the engine stays a file of its own, which the
+// page starts first (web/site/engine-code.js).
+esbuild([join(modules, 'main.js'), '--bundle', '--format=esm', '--minify', '--external:./engine-code.js',
+  `--outfile=${join(out, 'main.js')}`]);
+esbuild([join(modules, 'engine-code.js'), '--minify', `--outfile=${join(out, 'engine-code.js')}`]);
 
-copyFileSync(join(opt.engine, 'engine.wasm'), join(out, 'engine.wasm'));
+// The engine's two parts (web/tools/split-engine.mjs): the first, which the
+// page preloads, and the rest, which it fetches once it is ready.
+for (const part of ['engine.wasm', 'engine.deferred.wasm']) copyFileSync(join(opt.parts, part), join(out, part));
 execFileSync(opt.gif2webp, ['-quiet', '-q', '100', '-m', '6', join(opt.root, 'ui', 'pictures', 'brand.gif'), '-o', join(out, 'brand.webp')]);
 copyFileSync(opt.font, join(out, 'fonts', 'liberation-sans-subset.woff2'));
 copyFileSync('/usr/share/doc/fonts-liberation/copyright', join(out, 'fonts', 'LICENSE-LiberationSans.txt'));
@@ -101,4 +111,8 @@ const worker = readFileSync(join(web, 'sw.js'), 'utf8')
   .replace('[/* FILES */]', JSON.stringify(['./', ...files.map((f) => `./${f}`)]));
 writeFileSync(join(out, 'sw.js'), esbuild(['--loader=js', '--minify'], worker));
 writeFileSync(join(dirname(out), 'site-files.json'), JSON.stringify({ version, files: [...files, 'sw.js'] }, null, 2));
-console.log(`site ${version}: ${files.length + 1} files in ${out}`);
+
+// The copies are the host's, not the site's: the worker keeps what the
+// browser decoded, so they are neither listed nor versioned.
+const copies = precompress(['floor.html', ...files, 'sw.js'].map((path) => join(out, path)), opt.zopfli);
+console.log(`site ${version}: ${files.length + 1} files in ${out}, ${copies.length} pre-compressed copies`);

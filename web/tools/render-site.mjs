@@ -102,8 +102,9 @@ function renderPanel(layout, rules) {
         return `<div ${common} class="frame" role="group"${named}>\n${children}\n</div>`;
       }
       case 'image':
+        // Fetched only where it is drawn: the large keys show no picture.
         place(row);
-        return `<img ${common} class="image" src="${pictures[row.picture]}" alt="" draggable="false">`;
+        return `<img ${common} class="image" src="${pictures[row.picture]}" alt="" draggable="false" loading="lazy">`;
       case 'line':
         rules.push(`#${id(row)}{${lineBox(row.line, row.thickness, '--u', '--px')};${colours(row)}}`);
         return `<div ${common} class="line"></div>`;
