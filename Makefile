@@ -177,6 +177,10 @@ screenshot: build-tests
 	QT_QPA_PLATFORM=offscreen build/tests/ui/vardel-screenshot --practice docs/practice.png \
 	  build/chart-picture
 	pdftoppm -png -r 50 build/chart-picture/practice-worksheet.pdf docs/practice-worksheet
+	rm -rf build/card-picture && mkdir -p build/card-picture
+	QT_QPA_PLATFORM=offscreen build/tests/ui/vardel-screenshot --lays \
+	  docs/lays-box.png docs/lay-result.png docs/lay-working.png build/card-picture
+	pdftoppm -png -r 60 -singlefile build/card-picture/pump-panel-card.pdf docs/pump-panel-card
 
 # The Debian package of the installed tree, as build/vardel_<version>_<arch>.deb.
 package: build-tests

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "bench/key_script.h"
+#include "calc/lay_working.h"
 #include "calc/press.h"
 #include "core/calculator.h"
 #include "core/key.h"
@@ -22,6 +23,7 @@
 #include "core/panel.h"
 #include "core/power_keys.h"
 #include "department/pump_chart.h"
+#include "support/lay_builder.h"
 
 namespace vardel::bench {
 namespace {
@@ -168,6 +170,44 @@ void BM_PumpChart20x20(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(pumpChart(lay, nullptr, "2026-12-08"));
 }
 BENCHMARK(BM_PumpChart20x20)->Unit(benchmark::kMillisecond);
+
+// The largest lay: six discharges, each a siamesed supply rising to a wye
+// with three branches, smooth-bore tips and fog nozzles, against a rated pump.
+Lay largestLay() {
+  using namespace vardel::testing;
+  Lay l = lay(false, {});
+  for (int i = 0; i < 6; ++i) {
+    const Segment supply = hose(kInch250, 300, 2, floors(1 + i));
+    l.discharges.push_back(appliance(
+        Appliance::Wye, supply,
+        {fog(hose(kInch175, 150 + 25 * i), 150, 100),
+         tip(hose(kInch175, 100, 1, height(10)), 0.875, 50), fog(hose(5, 200), 95 + 5 * i, 75)}));
+  }
+  return l;
+}
+
+void BM_LayResult_Largest(benchmark::State& state) {
+  const Lay l = largestLay();
+  const DepartmentValues rated = testing::ratedPump(1500, 30);
+  const LayFigures figures = layFigures(&rated, false);
+  if (const std::string problem = layResult(l, figures).problem; !problem.empty()) {
+    state.SkipWithError(problem.c_str());
+    return;
+  }
+  for (auto _ : state) benchmark::DoNotOptimize(layResult(l, figures));
+}
+BENCHMARK(BM_LayResult_Largest)->Unit(benchmark::kMicrosecond);
+
+// The same lay with its figures gathered and its working written, as F3 does.
+void BM_LayWorking_Largest(benchmark::State& state) {
+  const Lay l = largestLay();
+  const DepartmentValues rated = testing::ratedPump(1500, 30);
+  for (auto _ : state) {
+    const LayFigures figures = layFigures(&rated, false);
+    benchmark::DoNotOptimize(layWorking(l, figures, layResult(l, figures)));
+  }
+}
+BENCHMARK(BM_LayWorking_Largest)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace vardel::bench

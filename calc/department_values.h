@@ -7,11 +7,13 @@
 #include <vector>
 
 #include "calc/hose_table.h"
+#include "calc/lay.h"
 
 // A department's own figures: a friction-loss coefficient for any hose key
 // (from its own flow tests), the elevation pressure per floor, a pump
-// pressure limit, named engine-pressure lines, and how far a practice
-// answer may be off. Where a figure is not
+// pressure limit, the losses in its appliances and its pump's rating, named
+// engine-pressure lines and named lays of several lines, and how far a
+// practice answer may be off. Where a figure is not
 // set, the published one stands; with the values out of force, every figure
 // is the published one and the calculator works exactly as designed. The
 // record only: its rules, its file and its store are department/'s.
@@ -48,6 +50,17 @@ struct DepartmentValues {
   UnitPair perFloor{};
   UnitPair pumpLimit{};
   std::vector<SavedLine> lines{};
+  // The appliance losses of calc/appliance_losses.h: from `wyeFrom` through
+  // a wye, siamese or manifold it loses `wyeLoss`; a standpipe system and a
+  // master-stream device lose theirs at any flow.
+  UnitPair wyeFrom{};  // gpm and L/min
+  UnitPair wyeLoss{};  // psi and kPa, like the two below
+  UnitPair standpipeLoss{};
+  UnitPair masterStreamLoss{};
+  // The pump's rated flow at 150 psi net, and the pressure at its intake.
+  UnitPair ratedFlow{};  // gpm and L/min
+  UnitPair intake{};     // psi and kPa
+  std::vector<Lay> lays{};
   UnitPair practiceTolerance{};  // how far a practice answer of a pressure may be off
 
   bool operator==(const DepartmentValues&) const = default;

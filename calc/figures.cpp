@@ -2,7 +2,6 @@
 
 #include <cstddef>
 
-#include "calc/department_values.h"
 #include "calc/hose_table.h"
 
 namespace vardel {
@@ -11,14 +10,19 @@ namespace {
 inline constexpr double kPerFloorEnglish = 4.3;   // psi
 inline constexpr double kPerFloorMetric = 29.65;  // kPa
 
-// The department's figure from `pair` in the units in force, if it is in
-// force and set one.
-std::optional<double> departments(const CalculatorState& state, UnitPair DepartmentValues::*pair) {
+}  // namespace
+
+std::optional<double> departmentFigure(const CalculatorState& state,
+                                       UnitPair DepartmentValues::*pair) {
   if (state.department == nullptr) return std::nullopt;
   return (state.department->*pair).in(!isEnglish(state));
 }
 
-}  // namespace
+Figure departmentOr(const CalculatorState& state, UnitPair DepartmentValues::*pair,
+                    double published) {
+  if (const std::optional<double> own = departmentFigure(state, pair)) return {*own, true};
+  return {published, false};
+}
 
 Figure hoseCoefficient(const CalculatorState& state, std::int16_t row) {
   if (!isHoseRow(row)) return {};
@@ -32,14 +36,12 @@ Figure hoseCoefficient(const CalculatorState& state, std::int16_t row) {
 }
 
 Figure perFloor(const CalculatorState& state) {
-  if (const std::optional<double> own = departments(state, &DepartmentValues::perFloor)) {
-    return {*own, true};
-  }
-  return {isEnglish(state) ? kPerFloorEnglish : kPerFloorMetric, false};
+  return departmentOr(state, &DepartmentValues::perFloor,
+                      isEnglish(state) ? kPerFloorEnglish : kPerFloorMetric);
 }
 
 std::optional<double> pumpLimit(const CalculatorState& state) {
-  return departments(state, &DepartmentValues::pumpLimit);
+  return departmentFigure(state, &DepartmentValues::pumpLimit);
 }
 
 }  // namespace vardel

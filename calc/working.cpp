@@ -203,12 +203,13 @@ void appRate(Writer& out) {
 
 bool canShowWorking(const CalculatorState& state) {
   const WorkingValues& w = state.working;
-  return state.bolReview == 0 && sequences::armedSequence(state) != nullptr &&
-         !w.resultText.empty() && state.text1 == w.resultText;
+  const bool written = sequences::armedSequence(state) != nullptr || !w.layWorking.empty();
+  return state.bolReview == 0 && written && !w.resultText.empty() && state.text1 == w.resultText;
 }
 
 std::vector<std::string> working(const CalculatorState& state) {
   if (!canShowWorking(state)) return {};
+  if (!state.working.layWorking.empty()) return state.working.layWorking;
   const Sequence* sequence = sequences::armedSequence(state);
   Writer out(state, state.working.*sequence->result);
   if (sequence == &sequences::kFrictionLoss) frictionLoss(out);

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace vardel {
 
@@ -71,6 +72,10 @@ struct WorkingValues {
   std::string departmentName{};           // whose figures they were
   bool overLimit = false;                 // a pump pressure above the department's limit,
   double pumpLimitUsed = 0;               // which was this
+  bool overCapacity = false;              // a lay's total flow above its pump's capacity
+  // The working of a lay whose pump pressure is the result: written when it
+  // is shown, as no calculation is armed to write it from.
+  std::vector<std::string> layWorking{};
 
   bool operator==(const WorkingValues&) const = default;
 };

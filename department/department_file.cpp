@@ -10,6 +10,7 @@
 #include "core/number_text.h"
 #include "department/file_fields.h"
 #include "department/file_names.h"
+#include "department/lay_file.h"
 #include "department/rules.h"
 #include "department/saved_lines.h"
 
@@ -108,7 +109,7 @@ Json writeLines(const DepartmentValues& v) {
   return list;
 }
 
-constexpr std::array<Field<DepartmentValues>, 9> kFileFields = {{
+constexpr std::array<Field<DepartmentValues>, 16> kFileFields = {{
     {names::kFormat, "the format", readFormat,
      [](const DepartmentValues&) { return Json(std::string(kFormat)); }},
     {names::kVersion, "the version", readVersion,
@@ -121,22 +122,82 @@ constexpr std::array<Field<DepartmentValues>, 9> kFileFields = {{
     field<&DepartmentValues::pumpLimit, &Reader::pair, &pairJson>(names::kPumpLimit,
                                                                   "the pump pressure limit"),
     {names::kLines, "the saved lines", readLines, writeLines},
-    field<&DepartmentValues::practiceTolerance, &Reader::pair, &pairJson>(
-        names::kPracticeTolerance, "the tolerance of a practice answer", 2),
+    since(2, field<&DepartmentValues::wyeFrom, &Reader::pair, &pairJson>(
+                 names::kWyeFrom, "the flow from which a wye loses pressure")),
+    since(2, field<&DepartmentValues::wyeLoss, &Reader::pair, &pairJson>(
+                 names::kWyeLoss, "the loss in a wye, siamese or manifold")),
+    since(2, field<&DepartmentValues::standpipeLoss, &Reader::pair, &pairJson>(
+                 names::kStandpipeLoss, "the loss in a standpipe system")),
+    since(2, field<&DepartmentValues::masterStreamLoss, &Reader::pair, &pairJson>(
+                 names::kMasterStreamLoss, "the loss in a master-stream device")),
+    since(2, field<&DepartmentValues::ratedFlow, &Reader::pair, &pairJson>(
+                 names::kRatedFlow, "the pump's rated flow")),
+    since(2, field<&DepartmentValues::intake, &Reader::pair, &pairJson>(
+                 names::kIntake, "the pressure at the pump's intake")),
+    since(2, field<&DepartmentValues::practiceTolerance, &Reader::pair, &pairJson>(
+                 names::kPracticeTolerance, "the tolerance of a practice answer")),
+    since(2, Field<DepartmentValues>{names::kLays, "the saved lays", readLays, writeLays}),
 }};
+
+// The version a file says it is, where it says so with a whole number; the
+// reader takes the fields of that version. A newer one is refused before
+// its fields are looked at, as they are not known.
+void readFileVersion(Reader& r, const Json& file) {
+  if (!file.is_object() || !file.contains(std::string(names::kVersion))) return;
+  const Json& version = file[std::string(names::kVersion)];
+  if (!version.is_number_integer()) return;
+  const long long number = version.get<long long>();
+  if (number > kVersion) {
+    DepartmentValues none;
+    readVersion(r, version, none, {});
+  } else if (number >= 1) {
+    r.version = static_cast<int>(number);
+  }
+}
 
 // A figure of both systems in words: "5 psi / 35 kPa", a coefficient
 // without units, "published" where none is set.
-std::string figureText(const UnitPair& pair, bool pressure) {
+std::string figureText(const UnitPair& pair, const FigureRule* rule) {
   if (!pair.isSet()) return "published";
-  const auto one = [pressure](std::optional<double> v, bool metric) {
+  const auto one = [rule](std::optional<double> v, bool metric) {
     if (!v) return std::string("published");
-    return formatPlain(*v) + " " + (pressure ? std::string(unitNames(metric).pressure) : "");
+    if (rule == nullptr) return formatPlain(*v) + " ";
+    const UnitNames& u = unitNames(metric);
+    return formatPlain(*v) + " " +
+           std::string(rule->quantity == Quantity::Flow ? u.flow : u.pressure);
   };
   return one(pair.english, false) + " / " + one(pair.metric, true);
 }
 
 std::string lineText(const SavedLine& line) { return line.name + ": " + describeLine(line); }
+
+std::string layText(const Lay& lay) {
+  const std::size_t count = lay.discharges.size();
+  return lay.name + ": " + std::to_string(count) + (count == 1 ? " discharge, " : " discharges, ") +
+         std::string(unitNames(lay.metric).system);
+}
+
+// What taking `incoming` in place of `current` does to a list of named
+// things: each removed, changed or added one, "Line added: ...".
+template <typename Named>
+void namedChanges(const std::vector<Named>& current, const std::vector<Named>& incoming,
+                  const std::string& kind, std::string (*text)(const Named&),
+                  std::vector<std::string>& out) {
+  const auto named = [](const std::vector<Named>& list, const std::string& name) {
+    return std::find_if(list.begin(), list.end(), [&](const Named& n) { return n.name == name; });
+  };
+  for (const Named& each : current) {
+    const auto same = named(incoming, each.name);
+    if (same == incoming.end()) {
+      out.push_back(kind + " removed: " + each.name);
+    } else if (!(*same == each)) {
+      out.push_back(kind + " changed: " + text(*same));
+    }
+  }
+  for (const Named& each : incoming) {
+    if (named(current, each.name) == current.end()) out.push_back(kind + " added: " + text(each));
+  }
+}
 
 }  // namespace
 
@@ -152,13 +213,7 @@ Read read(std::string_view text) {
   if (!Json::sax_parse(text.begin(), text.end(), &builder) || builder.is_errored())
     return {std::nullopt, "The file is damaged: it is not well-formed JSON."};
   Reader r;
-  // The version is checked as a field of its own; here it only says which
-  // fields the file holds.
-  if (file.is_object() && file.contains(names::kVersion) &&
-      file[names::kVersion].is_number_integer()) {
-    r.version = static_cast<int>(
-        std::clamp<long long>(file[names::kVersion].get<long long>(), 1, kVersion));
-  }
+  readFileVersion(r, file);
   DepartmentValues values;
   r.record(file, "the file", kFileFields, values);
   if (r.problem.empty()) r.problem = checkValues(values);
@@ -187,36 +242,17 @@ std::vector<std::string> changes(const DepartmentValues& current,
   for (std::size_t row = 0; row < current.hoses.size(); ++row) {
     if (current.hoses[row] == incoming.hoses[row]) continue;
     const auto name = hoseName(static_cast<std::int16_t>(row));
-    out.push_back(name + " hose: " + figureText(current.hoses[row], false) + " becomes " +
-                  figureText(incoming.hoses[row], false));
+    out.push_back(name + " hose: " + figureText(current.hoses[row], nullptr) + " becomes " +
+                  figureText(incoming.hoses[row], nullptr));
   }
-  if (current.perFloor != incoming.perFloor) {
-    out.push_back("Elevation per floor: " + figureText(current.perFloor, true) + " becomes " +
-                  figureText(incoming.perFloor, true));
+  for (const FigureRule& rule : figureRules()) {
+    const UnitPair &now = current.*rule.figure, &then = incoming.*rule.figure;
+    if (now == then) continue;
+    out.push_back(std::string(rule.name) + ": " + figureText(now, &rule) + " becomes " +
+                  figureText(then, &rule));
   }
-  if (current.pumpLimit != incoming.pumpLimit) {
-    out.push_back("Pump pressure limit: " + figureText(current.pumpLimit, true) + " becomes " +
-                  figureText(incoming.pumpLimit, true));
-  }
-  if (current.practiceTolerance != incoming.practiceTolerance) {
-    out.push_back("Practice tolerance: " + figureText(current.practiceTolerance, true) +
-                  " becomes " + figureText(incoming.practiceTolerance, true));
-  }
-  for (const SavedLine& line : current.lines) {
-    const auto same = std::find_if(incoming.lines.begin(), incoming.lines.end(),
-                                   [&](const SavedLine& l) { return l.name == line.name; });
-    if (same == incoming.lines.end()) {
-      out.push_back("Line removed: " + line.name);
-    } else if (!(*same == line)) {
-      out.push_back("Line changed: " + lineText(*same));
-    }
-  }
-  for (const SavedLine& line : incoming.lines) {
-    if (std::none_of(current.lines.begin(), current.lines.end(),
-                     [&](const SavedLine& l) { return l.name == line.name; })) {
-      out.push_back("Line added: " + lineText(line));
-    }
-  }
+  namedChanges(current.lines, incoming.lines, "Line", lineText, out);
+  namedChanges(current.lays, incoming.lays, "Lay", layText, out);
   return out;
 }
 

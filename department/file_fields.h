@@ -23,35 +23,44 @@ namespace vardel::department_file {
 // Ordered, so that a file is written with its fields in the documented order.
 using Json = nlohmann::ordered_json;
 
-// The deepest nesting a file has (the object, its lines, a line); anything
-// much deeper is refused before it is parsed, so that no file can exhaust
-// the stack.
-inline constexpr int kDeepest = 8;
+// The deepest nesting a file has is 9 (the object, its lays, a lay, its
+// discharges, a discharge, its branches, a branch, its hose, its rise);
+// anything much deeper is refused before it is parsed, so that no file can
+// exhaust the stack.
+inline constexpr int kDeepest = 12;
 int nesting(std::string_view text);
 
 class Reader;
 
 // One field of an object: its name in the file, how a refusal names it,
 // how it is read into and written from the record the object holds, and
-// the file version that brought it in (a file of an older version has no
-// such field, and its record keeps what it holds without it).
+// the file version that brought it in.
 template <typename Record>
 struct Field {
   std::string_view name;
   std::string_view what;
   void (*read)(Reader&, const Json&, Record&, const std::string& what);
   Json (*write)(const Record&);
+  // The file version that brought the field: a file of an older version
+  // has none, and one of that version or later may leave it out (a field
+  // of version 1 it must hold); the record then keeps its default. The
+  // writer writes every field.
   int since = 1;
 };
+
+// A row of a table for a field that version `version` of the file brought.
+template <typename Record>
+constexpr Field<Record> since(int version, Field<Record> row) {
+  row.since = version;
+  return row;
+}
 
 // Reads values of each kind; the first problem met is kept and every later
 // read does nothing.
 class Reader {
  public:
   std::string problem;
-  // The version of the file being read: its objects hold the fields of
-  // that version.
-  int version = std::numeric_limits<int>::max();
+  int version = 1;  // of the file being read: which fields its objects hold
 
   std::string text(const Json& value, std::string_view what);
   double number(const Json& value, std::string_view what);
@@ -67,16 +76,22 @@ class Reader {
   // An object whose fields are exactly `names`.
   template <typename Names>
   bool object(const Json& value, std::string_view where, const Names& names) {
+    return object(value, where, names, names);
+  }
+  // An object that holds every field of `required` and none but `known`.
+  template <typename Names>
+  bool object(const Json& value, std::string_view where, const Names& required,
+              const Names& known) {
     if (!problem.empty()) return false;
     if (!value.is_object()) return fail(std::string(where) + " is not an object");
-    for (const std::string_view name : names) {
+    for (const std::string_view name : required) {
       if (!value.contains(std::string(name))) {
         return fail("the field \"" + std::string(name) + "\" is missing from " +
                     std::string(where));
       }
     }
     for (auto each = value.begin(); each != value.end(); ++each) {
-      if (std::find(names.begin(), names.end(), each.key()) == names.end()) {
+      if (std::find(known.begin(), known.end(), each.key()) == known.end()) {
         return fail("the field \"" + each.key() + "\" of " + std::string(where) + " is not known");
       }
     }
@@ -86,17 +101,21 @@ class Reader {
   // An object whose fields are exactly those of `fields`, read into `out`
   // in their order; `place` says where a field stands, after its `what`,
   // once the fields before it are read.
+  // Only the fields of the file's version count; one a later version
+  // brought may be left out.
   template <typename Record, std::size_t N>
   bool record(const Json& value, std::string_view where, const std::array<Field<Record>, N>& fields,
               Record& out, std::type_identity_t<std::string (*)(const Record&)> place = nullptr) {
-    std::vector<std::string_view> names;
+    std::vector<std::string_view> required, known;
     for (const Field<Record>& field : fields) {
-      if (field.since <= version) names.push_back(field.name);
+      if (field.since > version) continue;
+      known.push_back(field.name);
+      if (field.since == 1) required.push_back(field.name);
     }
-    if (!object(value, where, names)) return false;
+    if (!object(value, where, required, known)) return false;
     for (const Field<Record>& field : fields) {
       if (!problem.empty()) break;
-      if (field.since > version) continue;
+      if (field.since > version || !value.contains(std::string(field.name))) continue;
       const std::string what = std::string(field.what) + (place ? place(out) : std::string());
       field.read(*this, value[std::string(field.name)], out, what);
     }
@@ -134,13 +153,12 @@ Json unitsJson(bool metric);
 // A row of a table: the member it fills, the reader's method that reads it
 // and how it is written.
 template <auto member, auto read, auto write = &plainJson<MemberOf<member>>>
-constexpr Field<RecordOf<member>> field(std::string_view name, std::string_view what,
-                                        int since = 1) {
+constexpr Field<RecordOf<member>> field(std::string_view name, std::string_view what) {
   using R = RecordOf<member>;
   return {
       name, what,
       [](Reader& r, const Json& v, R& out, const std::string& w) { out.*member = (r.*read)(v, w); },
-      [](const R& in) { return write(in.*member); }, since};
+      [](const R& in) { return write(in.*member); }};
 }
 
 }  // namespace vardel::department_file

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "department/conversion.h"
+#include "calc/conversion.h"
 
 // A flow test of one lay, which works out a hose key's coefficient: the
 // total flow through `lines` siamesed lines of `length`, the pressures read

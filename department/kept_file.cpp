@@ -1,9 +1,12 @@
 #include "department/kept_file.h"
 
+#include <array>
 #include <cstddef>
 #include <string>
+#include <utility>
 
 #include "calc/hose_table.h"
+#include "calc/lay.h"
 #include "core/number_text.h"
 #include "department/department_file.h"
 #include "department/file_names.h"
@@ -89,13 +92,16 @@ class Cursor {
     return out;
   }
 
-  // Digits, a point and digits: at most 32 characters, read as the
-  // calculator reads a number (to the nearest double, as the full reader).
+  // A minus where the number is below zero, digits, a point and digits: at
+  // most 32 characters, read as the calculator reads a number (to the
+  // nearest double, as the full reader).
   double number() {
     skipBlanks();
     const std::size_t start = at_;
+    if (at_ < text_.size() && text_[at_] == '-') ++at_;
+    const std::size_t first = at_;
     const std::size_t whole = digits();
-    if (whole == 0 || (whole > 1 && text_[start] == '0')) fail();
+    if (whole == 0 || (whole > 1 && text_[first] == '0')) fail();
     if (at_ < text_.size() && text_[at_] == '.') {
       ++at_;
       if (digits() == 0) fail();
@@ -210,6 +216,114 @@ void line(Cursor& c, DepartmentValues& v) {
   c.expect("}");
 }
 
+// One of an enumeration's `names`, as its value.
+template <typename Enum, std::size_t N>
+Enum choice(Cursor& c, const std::array<std::string_view, N>& names) {
+  const std::string text = c.text();
+  for (std::size_t i = 0; i < N; ++i) {
+    if (names[i] == text) return static_cast<Enum>(i);
+  }
+  c.fail();
+  return Enum{};
+}
+
+Elevation elevation(Cursor& c) {
+  Elevation e;
+  c.expect("{");
+  c.field(names::kUnit, true);
+  e.unit = choice<ElevationUnit>(c, names::kElevationUnits);
+  c.field(names::kAmount);
+  e.amount = c.number();
+  c.expect("}");
+  return e;
+}
+
+Segment segment(Cursor& c) {
+  Segment s;
+  c.expect("{");
+  c.field(names::kSize, true);
+  s.hose = hose(c);
+  c.field(names::kLines);
+  s.lines = c.number();
+  c.field(names::kLength);
+  s.length = c.number();
+  c.field(names::kRise);
+  s.rise = elevation(c);
+  c.expect("}");
+  return s;
+}
+
+Nozzle nozzle(Cursor& c) {
+  Nozzle n;
+  c.expect("{");
+  c.field(names::kKind, true);
+  n.kind = choice<NozzleKind>(c, names::kNozzleKinds);
+  c.field(names::kPressure);
+  n.pressure = c.number();
+  c.field(names::kFlow);
+  n.flow = c.number();
+  c.field(names::kTip);
+  n.tip = c.number();
+  c.expect("}");
+  return n;
+}
+
+void branch(Cursor& c, Discharge& d) {
+  if (d.branches.size() == kMostBranches) return c.fail();
+  Line& l = d.branches.emplace_back();
+  c.expect("{");
+  c.field(names::kHose, true);
+  l.hose = segment(c);
+  c.field(names::kNozzle);
+  l.nozzle = nozzle(c);
+  c.expect("}");
+}
+
+void discharge(Cursor& c, Lay& lay) {
+  if (lay.discharges.size() == kMostDischarges) return c.fail();
+  Discharge& d = lay.discharges.emplace_back();
+  c.expect("{");
+  c.field(names::kAppliance, true);
+  d.appliance = choice<Appliance>(c, names::kAppliances);
+  c.field(names::kHose);
+  d.hose = segment(c);
+  c.field(names::kNozzle);
+  d.nozzle = nozzle(c);
+  c.field(names::kApplianceRise);
+  d.applianceRise = elevation(c);
+  c.field(names::kBranches);
+  list(c, [&] { branch(c, d); });
+  c.expect("}");
+}
+
+void lay(Cursor& c, DepartmentValues& v) {
+  if (v.lays.size() == bounds::kMostLays) return c.fail();
+  Lay& l = v.lays.emplace_back();
+  l.discharges.clear();
+  c.expect("{");
+  c.field(names::kName, true);
+  l.name = c.text();
+  c.field(names::kUnits);
+  const std::string units = c.text();
+  if (units != names::kEnglish && units != names::kMetric) c.fail();
+  l.metric = units == names::kMetric;
+  c.field(names::kDischarges);
+  list(c, [&] { discharge(c, l); });
+  c.expect("}");
+}
+
+// The appliance losses, the pump's rating and the practice tolerance, in the
+// file's order.
+constexpr std::array<std::pair<std::string_view, UnitPair DepartmentValues::*>, 7> kPairs = {{
+    {names::kWyeFrom, &DepartmentValues::wyeFrom},
+    {names::kWyeLoss, &DepartmentValues::wyeLoss},
+    {names::kStandpipeLoss, &DepartmentValues::standpipeLoss},
+    {names::kMasterStreamLoss, &DepartmentValues::masterStreamLoss},
+    {names::kRatedFlow, &DepartmentValues::ratedFlow},
+    {names::kIntake, &DepartmentValues::intake},
+    {names::kPracticeTolerance, &DepartmentValues::practiceTolerance},
+}};
+
 }  // namespace
 
 std::optional<DepartmentValues> read(std::string_view text) {
@@ -220,7 +334,7 @@ std::optional<DepartmentValues> read(std::string_view text) {
   c.field(names::kFormat, true);
   if (c.text() != department_file::kFormat) c.fail();
   c.field(names::kVersion);
-  // Version 1 was written without the practice tolerance.
+  // Version 1 was written without the fields that version 2 brought.
   const bool first = c.take("1");
   if (!first) c.expect(std::to_string(department_file::kVersion));
   c.field(names::kName);
@@ -236,8 +350,12 @@ std::optional<DepartmentValues> read(std::string_view text) {
   c.field(names::kLines);
   list(c, [&] { line(c, v); });
   if (!first) {
-    c.field(names::kPracticeTolerance);
-    v.practiceTolerance = pair(c);
+    for (const auto& [name, member] : kPairs) {
+      c.field(name);
+      v.*member = pair(c);
+    }
+    c.field(names::kLays);
+    list(c, [&] { lay(c, v); });
   }
   c.expect("}");
   if (!c.atEnd() || !checkValues(v).empty()) return std::nullopt;

@@ -5,6 +5,7 @@
 #include <set>
 
 #include "calc/hose_table.h"
+#include "calc/lay_check.h"
 #include "calc/unit_text.h"
 #include "core/number_text.h"
 #include "department/saved_lines.h"
@@ -12,9 +13,41 @@
 namespace vardel {
 namespace {
 
-std::string checkWithin(const double (&limits)[2], bool metric, double value, std::string what) {
-  if (std::isfinite(value) && value >= limits[0] && value <= limits[1]) return {};
-  return what + " must lie " + rangeText(limits, unitNames(metric).pressure) + ".";
+// The bounds' reasons are given in docs/department-file.md.
+// clang-format off
+constexpr FigureRule kRules[] = {
+    {&DepartmentValues::perFloor, "Elevation per floor", "The elevation pressure per floor",
+     Quantity::Pressure, {2, 10}, {14, 69}},
+    {&DepartmentValues::pumpLimit, "Pump pressure limit", "The pump pressure limit",
+     Quantity::Pressure, {50, 600}, {350, 4150}},
+    {&DepartmentValues::wyeFrom, "Wye loss from", "The flow from which a wye loses pressure",
+     Quantity::Flow, {100, 2000}, {375, 7600}},
+    {&DepartmentValues::wyeLoss, "Wye loss", "The loss in a wye, siamese or manifold",
+     Quantity::Pressure, {0, 50}, {0, 345}},
+    {&DepartmentValues::standpipeLoss, "Standpipe loss", "The loss in a standpipe system",
+     Quantity::Pressure, {0, 100}, {0, 690}},
+    {&DepartmentValues::masterStreamLoss, "Master-stream loss",
+     "The loss in a master-stream device", Quantity::Pressure, {0, 100}, {0, 690}},
+    {&DepartmentValues::ratedFlow, "Rated flow", "The pump's rated flow",
+     Quantity::Flow, {250, 5000}, {940, 19000}},
+    {&DepartmentValues::intake, "Intake pressure", "The pressure at the pump's intake",
+     Quantity::Pressure, {0, 200}, {0, 1380}},
+    {&DepartmentValues::practiceTolerance, "Practice tolerance",
+     "The tolerance of a practice answer", Quantity::Pressure, {1, 25}, {7, 170}},
+};
+// clang-format on
+
+std::string checkLays(const DepartmentValues& values) {
+  if (values.lays.size() > bounds::kMostLays) {
+    return "There are more than " + std::to_string(bounds::kMostLays) + " saved lays.";
+  }
+  std::set<std::string> names;
+  for (const Lay& lay : values.lays) {
+    if (std::string p = checkName(lay.name, "The name of a saved lay"); !p.empty()) return p;
+    if (!names.insert(lay.name).second) return "Two saved lays are named " + lay.name + ".";
+    if (std::string p = checkLay(lay); !p.empty()) return "The lay " + lay.name + ": " + p;
+  }
+  return {};
 }
 
 std::size_t codePoints(std::string_view text) {
@@ -42,19 +75,21 @@ std::string checkCoefficient(std::int16_t hose, bool metric, double value) {
          ": no real hose of that size lies outside.";
 }
 
-std::string checkPerFloor(bool metric, double value) {
-  return checkWithin(metric ? bounds::kPerFloorMetric : bounds::kPerFloorEnglish, metric, value,
-                     "The elevation pressure per floor");
+std::span<const FigureRule> figureRules() { return kRules; }
+
+const FigureRule& ruleOf(UnitPair DepartmentValues::*figure) {
+  for (const FigureRule& rule : kRules) {
+    if (rule.figure == figure) return rule;
+  }
+  return kRules[0];
 }
 
-std::string checkPumpLimit(bool metric, double value) {
-  return checkWithin(metric ? bounds::kPumpLimitMetric : bounds::kPumpLimitEnglish, metric, value,
-                     "The pump pressure limit");
-}
-
-std::string checkPracticeTolerance(bool metric, double value) {
-  return checkWithin(metric ? bounds::kPracticeToleranceMetric : bounds::kPracticeToleranceEnglish,
-                     metric, value, "The tolerance of a practice answer");
+std::string checkFigure(const FigureRule& rule, bool metric, double value) {
+  const double(&limits)[2] = metric ? rule.metric : rule.english;
+  if (std::isfinite(value) && value >= limits[0] && value <= limits[1]) return {};
+  const UnitNames& u = unitNames(metric);
+  return std::string(rule.what) + " must lie " +
+         rangeText(limits, rule.quantity == Quantity::Flow ? u.flow : u.pressure) + ".";
 }
 
 std::string checkName(std::string_view name, std::string_view what) {
@@ -82,15 +117,11 @@ std::string checkValues(const DepartmentValues& values) {
       }
     }
   }
-  for (const bool metric : {false, true}) {
-    if (const std::optional<double> f = values.perFloor.in(metric)) {
-      if (std::string p = checkPerFloor(metric, *f); !p.empty()) return p;
-    }
-    if (const std::optional<double> l = values.pumpLimit.in(metric)) {
-      if (std::string p = checkPumpLimit(metric, *l); !p.empty()) return p;
-    }
-    if (const std::optional<double> t = values.practiceTolerance.in(metric)) {
-      if (std::string p = checkPracticeTolerance(metric, *t); !p.empty()) return p;
+  for (const FigureRule& rule : kRules) {
+    for (const bool metric : {false, true}) {
+      if (const std::optional<double> f = (values.*rule.figure).in(metric)) {
+        if (std::string p = checkFigure(rule, metric, *f); !p.empty()) return p;
+      }
     }
   }
   if (values.lines.size() > bounds::kMostLines) {
@@ -102,7 +133,7 @@ std::string checkValues(const DepartmentValues& values) {
     if (!names.insert(line.name).second) return "Two saved lines are named " + line.name + ".";
     if (std::string p = checkLine(line, values); !p.empty()) return p;
   }
-  return {};
+  return checkLays(values);
 }
 
 }  // namespace vardel

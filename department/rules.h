@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -13,24 +14,37 @@
 namespace vardel {
 
 namespace bounds {
-inline constexpr double kCoefficientFactor = 5;        // within 1/5 to 5 times the published figure
-inline constexpr double kPerFloorEnglish[] = {2, 10};  // psi
-inline constexpr double kPerFloorMetric[] = {14, 69};  // kPa
-inline constexpr double kPumpLimitEnglish[] = {50, 600};        // psi
-inline constexpr double kPumpLimitMetric[] = {350, 4150};       // kPa
-inline constexpr double kPracticeToleranceEnglish[] = {1, 25};  // psi
-inline constexpr double kPracticeToleranceMetric[] = {7, 170};  // kPa
-inline constexpr std::size_t kNameLength = 40;                  // characters (UTF-8 code points)
+inline constexpr double kCoefficientFactor = 5;  // within 1/5 to 5 times the published figure
+inline constexpr std::size_t kNameLength = 40;   // characters (UTF-8 code points)
 inline constexpr std::size_t kMostLines = 100;
+inline constexpr std::size_t kMostLays = 50;
 }  // namespace bounds
 
+// What a figure of both unit systems measures, which decides its units and
+// its conversion.
+enum class Quantity : std::uint8_t { Pressure, Flow };
+
+// One of the department's figures other than the coefficients, with its
+// bounds in each unit system.
+struct FigureRule {
+  UnitPair DepartmentValues::*figure;
+  std::string_view name;  // as a list of changes names it: "Pump pressure limit"
+  std::string_view what;  // how a refusal names it: "The pump pressure limit"
+  Quantity quantity;
+  double english[2], metric[2];
+};
+// The elevation per floor, the pump pressure limit, the appliance losses,
+// the pump's rated flow and intake pressure, and the tolerance of a
+// practice answer, in this order.
+std::span<const FigureRule> figureRules();
+// The rule of `figure`.
+const FigureRule& ruleOf(UnitPair DepartmentValues::*figure);
+
 std::string checkCoefficient(std::int16_t hose, bool metric, double value);
-std::string checkPerFloor(bool metric, double value);
-std::string checkPumpLimit(bool metric, double value);
-std::string checkPracticeTolerance(bool metric, double value);
+std::string checkFigure(const FigureRule& rule, bool metric, double value);
 std::string checkName(std::string_view name, std::string_view what);
-// The whole record: every figure within its bounds, names unique, and every
-// line computing when it is recalled.
+// The whole record: every figure within its bounds, names unique, every
+// line computing when it is recalled, every lay within its own bounds.
 std::string checkValues(const DepartmentValues& values);
 
 // "between 2 and 10 psi"

@@ -90,8 +90,12 @@ std::string ChartDesk::copied() const { return chart_ ? tabSeparated(*chart_) : 
 std::optional<PrintedPage> ChartDesk::page() const {
   if (!chart_) return std::nullopt;
   const Shown& grid = at(kChart);
-  return PrintedPage{chart_->heading, grid.items, static_cast<std::size_t>(grid.columns),
-                     grid.marked,     paper_,     &kChartPdfFile};
+  return PrintedPage{.heading = chart_->heading,
+                     .cells = grid.items,
+                     .columns = static_cast<std::size_t>(grid.columns),
+                     .marked = grid.marked,
+                     .paper = paper_,
+                     .pdf = &kChartPdfFile};
 }
 
 void ChartDesk::showLay(const PumpChartLay& lay) {

@@ -5,6 +5,7 @@
 #include "core/keyboard.h"
 #include "panel/chart_box.h"
 #include "panel/import_box.h"
+#include "panel/lays_box.h"
 #include "panel/lines_box.h"
 #include "panel/practice_box.h"
 #include "panel/values_box.h"
@@ -19,10 +20,11 @@ Desks::Desks(Calculator& calculator, DepartmentStore* store, Paper paper,
       store_(store),
       working_(calculator),
       chart_(calculator, store, paper, today),
-      practice_(calculator, paper, std::move(today)) {
+      practice_(calculator, paper, today) {
   if (store_ != nullptr) {
     all_.push_back(&values_.emplace(*store_, calculator_));
     all_.push_back(&lines_.emplace(*store_, calculator_));
+    all_.push_back(&lays_.emplace(*store_, calculator_, paper, std::move(today)));
     all_.push_back(&import_.emplace(*store_, calculator_));
   }
   all_.push_back(&working_);
@@ -31,7 +33,8 @@ Desks::Desks(Calculator& calculator, DepartmentStore* store, Paper paper,
 }
 
 std::vector<const Dialog*> Desks::designs() {
-  return {&valuesBox(), &linesBox(), &importBox(), &workingBox(), &chartBox(), &practiceBox()};
+  return {&valuesBox(),  &linesBox(), &laysBox(),    &importBox(),
+          &workingBox(), &chartBox(), &practiceBox()};
 }
 
 std::string Desks::start() {
@@ -59,6 +62,7 @@ bool Desks::enabled(Command command) const {
       return store_ != nullptr && store_->values().has_value();
     case Command::DepartmentValues:
     case Command::SavedLines:
+    case Command::Lays:
     case Command::Import:
       return store_ != nullptr;
     case Command::About:
@@ -97,6 +101,9 @@ Answer Desks::command(Command command) {
       return {};
     case Command::SavedLines:
       lines_->openBox();
+      return {};
+    case Command::Lays:
+      lays_->openBox();
       return {};
     case Command::Import:
       return {.ask = Ask::OpenFile, .file = fileOf(command)};

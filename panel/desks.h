@@ -13,6 +13,7 @@
 #include "panel/chart_desk.h"
 #include "panel/file_choice.h"
 #include "panel/import_desk.h"
+#include "panel/lays_desk.h"
 #include "panel/lines_desk.h"
 #include "panel/menus.h"
 #include "panel/practice_desk.h"
@@ -87,6 +88,7 @@ class Desks {
   PracticeDesk practice_;
   std::optional<ValuesDesk> values_;
   std::optional<LinesDesk> lines_;
+  std::optional<LaysDesk> lays_;
   std::optional<ImportDesk> import_;
   std::vector<BoxDesk*> all_;
 };

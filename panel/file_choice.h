@@ -30,6 +30,8 @@ inline constexpr FileChoice kExportFile{"Export department values", "department.
 
 inline constexpr FileChoice kChartPdfFile{"Save the pump chart as PDF", "pump-chart.pdf", "PDF",
                                           "*.pdf", "application/pdf"};
+inline constexpr FileChoice kCardPdfFile{"Save the pump panel card as PDF", "pump-panel-card.pdf",
+                                         "PDF", "*.pdf", "application/pdf"};
 
 inline constexpr FileChoice kWorksheetPdfFile{"Save the practice worksheet as PDF",
                                               "practice-worksheet.pdf", "PDF", "*.pdf",

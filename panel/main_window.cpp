@@ -257,7 +257,7 @@ std::span<const Control> panelControls() { return kControls; }
 const Control& markControl() {
   static constexpr Control mark{.name = "lblMark",
                                 .kind = Kind::Label,
-                                .at = {660, 1095, 1530, 240},
+                                .at = {660, 1095, 2250, 240},  // holds all three marks
                                 .font = kArial6_75,
                                 .back = kWhite,
                                 .fore = kBlack,

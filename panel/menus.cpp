@@ -10,6 +10,7 @@ const Menu& departmentMenu() {
   static const std::array items = {
       MenuItem{"mnuDepartmentValues", "&Values...", Command::DepartmentValues},
       MenuItem{"mnuSavedLines", "&Saved lines...", Command::SavedLines},
+      MenuItem{"mnuLays", "&Lays...", Command::Lays},
       MenuItem{"mnuPumpChart", "Pump &chart...", Command::PumpChart},
       MenuItem{"mnuPractice", "P&ractice...", Command::Practice},
       MenuItem{"mnuImport", "&Import...", Command::Import},

@@ -14,6 +14,7 @@ enum class Command : std::uint8_t {
   Review,            // reviews the inputs of the result shown, as F2 does
   DepartmentValues,  // opens the box of the department's figures, with the flow test
   SavedLines,        // opens the box of the saved lines: recall, save, delete
+  Lays,              // opens the box of lays of several lines: build, show, save, the card
   Import,            // reads a department file, shows what it changes, and takes it
   Export,            // writes the department's values as one file
   PublishedValues,   // switches between the department's values and the published ones

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "calc/hose_table.h"
+#include "department/rules.h"
 #include "panel/box_rows.h"
 #include "panel/main_window.h"
 
@@ -65,11 +66,23 @@ std::vector<Control> valuesRows() {
   pairRow(rows, 5820 + kRow, "lblPracticeTolerance", "Practice, psi / kPa",
           kPracticeToleranceEnglish, kPracticeToleranceMetric, "Tolerance of a practice answer",
           tab);
+  rows.push_back(label("lblLayFigures", "For lays: flows in gpm / L/min, pressures in psi / kPa",
+                       {kLeft, 6195 + kRow, kInner, 225}));
+  int top = 6450 + kRow;
+  for (const LayFigureFields& f : kLayFigureFields) {
+    const std::string_view name = ruleOf(f.figure).name;
+    // "lblWyeFrom" beside "txtWyeFromEnglish".
+    const std::string_view english = f.english.substr(3);
+    const std::string_view labelName =
+        keep("lbl" + std::string(english.substr(0, english.size() - 7)));
+    pairRow(rows, top, labelName, name, f.english, f.metric, name, tab);
+    top += kRow;
+  }
 
-  rows.push_back(rule(0, 6255 + kRow));
+  rows.push_back(rule(0, top + 105));
   rows.push_back(label("lblFlowTest", "Flow test: a hose key's coefficient from a test",
-                       {kLeft, 6345 + kRow, kInner, 225}));
-  const int test = 6660 + kRow;
+                       {kLeft, top + 195, kInner, 225}));
+  const int test = top + 510;
   testRow(rows, test, "lblTestHose", "Hose key",
           list(kTestHose, {}, tab++, "Flow test, hose key", true));
   testRow(rows, test + kRow, "lblTestUnits", "Units",
@@ -85,16 +98,17 @@ std::vector<Control> valuesRows() {
        "Flow test, pressure at the far end"},
       {kTestRiseLabel, "Rise of the far end, ft", kTestRise, "Flow test, rise of the far end"},
   };
-  int top = test + 2 * kRow;
+  top = test + 2 * kRow;
   for (const auto& f : fields) {
     testRow(rows, top, f.label, f.caption, field(f.field, {}, tab++, f.spoken));
     top += kRow;
   }
-  rows.push_back(button(kWorkOut, "Work out", kLeft, 9360 + kRow, tab++));
-  rows.push_back(label(kTestResult, "", {1440, 9360 + kRow, 3240, 480}, true));
-  rows.push_back(rule(1, 9915 + kRow));
-  rows.push_back(defaultButton(kSave, "Save", 2160, 10020 + kRow, tab++));
-  rows.push_back(cancelButton(kCancel, "Cancel", 3480, 10020 + kRow, tab++));
+  top += 60;
+  rows.push_back(button(kWorkOut, "Work out", kLeft, top, tab++));
+  rows.push_back(label(kTestResult, "", {1440, top, 3240, 480}, true));
+  rows.push_back(rule(1, top + 555));
+  rows.push_back(defaultButton(kSave, "Save", 2160, top + 660, tab++));
+  rows.push_back(cancelButton(kCancel, "Cancel", 3480, top + 660, tab++));
   return rows;
 }
 
@@ -102,8 +116,10 @@ std::vector<Control> valuesRows() {
 
 const Dialog& valuesBox() {
   static const std::vector<Control> rows = valuesRows();
-  static const Dialog box{"frmDepartmentValues", "Department values", kWidth, 10500 + kRow, rows,
-                          "department"};
+  const Control& last = rows.back();
+  static const Dialog box{
+      "frmDepartmentValues", "Department values", kWidth, last.at.top + last.at.height + 135, rows,
+      "department"};
   return box;
 }
 

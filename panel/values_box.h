@@ -2,14 +2,16 @@
 
 #include <string_view>
 
+#include "calc/department_values.h"
 #include "panel/control.h"
 
 namespace vardel::panel {
 
 // "Department values", as designed, one row per control: the name, each
-// hose key's coefficient in both unit systems, the elevation per floor and
-// the pump pressure limit, the tolerance of a practice answer, and the flow
-// test that works out a coefficient;
+// hose key's coefficient in both unit systems, the elevation per floor, the
+// pump pressure limit, the tolerance of a practice answer, the appliance
+// losses and the pump's rating that lays use, and the flow test that works
+// out a coefficient;
 // Save and Cancel. What its controls show comes from panel/values_desk.h.
 const Dialog& valuesBox();
 
@@ -25,6 +27,34 @@ inline constexpr std::string_view kPumpLimitEnglish = "txtPumpLimitEnglish";
 inline constexpr std::string_view kPumpLimitMetric = "txtPumpLimitMetric";
 inline constexpr std::string_view kPracticeToleranceEnglish = "txtPracticeToleranceEnglish";
 inline constexpr std::string_view kPracticeToleranceMetric = "txtPracticeToleranceMetric";
+// The figures that lays use: the appliance losses and the pump's rating.
+inline constexpr std::string_view kWyeFromEnglish = "txtWyeFromEnglish";
+inline constexpr std::string_view kWyeFromMetric = "txtWyeFromMetric";
+inline constexpr std::string_view kWyeLossEnglish = "txtWyeLossEnglish";
+inline constexpr std::string_view kWyeLossMetric = "txtWyeLossMetric";
+inline constexpr std::string_view kStandpipeEnglish = "txtStandpipeEnglish";
+inline constexpr std::string_view kStandpipeMetric = "txtStandpipeMetric";
+inline constexpr std::string_view kMasterStreamEnglish = "txtMasterStreamEnglish";
+inline constexpr std::string_view kMasterStreamMetric = "txtMasterStreamMetric";
+inline constexpr std::string_view kRatedFlowEnglish = "txtRatedFlowEnglish";
+inline constexpr std::string_view kRatedFlowMetric = "txtRatedFlowMetric";
+inline constexpr std::string_view kIntakeEnglish = "txtIntakeEnglish";
+inline constexpr std::string_view kIntakeMetric = "txtIntakeMetric";
+
+// The fields of each figure of department/rules.h that lays use, in the
+// box's order.
+struct LayFigureFields {
+  UnitPair DepartmentValues::*figure;
+  std::string_view english, metric;
+};
+inline constexpr LayFigureFields kLayFigureFields[] = {
+    {&DepartmentValues::wyeFrom, kWyeFromEnglish, kWyeFromMetric},
+    {&DepartmentValues::wyeLoss, kWyeLossEnglish, kWyeLossMetric},
+    {&DepartmentValues::standpipeLoss, kStandpipeEnglish, kStandpipeMetric},
+    {&DepartmentValues::masterStreamLoss, kMasterStreamEnglish, kMasterStreamMetric},
+    {&DepartmentValues::ratedFlow, kRatedFlowEnglish, kRatedFlowMetric},
+    {&DepartmentValues::intake, kIntakeEnglish, kIntakeMetric},
+};
 inline constexpr std::string_view kTestHose = "lstTestHose";
 inline constexpr std::string_view kTestUnits = "lstTestUnits";
 inline constexpr std::string_view kTestFlow = "txtTestFlow";

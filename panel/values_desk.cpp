@@ -4,12 +4,14 @@
 #include <optional>
 #include <vector>
 
+#include "calc/appliance_losses.h"
+#include "calc/conversion.h"
 #include "calc/figures.h"
 #include "calc/hose_table.h"
 #include "calc/unit_text.h"
 #include "core/number_text.h"
-#include "department/conversion.h"
 #include "department/flow_test.h"
+#include "department/rules.h"
 #include "panel/field_text.h"
 #include "panel/values_box.h"
 #include "practice/check.h"
@@ -24,8 +26,8 @@ using namespace values_box;
 // pump pressure limit and the tolerance of a practice answer.
 struct Pair {
   std::string english, metric;
-  std::string what;  // how a refusal names the figure
-  bool coefficient;  // converts as a coefficient, else as a pressure
+  std::string what;                  // how a refusal names the figure
+  const FigureRule* rule = nullptr;  // its bounds and quantity; none for a coefficient
   std::int16_t hose = -1;
   UnitPair DepartmentValues::*figure = nullptr;
 
@@ -41,23 +43,45 @@ const std::vector<Pair>& pairs() {
     for (std::size_t row = 0; row < kHoses.size(); ++row) {
       const auto hose = static_cast<std::int16_t>(row);
       out.push_back({designName(kEnglish, hose), designName(kMetric, hose),
-                     "The coefficient of the " + hoseName(hose) + " hose", true, hose});
+                     "The coefficient of the " + hoseName(hose) + " hose", nullptr, hose});
     }
-    out.push_back({std::string(kPerFloorEnglish), std::string(kPerFloorMetric),
-                   "The elevation pressure per floor", false, -1, &DepartmentValues::perFloor});
-    out.push_back({std::string(kPumpLimitEnglish), std::string(kPumpLimitMetric),
-                   "The pump pressure limit", false, -1, &DepartmentValues::pumpLimit});
-    out.push_back({std::string(kPracticeToleranceEnglish), std::string(kPracticeToleranceMetric),
-                   "The tolerance of a practice answer", false, -1,
-                   &DepartmentValues::practiceTolerance});
+    const auto figure = [&out](std::string_view english, std::string_view metric,
+                               UnitPair DepartmentValues::*member) {
+      const FigureRule& rule = ruleOf(member);
+      out.push_back(
+          {std::string(english), std::string(metric), std::string(rule.what), &rule, -1, member});
+    };
+    figure(kPerFloorEnglish, kPerFloorMetric, &DepartmentValues::perFloor);
+    figure(kPumpLimitEnglish, kPumpLimitMetric, &DepartmentValues::pumpLimit);
+    figure(kPracticeToleranceEnglish, kPracticeToleranceMetric,
+           &DepartmentValues::practiceTolerance);
+    for (const LayFigureFields& f : kLayFigureFields) figure(f.english, f.metric, f.figure);
     return out;
   }();
   return all;
 }
 
 double convert(const Pair& pair, double value, bool toMetric) {
-  return pair.coefficient ? conversion::coefficient(value, toMetric)
-                          : conversion::pressure(value, toMetric);
+  if (pair.rule == nullptr) return conversion::coefficient(value, toMetric);
+  return pair.rule->quantity == Quantity::Flow ? conversion::flow(value, toMetric)
+                                               : conversion::pressure(value, toMetric);
+}
+
+// The published figure of a pair in each unit system, or none.
+std::optional<double> published(const Pair& pair, bool metric) {
+  CalculatorState units;
+  if (metric) units.strEorM = kMetricUnits;
+  if (pair.hose >= 0) return hoseCoefficient(units, pair.hose).value;
+  if (pair.figure == &DepartmentValues::perFloor) return perFloor(units).value;
+  if (pair.figure == &DepartmentValues::practiceTolerance) {
+    return practice::defaultTolerance(metric).pressure;
+  }
+  const ApplianceLosses losses = publishedApplianceLosses(metric);
+  if (pair.figure == &DepartmentValues::wyeFrom) return losses.threshold.value;
+  if (pair.figure == &DepartmentValues::wyeLoss) return losses.manifold.value;
+  if (pair.figure == &DepartmentValues::standpipeLoss) return losses.standpipe.value;
+  if (pair.figure == &DepartmentValues::masterStreamLoss) return losses.masterStream.value;
+  return std::nullopt;
 }
 
 // The figures of a pair as its two fields hold them; the file keeps both
@@ -94,22 +118,12 @@ void ValuesDesk::openBox() {
   const DepartmentValues* values = store_.values() ? &*store_.values() : nullptr;
   at(kName).text = values ? values->name : "Department";
   // The published figures, as the calculations use them without a department.
-  CalculatorState english, metric;
-  metric.strEorM = kMetricUnits;
   for (const Pair& pair : pairs()) {
     Shown& inEnglish = at(pair.english);
     Shown& inMetric = at(pair.metric);
-    if (pair.hose >= 0) {
-      inEnglish.placeholder = formatPlain(hoseCoefficient(english, pair.hose).value);
-      inMetric.placeholder = formatPlain(hoseCoefficient(metric, pair.hose).value);
-    } else if (pair.figure == &DepartmentValues::perFloor) {
-      inEnglish.placeholder = formatPlain(perFloor(english).value);
-      inMetric.placeholder = formatPlain(perFloor(metric).value);
-    } else if (pair.figure == &DepartmentValues::practiceTolerance) {
-      inEnglish.placeholder = formatPlain(practice::defaultTolerance(false).pressure);
-      inMetric.placeholder = formatPlain(practice::defaultTolerance(true).pressure);
-    } else {
-      inEnglish.placeholder = inMetric.placeholder = "none";
+    for (Shown* shown : {&inEnglish, &inMetric}) {
+      const std::optional<double> figure = published(pair, shown == &inMetric);
+      shown->placeholder = figure ? fieldText(*figure) : "none";
     }
     if (values) {
       const UnitPair& kept = pair.in(*values);
@@ -215,10 +229,7 @@ std::string ValuesDesk::save() {
   }
   std::string problem = store_.change(calculator_, [&read](DepartmentValues& values) {
     values.name = read.name;
-    values.hoses = read.hoses;
-    values.perFloor = read.perFloor;
-    values.pumpLimit = read.pumpLimit;
-    values.practiceTolerance = read.practiceTolerance;
+    for (const Pair& pair : pairs()) pair.in(values) = pair.in(read);
     return std::string();
   });
   if (problem.empty()) close();

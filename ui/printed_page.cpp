@@ -6,6 +6,7 @@
 #include <QPrinter>
 #include <QSaveFile>
 #include <algorithm>
+#include <vector>
 
 #include "core/app_info.h"
 #include "panel/colours.h"
@@ -20,6 +21,30 @@ QFont pageFont(double points) {
   QFont font(QStringLiteral("Liberation Sans"));
   font.setPointSizeF(points);
   return font;
+}
+
+// Each column as wide as its longest text at `points`, and no narrower
+// than a cell; where they do not fit the page's width, all of them and the
+// font narrowed together.
+void fitColumns(QPainter& painter, const panel::PrintedPage& page, std::vector<double>& widths,
+                double& points, double width) {
+  const double k = painter.device()->logicalDpiY() / 72.0;
+  constexpr double kPadding = 5;  // points, as the cells' texts are drawn
+  painter.setFont(pageFont(points));
+  for (std::size_t at = 0; at < page.cells.size(); ++at) {
+    const QRectF text =
+        painter.boundingRect(QRectF(), Qt::AlignLeft, QString::fromStdString(page.cells[at]));
+    double& column = widths[at % widths.size()];
+    column = std::max(column, text.width() / k + kPadding + 1);
+  }
+  double total = 0;
+  for (const double w : widths) total += w;
+  if (total <= width) return;
+  // The padding stays as it is; the texts and the font narrow together.
+  const double padding = kPadding * static_cast<double>(widths.size());
+  const double scale = (width - padding) / (total - padding);
+  for (double& w : widths) w = (w - kPadding) * scale + kPadding;
+  points = std::max(1.0, points * scale);
 }
 
 }  // namespace
@@ -78,22 +103,29 @@ void paintPage(QPainter& painter, const QSizeF& size, const panel::PrintedPage& 
   const double cellWidth = std::min(64.0, width / static_cast<double>(columns));
   const double cellHeight = std::min(
       34.0, std::max(0.0, size.height() - y) / static_cast<double>(std::max<std::size_t>(rows, 1)));
-  const double points = std::max(1.0, std::min({16.0, cellHeight * 0.55, cellWidth / 3.4}));
+  double points = std::max(1.0, std::min({16.0, cellHeight * 0.55, cellWidth / 3.4}));
+  std::vector<double> widths(columns, cellWidth);
+  if (page.textColumns > 0) fitColumns(painter, page, widths, points, width);
   painter.setFont(pageFont(points));
   const QColor heading(0xE8, 0xE8, 0xE8);
   const QColor marked = QColor::fromRgb(panel::colours::kLightYellow);
   painter.setPen(QPen(Qt::black, 0.5 * k));
+  double x = 0;
   for (std::size_t at = 0; at < rows * columns; ++at) {
     const std::size_t row = at / columns, column = at % columns;
+    if (column == 0) x = 0;
     const bool isMarked = std::find(page.marked.begin(), page.marked.end(), static_cast<int>(at)) !=
                           page.marked.end();
-    const QColor* fill = row == 0 || column == 0 ? &heading : isMarked ? &marked : nullptr;
-    const QRectF box = rect(static_cast<double>(column) * cellWidth,
-                            y + static_cast<double>(row) * cellHeight, cellWidth, cellHeight);
+    const bool headed = row == 0 || (column == 0 && page.textColumns == 0);
+    const QColor* fill = headed ? &heading : isMarked ? &marked : nullptr;
+    const QRectF box =
+        rect(x, y + static_cast<double>(row) * cellHeight, widths[column], cellHeight);
+    x += widths[column];
     if (fill != nullptr) painter.fillRect(box, *fill);
     painter.drawRect(box);
+    const bool words = column == 0 || column < page.textColumns;
     painter.drawText(box.adjusted(2 * k, 0, -3 * k, 0),
-                     Qt::AlignVCenter | (column == 0 ? Qt::AlignLeft : Qt::AlignRight),
+                     Qt::AlignVCenter | (words ? Qt::AlignLeft : Qt::AlignRight),
                      QString::fromStdString(page.cells[at]));
   }
 }

@@ -48,8 +48,9 @@ std::string joinedLines(const std::vector<std::string>& lines) {
 }
 
 // A box's printed page as one record, as the controls' are: the paper's
-// name, the heading's lines, the grid's cells, its columns and marked cells;
-// then a record of lines for each page that follows it.
+// name, the heading's lines, the grid's cells, its columns, its columns of
+// words (in the place of a list's chosen row) and its marked cells; then a
+// record of lines for each page that follows it.
 std::string pageRecord(const std::optional<panel::PrintedPage>& page) {
   if (!page) return {};
   std::vector<panel::Shown> pages;
@@ -57,6 +58,7 @@ std::string pageRecord(const std::optional<panel::PrintedPage>& page) {
   first.name = std::string(panel::paperName(page->paper));
   first.text = joinedLines(page->heading);
   first.items = page->cells;
+  first.selected = static_cast<int>(page->textColumns);
   first.columns = static_cast<int>(page->columns);
   first.marked = page->marked;
   for (const std::vector<std::string>& lines : page->following) {

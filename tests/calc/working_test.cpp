@@ -8,16 +8,11 @@
 #include <string>
 
 #include "calc/department_values.h"
+#include "support/joined_lines.h"
 #include "support/key_script.h"
 
 namespace vardel::testing {
 namespace {
-
-std::string joined(const std::vector<std::string>& lines) {
-  std::string text;
-  for (const std::string& line : lines) text += line + "\n";
-  return text;
-}
 
 TEST(Working, ShowsEveryInputTermAndSource) {
   Session session;

@@ -17,7 +17,8 @@ namespace {
 const std::string& kExample = testing::kDocumentedFile;
 
 // Values that use every field of the file: every hose key, every pair,
-// names that need escapes and bytes beyond ASCII, and the most lines.
+// names that need escapes and bytes beyond ASCII, the most lines, and a
+// metric lay of another appliance below the pump with a tip.
 DepartmentValues everyField() {
   DepartmentValues v = *department_file::read(kExample).values;
   v.name = "St\xc3\xa9phane \"No. 4\" \\ \xe6\xb6\x88\xe9\x98\xb2 \xf0\x9f\x9a\x92";
@@ -27,6 +28,15 @@ DepartmentValues everyField() {
   }
   v.pumpLimit = {250.5, 1727.25};
   v.practiceTolerance = {7.5, 52.5};
+  v.wyeLoss = {10, 70};
+  v.intake = {20.5, 141.25};
+  Lay lay = v.lays.front();
+  lay.name = "Down the hill \"B\"";
+  lay.metric = true;
+  lay.discharges.front().appliance = Appliance::Standpipe;
+  lay.discharges.front().applianceRise = {ElevationUnit::Height, -12.5};
+  lay.discharges.front().branches.front().nozzle = {NozzleKind::Tip, 350, 0, 28.5};
+  v.lays.push_back(lay);
   v.lines.resize(100, v.lines.front());
   for (std::size_t i = 0; i < v.lines.size(); ++i) {
     v.lines[i].name = "Line " + std::to_string(i);
@@ -43,18 +53,16 @@ TEST(KeptFile, ReadsEveryFileTheWriterWrites) {
   }
 }
 
-// A file kept by the version before the practice tolerance reads as the full
-// reader reads it; one of that version with the tolerance is left to it.
+// A file kept by version 1 reads as the full reader reads it; one of that
+// version holding a field of version 2 is left to it.
 TEST(KeptFile, ReadsAFileOfVersionOne) {
-  std::string first = kExample;
-  first.replace(first.find("\"version\": 2"), 12, "\"version\": 1");
-  std::string withTolerance = first;
-  const std::string tolerance = ",\n  \"practiceTolerance\": null";
-  first.replace(first.find(tolerance), tolerance.size(), "");
+  const std::string first = testing::documentedFile(1);
   const std::optional<DepartmentValues> read = kept_file::read(first);
   ASSERT_TRUE(read);
   EXPECT_EQ(*read, *department_file::read(first).values);
-  EXPECT_FALSE(kept_file::read(withTolerance));
+  std::string mixed = first;
+  mixed.insert(mixed.rfind("\n}"), ",\n  \"practiceTolerance\": null");
+  EXPECT_FALSE(kept_file::read(mixed));
 }
 
 // Each text either read alike by both readers, or left by this one.

@@ -10,8 +10,8 @@
 #include "panel/import_box.h"
 #include "panel/lines_box.h"
 #include "panel/values_box.h"
+#include "support/desk_test.h"
 #include "support/key_script.h"
-#include "support/memory_storage.h"
 
 namespace vardel::testing {
 namespace {
@@ -22,45 +22,6 @@ using namespace panel::values_box;
 using namespace panel::lines_box;
 using panel::import_box::kApply;
 using panel::import_box::kChanges;
-
-// The menu's commands, and the open box's desk, as the front ends drive them.
-struct Driver {
-  panel::Desks& desks;
-
-  std::string command(Command command) { return desks.command(command).problem; }
-  std::string import(std::string_view text) { return desks.fileRead(text); }
-  bool enabled(Command command) const { return desks.enabled(command); }
-  bool checked(Command command) const { return desks.checked(command); }
-  const panel::Dialog* box() { return desks.open() ? desks.open()->box() : nullptr; }
-  void edit(std::string_view name, std::string_view text) { desks.open()->edit(name, text); }
-  void select(std::string_view name, int row) { desks.open()->select(name, row); }
-  std::string press(std::string_view name) { return desks.open() ? desks.open()->press(name) : ""; }
-  void close() {
-    if (desks.open()) desks.open()->close();
-  }
-};
-
-struct DeskTest : ::testing::Test {
-  DeskTest() { Form_Load(calculator); }
-
-  const panel::Shown& shown(std::string_view name) {
-    if (desks.open() != nullptr) {
-      for (const panel::Shown& each : desks.open()->shown()) {
-        if (each.name == name) return each;
-      }
-    }
-    static const panel::Shown none;
-    return none;
-  }
-  const DepartmentValues& kept() const { return *store.values(); }
-
-  MemoryStorage storage;
-  DepartmentStore store{storage};
-  FakePanel panel;
-  Calculator calculator{panel};
-  panel::Desks desks{calculator, &store, panel::Paper::A4, [] { return std::string(); }};
-  Driver desk{desks};
-};
 
 TEST_F(DeskTest, AFlowTestFillsItsOwnKeyInItsOwnUnits) {
   desk.command(Command::DepartmentValues);

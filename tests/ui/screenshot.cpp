@@ -12,6 +12,11 @@
 //                                               the window practising set 4127 after a miss,
 //                                               and the set's worksheet saved by Save PDF as
 //                                               FOLDER/practice-worksheet.pdf
+//   vardel-screenshot --lays BOX.png RESULT.png WORKING.png FOLDER
+//                                               the Lays box with a saved lay of three lines,
+//                                               its result on the display, its working, and the
+//                                               pump panel card saved by Card PDF as
+//                                               FOLDER/pump-panel-card.pdf
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -30,9 +35,11 @@
 #include "department/department_file.h"
 #include "department/department_store.h"
 #include "panel/chart_box.h"
+#include "panel/lays_box.h"
 #include "panel/practice_box.h"
 #include "panel/values_box.h"
 #include "support/key_names.h"
+#include "support/lay_builder.h"
 #include "support/memory_storage.h"
 #include "ui/controls.h"
 #include "ui/panel_window.h"
@@ -41,12 +48,40 @@ namespace {
 
 namespace chart_box = vardel::panel::chart_box;
 namespace values_box = vardel::panel::values_box;
+namespace lays_box = vardel::panel::lays_box;
 
 bool save(QWidget* widget, const char* path) {
   if (widget->grab().save(QString::fromLocal8Bit(path), "PNG")) return true;
   std::fprintf(stderr, "vardel-screenshot: cannot write %s\n", path);
   return false;
 }
+
+// The file box that a key of `box` is about to open saves into `folder`
+// under the name it offers.
+void saveIntoWhenAsked(QWidget* box, const char* folder) {
+  QTimer::singleShot(100, box, [folder] {
+    auto* files = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    files->setDirectory(QDir(QString::fromLocal8Bit(folder)).absolutePath());
+    static_cast<QDialog*>(files)->accept();
+  });
+}
+
+// The window over a department's values kept in memory, shown.
+vardel::testing::MemoryStorage keeping(const vardel::DepartmentValues& values) {
+  vardel::testing::MemoryStorage storage;
+  storage.text = vardel::department_file::write(values);
+  return storage;
+}
+
+struct DepartmentWindow {
+  explicit DepartmentWindow(const vardel::DepartmentValues& values) : storage(keeping(values)) {
+    window.show();
+    QApplication::processEvents();
+  }
+  vardel::testing::MemoryStorage storage;
+  vardel::DepartmentStore store{storage};
+  vardel::ui::frmVardel window{&store};  // reads the values at start-up
+};
 
 // The example of docs/department-file.md, the Engine 4 of the README.
 vardel::DepartmentValues engine4() {
@@ -58,13 +93,18 @@ vardel::DepartmentValues engine4() {
   return values;
 }
 
+// Grabs the display and a little around it.
+bool saveDisplay(vardel::ui::frmVardel& window, const char* path) {
+  QWidget* display = window.findChild<QWidget*>("text1");
+  const QRect around = display->geometry().adjusted(-8, -8, 8, 8);
+  if (window.centralWidget()->grab(around).save(QString::fromLocal8Bit(path), "PNG")) return true;
+  std::fprintf(stderr, "vardel-screenshot: cannot write %s\n", path);
+  return false;
+}
+
 int department(const char* boxPath, const char* markPath) {
-  vardel::testing::MemoryStorage storage;
-  storage.text = vardel::department_file::write(engine4());
-  vardel::DepartmentStore store(storage);
-  vardel::ui::frmVardel window(&store);
-  window.show();
-  QApplication::processEvents();
+  DepartmentWindow shown(engine4());
+  vardel::ui::frmVardel& window = shown.window;
 
   bool saved = false;
   QTimer::singleShot(0, &window, [&] {
@@ -90,25 +130,14 @@ int department(const char* boxPath, const char* markPath) {
       "EP 100 ENTER 150 ENTER H1.75 ENTER ENTER 200 ENTER 3 ENTER", &unknown);
   for (const vardel::Key key : keys.value()) window.act(key);
   QApplication::processEvents();
-  // The display and a little around it.
-  QWidget* display = window.findChild<QWidget*>("text1");
-  const QRect around = display->geometry().adjusted(-8, -8, 8, 8);
-  if (!window.centralWidget()->grab(around).save(QString::fromLocal8Bit(markPath), "PNG")) {
-    std::fprintf(stderr, "vardel-screenshot: cannot write %s\n", markPath);
-    return 1;
-  }
-  return saved ? 0 : 1;
+  return saveDisplay(window, markPath) && saved ? 0 : 1;
 }
 
 int working(const char* workingPath, const char* chartPath, const char* folder) {
   vardel::DepartmentValues values = engine4();
   values.lines.push_back({"Crosslay 1", false, "100", "150", 4, "1", "200", "0"});
-  vardel::testing::MemoryStorage storage;
-  storage.text = vardel::department_file::write(values);
-  vardel::DepartmentStore store(storage);
-  vardel::ui::frmVardel window(&store);
-  window.show();
-  QApplication::processEvents();
+  DepartmentWindow shown(values);
+  vardel::ui::frmVardel& window = shown.window;
   std::string unknown;
   const auto keys = vardel::testing::parseKeys(
       "EP 100 ENTER 150 ENTER H1.75 ENTER ENTER 200 ENTER 3 ENTER", &unknown);
@@ -129,11 +158,7 @@ int working(const char* workingPath, const char* chartPath, const char* folder) 
     QTest::keyClick(box->findChild<QComboBox*>(vardel::ui::qs(chart_box::kPaper)),
                     Qt::Key_Up);  // A4
     saved = save(box, chartPath) && saved;
-    QTimer::singleShot(100, box, [folder] {
-      auto* files = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-      files->setDirectory(QDir(QString::fromLocal8Bit(folder)).absolutePath());
-      static_cast<QDialog*>(files)->accept();
-    });
+    saveIntoWhenAsked(box, folder);
     QTest::mouseClick(box->findChild<QPushButton*>(vardel::ui::qs(chart_box::kSavePdf)),
                       Qt::LeftButton);
     box->close();
@@ -177,16 +202,59 @@ int practice(const char* windowPath, const char* folder) {
              : 1;
 }
 
+// The department of the README's lays: Engine 4 with a crosslay, the three
+// lines of the course and the wyed lay, a pump rated 1250 gpm.
+vardel::DepartmentValues engine4WithLays() {
+  vardel::DepartmentValues values = engine4();
+  values.lines.push_back({"Crosslay 1", false, "100", "150", 4, "1", "200", "0"});
+  values.ratedFlow = {1250.0, 4731.76473};
+  values.lays = {vardel::testing::threeLines(false), vardel::testing::wyedLay(false)};
+  values.lays[0].name = "Three lines";
+  values.lays[1].name = "Wyed attack";
+  return values;
+}
+
+int lays(const char* boxPath, const char* resultPath, const char* workingPath, const char* folder) {
+  DepartmentWindow shown(engine4WithLays());
+  vardel::ui::frmVardel& window = shown.window;
+
+  bool saved = false;
+  QTimer::singleShot(0, &window, [&] {
+    QWidget* box = QApplication::activeModalWidget();
+    QTest::keyClick(box->findChild<QComboBox*>(vardel::ui::qs(lays_box::kSavedLays)),
+                    Qt::Key_Down);  // Three lines
+    saved = save(box, boxPath);
+    saveIntoWhenAsked(box, folder);
+    QTest::mouseClick(box->findChild<QPushButton*>(vardel::ui::qs(lays_box::kSaveCardPdf)),
+                      Qt::LeftButton);
+    QTest::mouseClick(box->findChild<QPushButton*>(vardel::ui::qs(lays_box::kShow)),
+                      Qt::LeftButton);
+  });
+  window.findChild<QAction*>("mnuLays")->trigger();
+  QApplication::processEvents();
+  saved = saveDisplay(window, resultPath) && saved;
+
+  QTimer::singleShot(0, &window, [&] {
+    QWidget* box = QApplication::activeModalWidget();
+    saved = save(box, workingPath) && saved;
+    box->close();
+  });
+  window.findChild<QAction*>("mnuShowWorking")->trigger();
+  return saved && QDir(QString::fromLocal8Bit(folder)).exists("pump-panel-card.pdf") ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
   const bool departmentPictures = argc == 4 && std::strcmp(argv[1], "--department") == 0;
   const bool workingPictures = argc == 5 && std::strcmp(argv[1], "--working") == 0;
   const bool practicePictures = argc == 4 && std::strcmp(argv[1], "--practice") == 0;
-  if (argc != 2 && !departmentPictures && !workingPictures && !practicePictures) {
+  const bool layPictures = argc == 6 && std::strcmp(argv[1], "--lays") == 0;
+  if (argc != 2 && !departmentPictures && !workingPictures && !practicePictures && !layPictures) {
     std::fputs(
         "usage: vardel-screenshot OUTPUT.png | --department BOX.png MARK.png | --working "
-        "WORKING.png CHART.png FOLDER | --practice WINDOW.png FOLDER\n",
+        "WORKING.png CHART.png FOLDER | --practice WINDOW.png FOLDER | --lays BOX.png RESULT.png "
+        "WORKING.png FOLDER\n",
         stderr);
     return 2;
   }
@@ -196,6 +264,7 @@ int main(int argc, char* argv[]) {
   if (departmentPictures) return department(argv[2], argv[3]);
   if (workingPictures) return working(argv[2], argv[3], argv[4]);
   if (practicePictures) return practice(argv[2], argv[3]);
+  if (layPictures) return lays(argv[2], argv[3], argv[4], argv[5]);
   vardel::ui::frmVardel window;
   window.show();
   QApplication::processEvents();

@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QObject>
+#include <QStringList>
 #include <QTest>
 #include <memory>
 #include <string_view>
@@ -32,6 +33,18 @@ class WindowTest : public QObject {
 // Presses the keys a script names (support/key_names.h) through the
 // window's own action, as the window's keys and keyboard do.
 void act(ui::frmVardel& window, std::string_view script);
+
+// Clicks the key `key` of a box, which must be there and enabled.
+void click(QWidget* box, std::string_view key);
+
+// Clicks the key `key` of a box, which asks for a file to write, and saves
+// the file in `folder` under the name the file box offers; false when no
+// file box opened.
+bool saveInto(QWidget* box, std::string_view key, const QString& folder);
+
+// Runs a client program (pdfinfo, pdftotext) and gives what it wrote, or a
+// text in angle brackets that says it failed.
+QString run(const QString& program, const QStringList& arguments);
 
 // Window tests run on the offscreen platform unless QT_QPA_PLATFORM names
 // another; call before the application is made.

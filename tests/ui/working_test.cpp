@@ -7,10 +7,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
-#include <QFileDialog>
 #include <QMenu>
 #include <QPlainTextEdit>
-#include <QProcess>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -26,27 +24,10 @@
 
 using namespace vardel;
 using testing::act;
+using testing::click;
+using testing::run;
 namespace chart_box = panel::chart_box;
 namespace working_box = panel::working_box;
-
-namespace {
-
-void click(QWidget* box, std::string_view key) {
-  auto* button = box->findChild<QPushButton*>(ui::qs(key));
-  QVERIFY2(button != nullptr && button->isEnabled(), qPrintable(ui::qs(key)));
-  QTest::mouseClick(button, Qt::LeftButton);
-}
-
-QString run(const QString& program, const QStringList& arguments) {
-  QProcess process;
-  process.start(program, arguments);
-  if (!process.waitForFinished(30000) || process.exitCode() != 0) {
-    return "<" + program + " failed: " + process.readAllStandardError() + ">";
-  }
-  return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-}  // namespace
 
 class WorkingTest : public testing::WindowTest {
   Q_OBJECT
@@ -140,16 +121,7 @@ void WorkingTest::theChartOnOnePageOfPdfAndThroughThePrintDialog() {
       }
     }
     QTest::keyClick(box->findChild<QComboBox*>(ui::qs(chart_box::kPaper)), Qt::Key_Down);  // Letter
-    const auto saveHere = [&](QWidget* modal) {
-      auto* files = qobject_cast<QFileDialog*>(modal);
-      if (files == nullptr) {
-        modal->close();  // and no PDF is written
-        return;
-      }
-      files->setDirectory(folder.path());      // under the name offered
-      static_cast<QDialog*>(files)->accept();  // as its Save key does
-    };
-    QVERIFY2(testing::visitModal([&] { click(box, chart_box::kSavePdf); }, saveHere),
+    QVERIFY2(testing::saveInto(box, chart_box::kSavePdf, folder.path()),
              "Save PDF opened no file dialog");
     const auto cancelPrinting = [&](QWidget* dialog) {
       printDialog = dialog->metaObject()->className();

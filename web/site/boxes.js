@@ -28,17 +28,20 @@ export function parseRecords(shown) {
 }
 
 // A grid's table: its first row the column headings, each further row
-// headed by its first cell; marked cells carry the class "marked".
-function table(doc, grid) {
+// headed by its first cell; marked cells carry the class "marked". A table
+// with columns of words (a card's: `words` of them, first) has no row
+// headings, and its cells of words carry the class "words".
+function table(doc, grid, words = 0) {
   const element = doc.createElement('table');
   if (!grid.columns) return element;
   for (let at = 0; at < grid.items.length; at += grid.columns) {
     const row = element.insertRow();
     for (let c = 0; c < grid.columns; c++) {
-      const heading = at === 0 || c === 0;
+      const heading = at === 0 || (c === 0 && !words);
       const cell = doc.createElement(heading ? 'th' : 'td');
       if (heading) cell.scope = at === 0 ? 'col' : 'row';
       if (grid.marked.has(at + c)) cell.className = 'marked';
+      if (c < words) cell.classList.add('words');
       cell.textContent = grid.items[at + c];
       row.append(cell);
     }
@@ -201,7 +204,8 @@ export class Boxes {
       return section;
     });
     this.print.style.setProperty('--columns', String(page.columns || 1));
-    const grid = page.columns ? [table(this.doc, page)] : [];
+    // The page's columns of words come in the place of a list's chosen row.
+    const grid = page.columns ? [table(this.doc, page, Math.max(page.selected, 0))] : [];
     this.print.replaceChildren(...paragraphs(page.text), ...grid, ...pages);
     // The site's one style sheet holds the one @page rule (working.css).
     const size = page.name.toLowerCase();

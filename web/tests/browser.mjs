@@ -105,3 +105,24 @@ export async function arrange(page, large) {
   if ((await largeKeys(page)) !== large) await page.click(named('mnuLargeKeys'));
   if ((await largeKeys(page)) !== large) throw new Error('the menu item did not switch the arrangement');
 }
+
+// The example of docs/department-file.md, read from the document itself:
+// Engine 4, 1 3/4" at 10 psi, a crosslay and a wyed lay.
+export function documentedExample() {
+  const text = readFileSync(join(sourceDir, 'docs', 'department-file.md'), 'utf8');
+  const start = text.indexOf('```json\n') + 8;
+  return text.slice(start, text.indexOf('```', start));
+}
+
+// Hands the page's file input a file, as choosing it in the file box does,
+// and waits for the box that answers it: the Import box or a refusal.
+export async function chooseFile(page, text) {
+  await page.evaluate((content) => {
+    const input = document.querySelector('input[type="file"]');
+    const files = new DataTransfer();
+    files.items.add(new File([content], 'department.json', { type: 'application/json' }));
+    input.files = files.files;
+    input.dispatchEvent(new Event('change'));
+  }, text);
+  await page.waitFor(() => document.querySelector('dialog[open]') !== null, undefined, 'a box for the file');
+}

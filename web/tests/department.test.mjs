@@ -5,17 +5,22 @@
 // tab's save arrives. Every page is fresh: its own storage, nothing of the
 // user's.
 import assert from 'node:assert/strict';
-import { readFileSync } from 'node:fs';
-import { join } from 'node:path';
 import { after, before, describe, it as nodeIt } from 'node:test';
-import { desktop, displayText, named, openPanel, phone, sourceDir, startServer, startServerHolding } from './browser.mjs';
+import {
+  chooseFile,
+  desktop,
+  displayText,
+  documentedExample,
+  named,
+  openPanel,
+  phone,
+  startServer,
+  startServerHolding,
+} from './browser.mjs';
 import { cannotTouch, enginesToTest, launch } from './engines.mjs';
 
 // The example of docs/department-file.md: Engine 4, 1 3/4" at 10 psi.
-const example = (() => {
-  const text = readFileSync(join(sourceDir, 'docs', 'department-file.md'), 'utf8');
-  return text.slice(text.indexOf('```json\n') + 8, text.indexOf('```', text.indexOf('```json\n') + 8));
-})();
+const example = documentedExample();
 
 // Friction loss, 150 gpm through 200 ft of 1 3/4": PSI 70 published, 45 at 10 psi.
 const frictionLoss = [
@@ -32,19 +37,6 @@ const markShown = (page) =>
     const mark = document.querySelector('[data-name="lblMark"]');
     return mark.hidden ? null : mark.textContent;
   });
-
-// Hands the page's file input a file, as choosing it in the file box does,
-// and waits for the box that answers it: the Import box or a refusal.
-async function chooseFile(page, text) {
-  await page.evaluate((content) => {
-    const input = document.querySelector('input[type="file"]');
-    const files = new DataTransfer();
-    files.items.add(new File([content], 'department.json', { type: 'application/json' }));
-    input.files = files.files;
-    input.dispatchEvent(new Event('change'));
-  }, text);
-  await page.waitFor(() => document.querySelector('dialog[open]') !== null, undefined, 'a box for the file');
-}
 
 for (const engine of enginesToTest()) {
   const it = (name, ...rest) => nodeIt(`${engine}: ${name}`, ...rest);

@@ -1,11 +1,12 @@
 // The pictures of the web panel in the README, in headless Chromium after a
 // friction-loss calculation tapped through: the designed panel in a phone's
 // viewport (390 x 844), and the large keys on a smaller phone (360 x 640),
-// two device pixels per pixel; and the designed panel practising set 4127
-// after a miss, in the same phone's viewport.
+// two device pixels per pixel; the designed panel practising set 4127
+// after a miss, in the same phone's viewport; and the Lays box on the first
+// phone, with the documented department's wyed lay chosen.
 //   node web/tests/screenshot-web.mjs docs
 import { join } from 'node:path';
-import { arrange, named, openPanel, startServer } from './browser.mjs';
+import { arrange, chooseFile, documentedExample, named, openPanel, startServer } from './browser.mjs';
 import { launch } from './engines.mjs';
 
 const dir = process.argv[2] || 'docs';
@@ -50,5 +51,20 @@ for (const [file, view, large] of [
   await page.close();
   console.log(`wrote ${file}`);
 }
+
+const phone = { width: 390, height: 844, deviceScaleFactor: 2, touch: true };
+const page = await openPanel(browser, origin, phone);
+await chooseFile(page, documentedExample());
+await page.tap(named('cmdApply', '#frmImport'));
+await page.tap('#department');
+await page.tap(named('mnuLays'));
+await page.evaluate(() => {
+  const saved = document.querySelector('#frmLays [data-name="lstSavedLays"]');
+  saved.selectedIndex = 1; // the wyed lay
+  saved.dispatchEvent(new Event('change', { bubbles: true }));
+});
+await page.screenshot(join(dir, 'web-lays.png'), { x: 0, y: 0, width: phone.width, height: phone.height });
+await page.close();
+console.log(`wrote ${join(dir, 'web-lays.png')}`);
 await browser.close();
 server.close();

@@ -14,5 +14,7 @@ inline constexpr double kCoefficient =
 
 double coefficient(double value, bool toMetric);
 double pressure(double value, bool toMetric);
+// gpm and L/min.
+double flow(double value, bool toMetric);
 
 }  // namespace vardel::conversion

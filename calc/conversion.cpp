@@ -1,4 +1,4 @@
-#include "department/conversion.h"
+#include "calc/conversion.h"
 
 namespace vardel::conversion {
 
@@ -8,6 +8,10 @@ double coefficient(double value, bool toMetric) {
 
 double pressure(double value, bool toMetric) {
   return toMetric ? value * kKilopascalsPerPsi : value / kKilopascalsPerPsi;
+}
+
+double flow(double value, bool toMetric) {
+  return toMetric ? value * kLitresPerGallon : value / kLitresPerGallon;
 }
 
 }  // namespace vardel::conversion
