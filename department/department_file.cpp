@@ -109,7 +109,7 @@ Json writeLines(const DepartmentValues& v) {
   return list;
 }
 
-constexpr std::array<Field<DepartmentValues>, 15> kFileFields = {{
+constexpr std::array<Field<DepartmentValues>, 16> kFileFields = {{
     {names::kFormat, "the format", readFormat,
      [](const DepartmentValues&) { return Json(std::string(kFormat)); }},
     {names::kVersion, "the version", readVersion,
@@ -134,6 +134,8 @@ constexpr std::array<Field<DepartmentValues>, 15> kFileFields = {{
                  names::kRatedFlow, "the pump's rated flow")),
     since(2, field<&DepartmentValues::intake, &Reader::pair, &pairJson>(
                  names::kIntake, "the pressure at the pump's intake")),
+    since(2, field<&DepartmentValues::practiceTolerance, &Reader::pair, &pairJson>(
+                 names::kPracticeTolerance, "the tolerance of a practice answer")),
     since(2, Field<DepartmentValues>{names::kLays, "the saved lays", readLays, writeLays}),
 }};
 

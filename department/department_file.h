@@ -14,7 +14,8 @@
 namespace vardel::department_file {
 
 inline constexpr std::string_view kFormat = "vardel-department-values";
-inline constexpr int kVersion = 2;  // 2: the appliance losses, the pump's rating and the lays
+// 2: the appliance losses, the pump's rating, the lays and the practice tolerance
+inline constexpr int kVersion = 2;
 inline constexpr std::size_t kLargest = 256 * 1024;  // bytes; a real file is a few kilobytes
 
 struct Read {

@@ -20,9 +20,10 @@ enum class Command : std::uint8_t {
   PublishedValues,   // switches between the department's values and the published ones
   ShowWorking,       // shows how the result on the display was worked out, as F3 does
   PumpChart,         // opens the pump chart of a lay typed in or saved
+  Practice,          // opens the practice box: a set of problems by its number, its worksheet
 };
 // How many commands there are: the last one's number and one.
-inline constexpr int kCommands = static_cast<int>(Command::PumpChart) + 1;
+inline constexpr int kCommands = static_cast<int>(Command::Practice) + 1;
 
 // A caption's "&" marks the access key that follows it ("&Help": Alt+H).
 // A shortcut is a key that runs the item's command from the panel without

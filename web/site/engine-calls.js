@@ -40,6 +40,8 @@ export function engineCalls(module) {
     fileRead: (content) => inMemory([content], (at) => module._vardel_file_read(at)),
     fileText: () => text(module._vardel_file_text()),
     reload: () => module._vardel_reload(),
+    // A key of the practice strip, by its design name.
+    practice: (name) => inMemory([name], (n) => module._vardel_practice_press(n)),
     // The open box's controls: the box and each control by its design name.
     box: {
       edit: (box, name, value) => inMemory([box, name, value], (b, n, v) => module._vardel_box_edit(b, n, v)),
