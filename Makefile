@@ -178,6 +178,9 @@ screenshot: build-tests
 	QT_QPA_PLATFORM=offscreen build/tests/ui/vardel-screenshot --working \
 	  docs/working.png docs/pump-chart-box.png build/chart-picture
 	pdftoppm -png -r 60 -singlefile build/chart-picture/pump-chart.pdf docs/pump-chart-printed
+	QT_QPA_PLATFORM=offscreen build/tests/ui/vardel-screenshot --practice docs/practice.png \
+	  build/chart-picture
+	pdftoppm -png -r 50 build/chart-picture/practice-worksheet.pdf docs/practice-worksheet
 	rm -rf build/card-picture && mkdir -p build/card-picture
 	QT_QPA_PLATFORM=offscreen build/tests/ui/vardel-screenshot --lays \
 	  docs/lays-box.png docs/lay-result.png docs/lay-working.png build/card-picture

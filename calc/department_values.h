@@ -12,7 +12,8 @@
 // A department's own figures: a friction-loss coefficient for any hose key
 // (from its own flow tests), the elevation pressure per floor, a pump
 // pressure limit, the losses in its appliances and its pump's rating, named
-// engine-pressure lines and named lays of several lines. Where a figure is not
+// engine-pressure lines and named lays of several lines, and how far a
+// practice answer may be off. Where a figure is not
 // set, the published one stands; with the values out of force, every figure
 // is the published one and the calculator works exactly as designed. The
 // record only: its rules, its file and its store are department/'s.
@@ -66,6 +67,7 @@ struct DepartmentValues {
   UnitPair ratedFlow{};  // gpm and L/min
   UnitPair intake{};     // psi and kPa
   std::vector<Lay> lays{};
+  UnitPair practiceTolerance{};  // how far a practice answer of a pressure may be off
   Origin origin = Origin::ThisDevice;
 
   bool operator==(const DepartmentValues&) const = default;

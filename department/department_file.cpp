@@ -121,18 +121,14 @@ Json writeLines(const DepartmentValues& v) {
   return list;
 }
 
-constexpr std::array<Field<DepartmentValues>, 16> kFileFields = {{
+constexpr std::array<Field<DepartmentValues>, 17> kFileFields = {{
     {names::kFormat, "the format", readFormat,
      [](const DepartmentValues&) { return Json(std::string(kFormat)); }},
     {names::kVersion, "the version", readVersion,
      [](const DepartmentValues&) { return Json(kVersion); }},
     field<&DepartmentValues::name, &Reader::text>(names::kName, "the department's name"),
-    {.name = names::kIssued,
-     .what = "the day of the issue",
-     .read = readIssued,
-     .write = writeIssued,
-     .since = 2,
-     .optional = true},
+    since(2,
+          Field<DepartmentValues>{names::kIssued, "the day of the issue", readIssued, writeIssued}),
     field<&DepartmentValues::inForce, &Reader::flag>(names::kInForce, "inForce"),
     {names::kHoses, "the hoses", readHoses, writeHoses},
     field<&DepartmentValues::perFloor, &Reader::pair, &pairJson>(names::kPerFloor,
@@ -152,6 +148,8 @@ constexpr std::array<Field<DepartmentValues>, 16> kFileFields = {{
                  names::kRatedFlow, "the pump's rated flow")),
     since(2, field<&DepartmentValues::intake, &Reader::pair, &pairJson>(
                  names::kIntake, "the pressure at the pump's intake")),
+    since(2, field<&DepartmentValues::practiceTolerance, &Reader::pair, &pairJson>(
+                 names::kPracticeTolerance, "the tolerance of a practice answer")),
     since(2, Field<DepartmentValues>{names::kLays, "the saved lays", readLays, writeLays}),
 }};
 

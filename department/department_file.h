@@ -15,8 +15,9 @@
 namespace vardel::department_file {
 
 inline constexpr std::string_view kFormat = "vardel-department-values";
-// 2: the appliance losses, the pump's rating and the lays, and the day of
-// the issue, "issued", which a file may leave out.
+// 2: the appliance losses, the pump's rating, the lays, the practice
+// tolerance and the day of the issue, "issued", each of which a file may
+// leave out.
 inline constexpr int kVersion = 2;
 inline constexpr std::size_t kLargest = 256 * 1024;  // bytes; a real file is a few kilobytes
 

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <limits>
 #include <nlohmann/json.hpp>
 #include <optional>
 #include <string>
@@ -32,7 +33,8 @@ int nesting(std::string_view text);
 class Reader;
 
 // One field of an object: its name in the file, how a refusal names it,
-// and how it is read into and written from the record the object holds.
+// how it is read into and written from the record the object holds, and
+// the file version that brought it in.
 template <typename Record>
 struct Field {
   std::string_view name;
@@ -40,11 +42,10 @@ struct Field {
   void (*read)(Reader&, const Json&, Record&, const std::string& what);
   Json (*write)(const Record&);
   // The file version that brought the field: a file of an older version
-  // has none, and the record keeps its default.
+  // has none, and one of that version or later may leave it out (a field
+  // of version 1 it must hold); the record then keeps its default. The
+  // writer writes every field.
   int since = 1;
-  // A field that a file of its version may leave out; written only where
-  // its value is not null.
-  bool optional = false;
 };
 
 // A row of a table for a field that version `version` of the file brought.
@@ -100,7 +101,8 @@ class Reader {
   // An object whose fields are exactly those of `fields`, read into `out`
   // in their order; `place` says where a field stands, after its `what`,
   // once the fields before it are read.
-  // Only the fields of the file's version count; an optional one may be left out.
+  // Only the fields of the file's version count; one a later version
+  // brought may be left out.
   template <typename Record, std::size_t N>
   bool record(const Json& value, std::string_view where, const std::array<Field<Record>, N>& fields,
               Record& out, std::type_identity_t<std::string (*)(const Record&)> place = nullptr) {
@@ -108,7 +110,7 @@ class Reader {
     for (const Field<Record>& field : fields) {
       if (field.since > version) continue;
       known.push_back(field.name);
-      if (!field.optional) required.push_back(field.name);
+      if (field.since == 1) required.push_back(field.name);
     }
     if (!object(value, where, required, known)) return false;
     for (const Field<Record>& field : fields) {
@@ -124,10 +126,7 @@ class Reader {
 template <typename Record, std::size_t N>
 Json writeRecord(const std::array<Field<Record>, N>& fields, const Record& record) {
   Json out = Json::object();
-  for (const Field<Record>& field : fields) {
-    Json value = field.write(record);
-    if (!field.optional || !value.is_null()) out[std::string(field.name)] = std::move(value);
-  }
+  for (const Field<Record>& field : fields) out[std::string(field.name)] = field.write(record);
   return out;
 }
 

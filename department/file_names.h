@@ -33,6 +33,8 @@ inline constexpr std::string_view kStandpipeLoss = "standpipeLoss";
 inline constexpr std::string_view kMasterStreamLoss = "masterStreamLoss";
 inline constexpr std::string_view kRatedFlow = "ratedFlow";
 inline constexpr std::string_view kIntake = "intake";
+// The tolerance of a practice answer (version 2 on).
+inline constexpr std::string_view kPracticeTolerance = "practiceTolerance";
 // The saved lays (version 2 on) and the objects of a lay (lay_file.cpp).
 inline constexpr std::string_view kLays = "lays";
 inline constexpr std::string_view kDischarges = "discharges";

@@ -71,18 +71,6 @@ class Cursor {
     expect(":");
   }
 
-  // `, "name":` when that field comes next, and true; else nothing is
-  // taken: the writer leaves out an optional field that holds nothing.
-  bool optionalField(std::string_view name) {
-    if (!ok_) return false;
-    const std::size_t from = at_;
-    field(name);
-    if (ok_) return true;
-    ok_ = true;
-    at_ = from;
-    return false;
-  }
-
   std::string text() {
     std::string out;
     expect("\"");
@@ -324,14 +312,16 @@ void lay(Cursor& c, DepartmentValues& v) {
   c.expect("}");
 }
 
-// The appliance losses and the pump's rating, in the file's order.
-constexpr std::array<std::pair<std::string_view, UnitPair DepartmentValues::*>, 6> kPairs = {{
+// The appliance losses, the pump's rating and the practice tolerance, in the
+// file's order.
+constexpr std::array<std::pair<std::string_view, UnitPair DepartmentValues::*>, 7> kPairs = {{
     {names::kWyeFrom, &DepartmentValues::wyeFrom},
     {names::kWyeLoss, &DepartmentValues::wyeLoss},
     {names::kStandpipeLoss, &DepartmentValues::standpipeLoss},
     {names::kMasterStreamLoss, &DepartmentValues::masterStreamLoss},
     {names::kRatedFlow, &DepartmentValues::ratedFlow},
     {names::kIntake, &DepartmentValues::intake},
+    {names::kPracticeTolerance, &DepartmentValues::practiceTolerance},
 }};
 
 }  // namespace
@@ -344,12 +334,17 @@ std::optional<DepartmentValues> read(std::string_view text) {
   c.field(names::kFormat, true);
   if (c.text() != department_file::kFormat) c.fail();
   c.field(names::kVersion);
-  c.expect(std::to_string(department_file::kVersion));
+  // Version 1 was written without the fields that version 2 brought.
+  const bool first = c.take("1");
+  if (!first) c.expect(std::to_string(department_file::kVersion));
   c.field(names::kName);
   v.name = c.text();
-  if (c.optionalField(names::kIssued)) {
-    v.issued = c.text();
-    if (!isDay(v.issued)) c.fail();
+  if (!first) {
+    c.field(names::kIssued);
+    if (!c.take("null")) {
+      v.issued = c.text();
+      if (!isDay(v.issued)) c.fail();
+    }
   }
   c.field(names::kInForce);
   v.inForce = c.flag();
@@ -361,12 +356,14 @@ std::optional<DepartmentValues> read(std::string_view text) {
   v.pumpLimit = pair(c);
   c.field(names::kLines);
   list(c, [&] { line(c, v); });
-  for (const auto& [name, member] : kPairs) {
-    c.field(name);
-    v.*member = pair(c);
+  if (!first) {
+    for (const auto& [name, member] : kPairs) {
+      c.field(name);
+      v.*member = pair(c);
+    }
+    c.field(names::kLays);
+    list(c, [&] { lay(c, v); });
   }
-  c.field(names::kLays);
-  list(c, [&] { lay(c, v); });
   c.expect("}");
   if (!c.atEnd() || !checkValues(v).empty()) return std::nullopt;
   return v;

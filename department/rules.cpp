@@ -32,6 +32,8 @@ constexpr FigureRule kRules[] = {
      Quantity::Flow, {250, 5000}, {940, 19000}},
     {&DepartmentValues::intake, "Intake pressure", "The pressure at the pump's intake",
      Quantity::Pressure, {0, 200}, {0, 1380}},
+    {&DepartmentValues::practiceTolerance, "Practice tolerance",
+     "The tolerance of a practice answer", Quantity::Pressure, {1, 25}, {7, 170}},
 };
 // clang-format on
 

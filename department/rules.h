@@ -33,8 +33,9 @@ struct FigureRule {
   Quantity quantity;
   double english[2], metric[2];
 };
-// The elevation per floor, the pump pressure limit, the appliance losses
-// and the pump's rated flow and intake pressure, in this order.
+// The elevation per floor, the pump pressure limit, the appliance losses,
+// the pump's rated flow and intake pressure, and the tolerance of a
+// practice answer, in this order.
 std::span<const FigureRule> figureRules();
 // The rule of `figure`.
 const FigureRule& ruleOf(UnitPair DepartmentValues::*figure);

@@ -5,10 +5,10 @@
 
 #include "calc/enter_sequence.h"
 #include "calc/hose_table.h"
+#include "calc/keying.h"
 #include "calc/press.h"
 #include "calc/sequences.h"
 #include "calc/unit_text.h"
-#include "core/power_keys.h"
 
 namespace vardel {
 namespace {
@@ -18,23 +18,6 @@ namespace {
 std::array<const std::string*, 6> inputsOf(const SavedLine& line) {
   return {&line.nozzlePressure, &line.flow, nullptr, &line.lines, &line.length, &line.floors};
 }
-
-void keyValue(Calculator& calculator, std::string_view text) {
-  const bool negative = text.starts_with('-');
-  if (negative) text.remove_prefix(1);
-  for (const char c : text) {
-    press(calculator, digitKey(c == '.' ? kPointIndex : static_cast<std::int16_t>(c - '0')));
-  }
-  if (negative) press(calculator, Key{KeyKind::PosNeg});
-}
-
-// A panel that shows nothing, for a line recalled on a calculator of its own.
-class UnseenPanel : public Panel {
- public:
-  void focusEnter() override {}
-  void showMessage(const std::string&, const std::string&) override {}
-  void closeWindow() override {}
-};
 
 }  // namespace
 
@@ -62,19 +45,14 @@ void recallLine(Calculator& calculator, const SavedLine& line) {
     if (value == nullptr) {
       press(calculator, Key{KeyKind::Hose, line.hose});
     } else {
-      keyValue(calculator, *value);
+      keyNumber(calculator, *value);
     }
     press(calculator, Key{KeyKind::Enter});
   }
 }
 
 CalculatorState recalledOnItsOwn(const SavedLine& line, const DepartmentValues* department) {
-  UnseenPanel panel;
-  Calculator calculator(panel);
-  Form_Load(calculator);
-  calculator.state.department = department;
-  recallLine(calculator, line);
-  return calculator.state;
+  return keyedOnItsOwn(department, [&line](Calculator& c) { recallLine(c, line); });
 }
 
 std::string checkLine(const SavedLine& line, const DepartmentValues& values) {

@@ -2,13 +2,16 @@
 
 #include "calc/enter_sequence.h"
 #include "calc/press.h"
+#include "core/keyboard.h"
 #include "department/file_link.h"
 #include "panel/chart_box.h"
 #include "panel/import_box.h"
 #include "panel/lays_box.h"
 #include "panel/lines_box.h"
 #include "panel/link_box.h"
+#include "panel/practice_box.h"
 #include "panel/values_box.h"
+#include "panel/window_title.h"
 #include "panel/working_box.h"
 
 namespace vardel::panel {
@@ -31,7 +34,8 @@ Desks::Desks(Calculator& calculator, DepartmentStore* store, Paper paper,
       today_(today),
       address_(std::move(address)),
       working_(calculator),
-      chart_(calculator, store, paper, today) {
+      chart_(calculator, store, paper, today),
+      practice_(calculator, paper, today) {
   if (store_ != nullptr) {
     all_.push_back(&values_.emplace(*store_, calculator_));
     all_.push_back(&lines_.emplace(*store_, calculator_));
@@ -41,11 +45,12 @@ Desks::Desks(Calculator& calculator, DepartmentStore* store, Paper paper,
   }
   all_.push_back(&working_);
   all_.push_back(&chart_);
+  all_.push_back(&practice_);
 }
 
 std::vector<const Dialog*> Desks::designs() {
-  return {&valuesBox(), &linesBox(),   &laysBox(), &importBox(),
-          &linkBox(),   &workingBox(), &chartBox()};
+  return {&valuesBox(), &linesBox(),   &laysBox(),  &importBox(),
+          &linkBox(),   &workingBox(), &chartBox(), &practiceBox()};
 }
 
 std::string Desks::news() {
@@ -103,6 +108,7 @@ bool Desks::enabled(Command command) const {
       return store_ != nullptr;
     case Command::About:
     case Command::PumpChart:
+    case Command::Practice:
       return true;
   }
   return false;
@@ -120,13 +126,16 @@ Answer Desks::command(Command command) {
     case Command::About:
       return {.ask = Ask::About};
     case Command::Review:
-      press(calculator_, Key{KeyKind::Review});
+      vardel::press(calculator_, Key{KeyKind::Review});
       return {};
     case Command::ShowWorking:
       working_.openBox();
       return {};
     case Command::PumpChart:
       chart_.openBox();
+      return {};
+    case Command::Practice:
+      practice_.openBox();
       return {};
     case Command::DepartmentValues:
       values_->openBox();
@@ -166,6 +175,25 @@ std::string Desks::fileRead(std::string_view text) {
   if (!import_) return {};
   if (BoxDesk* desk = open()) desk->close();
   return import_->import(text);
+}
+
+void Desks::press(Key key) {
+  if (key.kind == KeyKind::Enter && practice_.enter()) return;
+  vardel::press(calculator_, key);
+}
+
+void Desks::type(std::int16_t code) {
+  const std::optional<Key> key = keyForCharacter(code);
+  if (key && key->kind == KeyKind::Enter && practice_.enter()) return;
+  Form_KeyPress(calculator_, code);
+}
+
+ResultMark Desks::mark() const {
+  return practice_.on() ? PracticeDesk::mark() : resultMark(calculator_.state);
+}
+
+std::string Desks::title() const {
+  return practice_.on() ? practice_.title() : windowTitle(calculator_.state);
 }
 
 BoxDesk* Desks::open() {

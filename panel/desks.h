@@ -17,6 +17,8 @@
 #include "panel/lines_desk.h"
 #include "panel/link_desk.h"
 #include "panel/menus.h"
+#include "panel/practice_desk.h"
+#include "panel/result_mark.h"
 #include "panel/values_desk.h"
 #include "panel/working_desk.h"
 
@@ -72,6 +74,21 @@ class Desks {
   // The file an OpenFile asked for has been read: its text.
   std::string fileRead(std::string_view text);
 
+  // A key of the panel, clicked or typed (its character code): with
+  // practice on, Enter hands in the answer where no calculation is in
+  // progress; every other key, and every key outside practice, is the
+  // calculator's own.
+  void press(Key key);
+  void type(std::int16_t code);
+
+  // What the front ends draw beside the calculator: the mark inside the
+  // display and the window's title (PRACTICE while practice is on, else the
+  // department's), and the practice strip (panel/practice_box.h).
+  ResultMark mark() const;
+  std::string title() const;
+  PracticeDesk& practice() { return practice_; }
+  const PracticeDesk& practice() const { return practice_; }
+
   // The desk whose box is open, or none.
   BoxDesk* open();
   // Every desk; the web page names one by its box's design name.
@@ -89,6 +106,7 @@ class Desks {
   std::function<std::string()> today_, address_;
   WorkingDesk working_;
   ChartDesk chart_;
+  PracticeDesk practice_;
   std::optional<ValuesDesk> values_;
   std::optional<LinesDesk> lines_;
   std::optional<LaysDesk> lays_;

@@ -33,6 +33,10 @@ inline constexpr FileChoice kChartPdfFile{"Save the pump chart as PDF", "pump-ch
 inline constexpr FileChoice kCardPdfFile{"Save the pump panel card as PDF", "pump-panel-card.pdf",
                                          "PDF", "*.pdf", "application/pdf"};
 
+inline constexpr FileChoice kWorksheetPdfFile{"Save the practice worksheet as PDF",
+                                              "practice-worksheet.pdf", "PDF", "*.pdf",
+                                              "application/pdf"};
+
 // The file a command asks for, or none.
 constexpr const FileChoice* fileOf(Command command) {
   if (command == Command::Import) return &kImportFile;

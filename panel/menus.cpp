@@ -12,6 +12,7 @@ const Menu& departmentMenu() {
       MenuItem{"mnuSavedLines", "&Saved lines...", Command::SavedLines},
       MenuItem{"mnuLays", "&Lays...", Command::Lays},
       MenuItem{"mnuPumpChart", "Pump &chart...", Command::PumpChart},
+      MenuItem{"mnuPractice", "P&ractice...", Command::Practice},
       MenuItem{"mnuImport", "&Import...", Command::Import},
       MenuItem{"mnuExport", "&Export...", Command::Export},
       MenuItem{"mnuExportLink", "Export lin&k...", Command::ExportLink, false, {}, true},

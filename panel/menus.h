@@ -22,9 +22,10 @@ enum class Command : std::uint8_t {
   PumpChart,         // opens the pump chart of a lay typed in or saved
   TakeIssue,         // shows what taking the department's issued values changes, and takes them
   ExportLink,        // shows a link that carries the department's values (in a web page)
+  Practice,          // opens the practice box: a set of problems by its number, its worksheet
 };
 // How many commands there are: the last one's number and one.
-inline constexpr int kCommands = static_cast<int>(Command::ExportLink) + 1;
+inline constexpr int kCommands = static_cast<int>(Command::Practice) + 1;
 
 // A caption's "&" marks the access key that follows it ("&Help": Alt+H).
 // A shortcut is a key that runs the item's command from the panel without

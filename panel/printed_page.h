@@ -24,7 +24,9 @@ Paper paperOf(std::string_view locale);
 
 // What a box prints on one page: its heading, line by line, the first line
 // its title; then its grid, the cells row by row, the first row (and in a
-// grid of figures the first column) headings, the marked cells shaded.
+// grid of figures the first column) headings, the marked cells shaded. The
+// pages that follow it, if any, are lines alone, each page's first line its
+// title.
 struct PrintedPage {
   std::vector<std::string> heading;
   std::vector<std::string> cells;
@@ -36,6 +38,7 @@ struct PrintedPage {
   std::vector<int> marked;
   Paper paper = Paper::A4;
   const FileChoice* pdf = nullptr;  // the file it is saved in as a PDF
+  std::vector<std::vector<std::string>> following{};
 };
 
 }  // namespace vardel::panel

@@ -68,9 +68,12 @@ std::vector<Control> valuesRows() {
           "Elevation pressure per floor", tab);
   pairRow(rows, y + 5820, "lblPumpLimit", "Pump limit, psi / kPa", kPumpLimitEnglish,
           kPumpLimitMetric, "Pump pressure limit", tab);
+  pairRow(rows, y + 5820 + kRow, "lblPracticeTolerance", "Practice, psi / kPa",
+          kPracticeToleranceEnglish, kPracticeToleranceMetric, "Tolerance of a practice answer",
+          tab);
   rows.push_back(label("lblLayFigures", "For lays: flows in gpm / L/min, pressures in psi / kPa",
-                       {kLeft, y + 6195, kInner, 225}));
-  int top = y + 6450;
+                       {kLeft, y + 6195 + kRow, kInner, 225}));
+  int top = y + 6450 + kRow;
   for (const LayFigureFields& f : kLayFigureFields) {
     const std::string_view name = ruleOf(f.figure).name;
     // "lblWyeFrom" beside "txtWyeFromEnglish".

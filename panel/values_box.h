@@ -10,8 +10,9 @@ namespace vardel::panel {
 // "Department values", as designed, one row per control: where the values
 // came from (issued, or this device's own), the name, each hose key's
 // coefficient in both unit systems, the elevation per floor, the pump
-// pressure limit, the appliance losses and the pump's rating that lays
-// use, and the flow test that works out a coefficient;
+// pressure limit, the tolerance of a practice answer, the appliance losses
+// and the pump's rating that lays use, and the flow test that works out a
+// coefficient;
 // Save and Cancel. What its controls show comes from panel/values_desk.h.
 const Dialog& valuesBox();
 
@@ -26,6 +27,8 @@ inline constexpr std::string_view kPerFloorEnglish = "txtPerFloorEnglish";
 inline constexpr std::string_view kPerFloorMetric = "txtPerFloorMetric";
 inline constexpr std::string_view kPumpLimitEnglish = "txtPumpLimitEnglish";
 inline constexpr std::string_view kPumpLimitMetric = "txtPumpLimitMetric";
+inline constexpr std::string_view kPracticeToleranceEnglish = "txtPracticeToleranceEnglish";
+inline constexpr std::string_view kPracticeToleranceMetric = "txtPracticeToleranceMetric";
 // The figures that lays use: the appliance losses and the pump's rating.
 inline constexpr std::string_view kWyeFromEnglish = "txtWyeFromEnglish";
 inline constexpr std::string_view kWyeFromMetric = "txtWyeFromMetric";

@@ -14,6 +14,7 @@
 #include "department/rules.h"
 #include "panel/field_text.h"
 #include "panel/values_box.h"
+#include "practice/check.h"
 
 namespace vardel::panel {
 namespace {
@@ -21,8 +22,8 @@ namespace {
 using namespace values_box;
 
 // The fields that come in pairs, one per unit system, in the order a save
-// reads them: each hose key's coefficient, the elevation per floor and the
-// pump pressure limit.
+// reads them: each hose key's coefficient, the elevation per floor, the
+// pump pressure limit and the tolerance of a practice answer.
 struct Pair {
   std::string english, metric;
   std::string what;                  // how a refusal names the figure
@@ -52,6 +53,8 @@ const std::vector<Pair>& pairs() {
     };
     figure(kPerFloorEnglish, kPerFloorMetric, &DepartmentValues::perFloor);
     figure(kPumpLimitEnglish, kPumpLimitMetric, &DepartmentValues::pumpLimit);
+    figure(kPracticeToleranceEnglish, kPracticeToleranceMetric,
+           &DepartmentValues::practiceTolerance);
     for (const LayFigureFields& f : kLayFigureFields) figure(f.english, f.metric, f.figure);
     return out;
   }();
@@ -70,6 +73,9 @@ std::optional<double> published(const Pair& pair, bool metric) {
   if (metric) units.strEorM = kMetricUnits;
   if (pair.hose >= 0) return hoseCoefficient(units, pair.hose).value;
   if (pair.figure == &DepartmentValues::perFloor) return perFloor(units).value;
+  if (pair.figure == &DepartmentValues::practiceTolerance) {
+    return practice::defaultTolerance(metric).pressure;
+  }
   const ApplianceLosses losses = publishedApplianceLosses(metric);
   if (pair.figure == &DepartmentValues::wyeFrom) return losses.threshold.value;
   if (pair.figure == &DepartmentValues::wyeLoss) return losses.manifold.value;

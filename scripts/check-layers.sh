@@ -8,10 +8,11 @@ cd "$(dirname "$0")/.."
 rules='core: core
 calc: core calc
 department: core calc department
-panel: core calc department panel
-ui: core calc department panel ui
-web: core calc department panel web
-app: core calc department panel ui app'
+practice: core calc department practice
+panel: core calc department practice panel
+ui: core calc department practice panel ui
+web: core calc department practice panel web
+app: core calc department practice panel ui app'
 layers=$(echo "$rules" | cut -d: -f1 | tr '\n' ' ')
 found=0
 echo "$rules" | {

@@ -20,7 +20,7 @@ class Announcer : public QWidget {
   // What a text comes from. Of the texts one key shows on its way, only the
   // last from each source is spoken (ALL CLEAR's VORNA just before a first
   // prompt is not).
-  enum class Source { Display, Indicator };
+  enum class Source { Display, Indicator, Practice };
 
   explicit Announcer(QWidget* parent);
 
@@ -33,7 +33,7 @@ class Announcer : public QWidget {
  private:
   void speakPending();
 
-  std::array<QString, 2> pending_{};  // by source; empty: nothing to say
+  std::array<QString, 3> pending_{};  // by source; empty: nothing to say
   bool queued_ = false;
   // A screen reader reads a notification's text when it comes to the
   // notification, which may be after the next few announcements when keys

@@ -12,15 +12,12 @@
 #include <map>
 #include <optional>
 
-#include "calc/press.h"
 #include "core/app_info.h"
 #include "core/power_keys.h"
 #include "panel/desks.h"
 #include "panel/main_window.h"
 #include "panel/menus.h"
-#include "panel/result_mark.h"
 #include "panel/spoken_names.h"
-#include "panel/window_title.h"
 #include "ui/about_box.h"
 #include "ui/announcer.h"
 #include "ui/box_runner.h"
@@ -29,6 +26,7 @@
 #include "ui/make_control.h"
 #include "ui/menus.h"
 #include "ui/panel_widgets.h"
+#include "ui/practice_strip.h"
 
 namespace vardel::ui {
 namespace {
@@ -116,6 +114,15 @@ void frmVardel::buildPanel() {
   lblMark_->setHidden(true);
   lblMark_->raise();
 
+  strip_ = new PracticeStrip(panel_);
+  strip_->move(0, panel::toPixels(panel::kClientHeightTwips));
+  strip_->setHidden(true);
+  for (const auto& stop : strip_->tabStops()) tabStops.push_back(stop);
+  connect(strip_, &PracticeStrip::pressed, this, [this](const QString& name) {
+    desks_->practice().pressStrip(name.toStdString());
+    draw();
+  });
+
   for (const auto& [key, button] : keys_) {
     connect(button, &QPushButton::clicked, this, [this, key = key] { act(key); });
   }
@@ -179,13 +186,13 @@ QPushButton* frmVardel::keyButton(Key key) const {
 }
 
 void frmVardel::act(Key key) {
-  press(calculator_, key);
+  desks_->press(key);
   draw();
 }
 
 void frmVardel::draw() {
   const CalculatorState& s = calculator_.state;
-  const panel::ResultMark mark = panel::resultMark(s);
+  const panel::ResultMark mark = desks_->mark();
   const QString markShown = QString::fromStdString(mark.shown);
   if (markShown != lblMark_->text()) {
     lblMark_->setText(markShown);
@@ -199,14 +206,15 @@ void frmVardel::draw() {
     text1_->setText(shown);
     // Every new text is heard, the same one again too: each is the answer
     // to a key. A lone blank is no answer. A result made with department
-    // values is heard with its mark.
+    // values is heard with its mark, and so is every text in practice.
     if (!shown.trimmed().isEmpty()) {
       announcer_->announce(
           Announcer::Source::Display,
           mark.spoken.empty() ? shown : shown + ", " + QString::fromStdString(mark.spoken));
     }
   }
-  const QString title = QString::fromStdString(panel::windowTitle(s));
+  drawPractice();
+  const QString title = QString::fromStdString(desks_->title());
   if (title != windowTitle()) setWindowTitle(title);
   const QString indicator = QString::fromStdString(s.txtEorM);
   if (indicator != txtEorM_->text()) {
@@ -228,6 +236,17 @@ void frmVardel::draw() {
   // keyboard's Enter to it.
   if (cmdEnter_->isDefault() != calculator_.enterIsDefault) {
     cmdEnter_->setDefault(calculator_.enterIsDefault);
+  }
+}
+
+void frmVardel::drawPractice() {
+  const bool on = desks_->practice().on();
+  if (on == strip_->isHidden()) {
+    strip_->setHidden(!on);
+    resize(width(), height() + (on ? strip_->height() : -strip_->height()));
+  }
+  if (strip_->draw(desks_->practice().strip()) && on) {
+    announcer_->announce(Announcer::Source::Practice, strip_->text());
   }
 }
 

@@ -31,6 +31,7 @@ namespace vardel::ui {
 
 class Announcer;
 class PanelKey;
+class PracticeStrip;
 
 // The main window: the calculator panel built from the design's rows, and the
 // panel on which the calculator's actions raise their events. It owns the
@@ -102,6 +103,9 @@ class frmVardel : public QMainWindow, public Panel {
   bool typedAtPanel(QObject* watched) const;
   // Ctrl+C: what the display's text copies as, to the clipboard.
   void copyDisplay() const;
+  // The practice strip below the panel, shown (and the window grown by its
+  // height) while practice is on; its new texts are heard.
+  void drawPractice();
 
   Calculator calculator_;
   std::unique_ptr<panel::Desks> desks_;
@@ -112,6 +116,7 @@ class frmVardel : public QMainWindow, public Panel {
   Announcer* announcer_ = nullptr;
   QMenu* mnuDisplay_ = nullptr;
   PanelKey* cmdEnter_ = nullptr;
+  PracticeStrip* strip_ = nullptr;
   std::vector<std::pair<Key, PanelKey*>> keys_;
   // What the window last drew, so that draw() changes only what changed.
   std::uint32_t drawnDisplayShows_ = 0;

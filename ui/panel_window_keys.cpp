@@ -8,8 +8,8 @@
 #include <QMenuBar>
 #include <optional>
 
-#include "calc/press.h"
 #include "core/keyboard.h"
+#include "panel/desks.h"
 #include "ui/controls.h"
 #include "ui/panel_window.h"
 
@@ -74,8 +74,7 @@ bool frmVardel::previewKeyPress(QKeyEvent* event) {
   if (!code || !takesCharacter(*code)) return false;
   // Used up, Enter too: the keyboard's Enter runs the Enter key's action
   // here once, and no focused key may click on it as well.
-  auto character = static_cast<std::int16_t>(*code);
-  Form_KeyPress(calculator_, character);
+  desks_->type(static_cast<std::int16_t>(*code));
   draw();
   return true;
 }

@@ -53,25 +53,48 @@ QPageSize pageSizeOf(panel::Paper paper) {
   return QPageSize(paper == panel::Paper::Letter ? QPageSize::Letter : QPageSize::A4);
 }
 
-void paintPage(QPainter& painter, const QSizeF& size, const panel::PrintedPage& page) {
+namespace {
+
+// Lines from the top of the page, the first as the title, the others wrapped
+// to the width, at `scale` of their full size; returns where they end, in
+// points. Drawn only with `draw`, else measured.
+double paintLines(QPainter& painter, const QSizeF& size, const std::vector<std::string>& lines,
+                  double scale, bool draw) {
   // Lengths in points, drawn in the device's pixels; fonts take their
   // points from the device themselves.
+  const double k = painter.device()->logicalDpiY() / 72.0;
+  double y = 0;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    painter.setFont(pageFont((i == 0 ? 12 : 9) * scale));
+    // An empty line keeps its height: it spaces the items of a page.
+    const QString line = lines[i].empty() ? QStringLiteral(" ") : QString::fromStdString(lines[i]);
+    const QRectF box = painter.boundingRect(QRectF(0, y * k, size.width() * k, size.height() * k),
+                                            Qt::TextWordWrap | Qt::AlignLeft, line);
+    if (draw) painter.drawText(box, Qt::TextWordWrap | Qt::AlignLeft, line);
+    y = box.bottom() / k + (i == 0 ? 6 : 2) * scale;
+  }
+  return y;
+}
+
+// A page of lines alone, made smaller until they fit its height.
+void paintTextPage(QPainter& painter, const QSizeF& size, const std::vector<std::string>& lines) {
+  double scale = 1;
+  while (scale > 0.5 && paintLines(painter, size, lines, scale, false) > size.height()) {
+    scale -= 0.05;
+  }
+  paintLines(painter, size, lines, scale, true);
+}
+
+}  // namespace
+
+void paintPage(QPainter& painter, const QSizeF& size, const panel::PrintedPage& page) {
+  if (page.cells.empty()) return paintTextPage(painter, size, page.heading);
   const double k = painter.device()->logicalDpiY() / 72.0;
   const auto rect = [k](double x, double y, double w, double h) {
     return QRectF(x * k, y * k, w * k, h * k);
   };
   const double width = size.width();
-  double y = 0;
-  // The heading: its first line as the title, the others wrapped to the width.
-  for (std::size_t i = 0; i < page.heading.size(); ++i) {
-    painter.setFont(pageFont(i == 0 ? 12 : 9));
-    const QString line = QString::fromStdString(page.heading[i]);
-    const QRectF box = painter.boundingRect(rect(0, y, width, size.height()),
-                                            Qt::TextWordWrap | Qt::AlignLeft, line);
-    painter.drawText(box, Qt::TextWordWrap | Qt::AlignLeft, line);
-    y = box.bottom() / k + (i == 0 ? 6 : 2);
-  }
-  y += 10;
+  double y = paintLines(painter, size, page.heading, 1, true) + 10;
 
   // The grid fills what is left, its cells no larger than a reader at the
   // pump panel needs.
@@ -120,7 +143,12 @@ std::string writePagePdf(const panel::PrintedPage& page, const QString& path) {
     writer.setTitle(QString::fromStdString(page.heading.front()));
     writer.setCreator(qs(app_info::kTitle) + ' ' + qs(app_info::kVersion));
     QPainter painter(&writer);
-    paintPage(painter, writer.pageLayout().paintRectPoints().size(), page);
+    const QSizeF size = writer.pageLayout().paintRectPoints().size();
+    paintPage(painter, size, page);
+    for (const std::vector<std::string>& lines : page.following) {
+      writer.newPage();
+      paintTextPage(painter, size, lines);
+    }
   }
   if (!file.commit()) return "The file could not be written: " + file.errorString().toStdString();
   return {};
@@ -130,7 +158,12 @@ void printPage(QPrinter& printer, const panel::PrintedPage& page) {
   printer.setDocName(QString::fromStdString(page.heading.front()));
   QPainter painter(&printer);
   if (!painter.isActive()) return;
-  paintPage(painter, printer.pageLayout().paintRectPoints().size(), page);
+  const QSizeF size = printer.pageLayout().paintRectPoints().size();
+  paintPage(painter, size, page);
+  for (const std::vector<std::string>& lines : page.following) {
+    printer.newPage();
+    paintTextPage(painter, size, lines);
+  }
 }
 
 }  // namespace vardel::ui

@@ -11,9 +11,11 @@
 
 #include <emscripten/emscripten.h>
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "department/file_link.h"
 #include "web/engine.h"
@@ -43,19 +45,30 @@ DepartmentStore theStore(theStorage, &theIssue);
 std::optional<panel::Desks> theDesks;
 std::string handed;  // the last text handed to the page: a file to save, a text to copy
 
+std::string joinedLines(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const std::string& line : lines) text += (text.empty() ? "" : "\n") + line;
+  return text;
+}
+
 // A box's printed page as one record, as the controls' are: the paper's
 // name, the heading's lines, the grid's cells, its columns, its columns of
-// words (in the place of a list's chosen row) and its marked cells.
+// words (in the place of a list's chosen row) and its marked cells; then a
+// record of lines for each page that follows it.
 std::string pageRecord(const std::optional<panel::PrintedPage>& page) {
   if (!page) return {};
-  std::string heading;
-  for (const std::string& line : page->heading) heading += (heading.empty() ? "" : "\n") + line;
-  return shownRecords({{.name = std::string(panel::paperName(page->paper)),
-                        .text = heading,
-                        .items = page->cells,
-                        .selected = static_cast<int>(page->textColumns),
-                        .columns = static_cast<int>(page->columns),
-                        .marked = page->marked}});
+  std::vector<panel::Shown> pages;
+  panel::Shown& first = pages.emplace_back();
+  first.name = std::string(panel::paperName(page->paper));
+  first.text = joinedLines(page->heading);
+  first.items = page->cells;
+  first.selected = static_cast<int>(page->textColumns);
+  first.columns = static_cast<int>(page->columns);
+  first.marked = page->marked;
+  for (const std::vector<std::string>& lines : page->following) {
+    pages.emplace_back().text = joinedLines(lines);
+  }
+  return shownRecords(pages);
 }
 
 // After each action: the message and the open box, then the panel.
@@ -78,16 +91,25 @@ panel::BoxDesk* deskOf(std::string_view box) {
   return nullptr;
 }
 
+// The panel as the desks add to it (web/engine.h): the keys through them,
+// the mark, the title and the practice strip theirs.
+const RestPanel theRestPanel = {
+    .press = [](Key key) { theDesks->press(key); },
+    .type = [](std::int16_t code) { theDesks->type(code); },
+    .mark = [] { return theDesks->mark(); },
+    .title = [] { return theDesks->title(); },
+    .strip = [] { return shownRecords(theDesks->practice().strip()); },
+};
+
 }  // namespace
 
-// The page's address without its fragment, for a link that carries the file.
-char* vardel_page_address();
 }  // namespace vardel::web
 
 using vardel::web::deskOf;
 using vardel::web::handed;
 using vardel::web::report;
 using vardel::web::theDesks;
+using vardel::web::theRestPanel;
 
 extern "C" {
 
@@ -103,6 +125,7 @@ EMSCRIPTEN_KEEPALIVE void vardel_start_rest() {
       vardel::panel::paperOf(vardel::web::takenText(vardel_page_language())),
       [] { return vardel::web::takenText(vardel_page_today()); },
       [] { return vardel::web::takenText(vardel_page_address()); });
+  vardel::web::joinRest(theRestPanel);
   vardel::web::tellPage(theDesks->start());
   report({});
 }
@@ -188,6 +211,13 @@ EMSCRIPTEN_KEEPALIVE void vardel_box_close(const char* box) {
     desk->close();
     report({});
   }
+}
+
+// A key of the practice strip (Leave practice).
+EMSCRIPTEN_KEEPALIVE void vardel_practice_press(const char* name) {
+  if (!theDesks) return;
+  theDesks->practice().pressStrip(name);
+  report({});
 }
 
 // What the box's Copy key puts on the clipboard.

@@ -30,7 +30,8 @@
 
 // The page's side: web/panel_library.js forwards it to the page's panel.
 extern "C" void vardel_page_draw(const char* display, const char* indicator, int flags,
-                                 const char* messages, const char* mark, const char* title);
+                                 const char* messages, const char* mark, const char* title,
+                                 const char* practice);
 
 namespace vardel::web {
 namespace {
@@ -55,23 +56,38 @@ class PagePanel : public Panel {
   // Hands the page the state and the events, and forgets the events. The
   // mark beside a result is what it shows, a unit separator and what a
   // screen reader says of it; empty in standard mode, as the window's title.
+  // The practice strip is what its controls show, as a box's are, and empty
+  // while practice is off.
   void draw(const Calculator& calculator) {
     int flags = flags_;
     if (calculator.displayShows != drawnShows_) flags |= kDisplayShown;
     if (calculator.functionKeysEnabled) flags |= kFunctionKeysEnabled;
     if (calculator.enterIsDefault) flags |= kEnterIsDefault;
     drawnShows_ = calculator.displayShows;
-    const panel::ResultMark mark = panel::resultMark(calculator.state);
+    const panel::ResultMark mark = rest_ ? rest_->mark() : panel::resultMark(calculator.state);
     const std::string marked =
         mark.shown.empty() ? std::string() : mark.shown + kUnit + mark.spoken;
+    const std::string title = rest_ ? rest_->title() : panel::windowTitle(calculator.state);
+    const std::string practice = rest_ ? rest_->strip() : std::string();
     vardel_page_draw(calculator.state.text1.c_str(), calculator.state.txtEorM.c_str(), flags,
-                     messages_.c_str(), marked.c_str(),
-                     panel::windowTitle(calculator.state).c_str());
+                     messages_.c_str(), marked.c_str(), title.c_str(), practice.c_str());
     flags_ = 0;
     messages_.clear();
   }
 
+  void join(const RestPanel& rest) { rest_ = rest; }
+  // A key of the panel, through the rest's desks once they are here.
+  void press(Calculator& calculator, Key key) const {
+    if (rest_) return rest_->press(key);
+    vardel::press(calculator, key);
+  }
+  void type(Calculator& calculator, std::int16_t code) const {
+    if (rest_) return rest_->type(code);
+    Form_KeyPress(calculator, code);
+  }
+
  private:
+  std::optional<RestPanel> rest_;
   int flags_ = 0;
   std::string messages_;
   std::uint32_t drawnShows_ = 0;
@@ -88,6 +104,8 @@ Calculator* calculator() { return theCalculator ? &*theCalculator : nullptr; }
 void drawPage() {
   if (theCalculator) thePanel.draw(*theCalculator);
 }
+
+void joinRest(const RestPanel& rest) { thePanel.join(rest); }
 
 void tellPage(const std::string& message) {
   if (!message.empty()) thePanel.showMessage(message, {});
@@ -127,7 +145,7 @@ EMSCRIPTEN_KEEPALIVE void vardel_click(int row) {
   if (!control.key || !control.visible || !vardel::panel::isEnabled(control, *theCalculator)) {
     return;
   }
-  vardel::press(*theCalculator, *control.key);
+  thePanel.press(*theCalculator, *control.key);
   thePanel.draw(*theCalculator);
 }
 
@@ -136,8 +154,7 @@ EMSCRIPTEN_KEEPALIVE void vardel_click(int row) {
 // on it too; the blank and control characters stay the browser's.
 EMSCRIPTEN_KEEPALIVE int vardel_type(int code) {
   if (!theCalculator || !vardel::takesCharacter(code)) return 0;
-  auto character = static_cast<std::int16_t>(code);
-  vardel::Form_KeyPress(*theCalculator, character);
+  thePanel.type(*theCalculator, static_cast<std::int16_t>(code));
   thePanel.draw(*theCalculator);
   return 1;
 }

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "core/calculator.h"
+#include "core/key.h"
+#include "panel/result_mark.h"
 
 // What the engine's sources share. The engine comes to the page in two
 // parts, split by the build (web/tools/split-engine.mjs): the first part is
@@ -29,6 +32,21 @@ void tellPage(const std::string& message);
 // full reader, in the rest, can read or refuse: the rest must then start
 // before the first key.
 bool startKeptValues(Calculator& calculator);
+
+// What the rest adds to the panel once it has arrived (desks.cpp): the
+// panel's keys go through its desks, where practice takes Enter, and the
+// mark, the window's title and the practice strip are the desks'. The first
+// part reaches the rest only through these, which the rest hands it; until
+// then the keys are the calculator's own, the mark and the title its, and
+// there is no strip (practice is started from a menu, in the rest).
+struct RestPanel {
+  void (*press)(Key key);
+  void (*type)(std::int16_t code);
+  panel::ResultMark (*mark)();
+  std::string (*title)();
+  std::string (*strip)();  // the strip's records, empty while practice is off
+};
+void joinRest(const RestPanel& rest);
 
 // A text the page made in the engine's memory, taken over and freed; null
 // is empty.

@@ -20,6 +20,7 @@
 #include "panel/main_window.h"
 #include "panel/menus.h"
 #include "panel/message_box.h"
+#include "panel/practice_box.h"
 #include "panel/spoken_names.h"
 #include "panel/working_box.h"
 #include "web/json_text.h"
@@ -239,6 +240,7 @@ int main() {
     boxes += (boxes.empty() ? "" : ",\n") + box(*design);
   }
   out += ",\n\"boxes\":[" + boxes + "]";
+  out += ",\n\"practiceStrip\":" + box(practiceStrip());
   out += ",\n\"workingSymbols\":" + quoted(kWorkingSymbols);
   out += ",\n\"page\":" + web::contract::json();
   out += ",\n\"mark\":" + control(markControl(), panelControls().size());

@@ -8,8 +8,9 @@
 // EMSCRIPTEN_KEEPALIVE; the library functions used here name their own
 // dependencies below.
 mergeInto(LibraryManager.library, {
-  vardel_page_draw: function (display, indicator, flags, messages, mark, title) {
-    Module['panel'].draw(UTF8ToString(display), UTF8ToString(indicator), flags, UTF8ToString(messages), UTF8ToString(mark), UTF8ToString(title));
+  vardel_page_draw: function (display, indicator, flags, messages, mark, title, practice) {
+    Module['panel'].draw(UTF8ToString(display), UTF8ToString(indicator), flags, UTF8ToString(messages), UTF8ToString(mark),
+      UTF8ToString(title), UTF8ToString(practice));
   },
   vardel_page_boxes: function (box, shown, page) {
     Module['panel'].boxes.draw(UTF8ToString(box), UTF8ToString(shown), UTF8ToString(page));

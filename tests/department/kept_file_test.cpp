@@ -16,7 +16,7 @@ namespace {
 
 const std::string& kExample = testing::kDocumentedFile;
 
-// Values that use every field of the file: every hose key, the pairs,
+// Values that use every field of the file: every hose key, every pair,
 // names that need escapes and bytes beyond ASCII, the most lines, and a
 // metric lay of another appliance below the pump with a tip.
 DepartmentValues everyField() {
@@ -27,6 +27,7 @@ DepartmentValues everyField() {
     v.hoses[row] = {kHoses[row].englishCoefficient * 1.37, kHoses[row].metricCoefficient / 1.3};
   }
   v.pumpLimit = {250.5, 1727.25};
+  v.practiceTolerance = {7.5, 52.5};
   v.wyeLoss = {10, 70};
   v.intake = {20.5, 141.25};
   Lay lay = v.lays.front();
@@ -50,6 +51,18 @@ TEST(KeptFile, ReadsEveryFileTheWriterWrites) {
     ASSERT_TRUE(read);
     EXPECT_EQ(*read, values);
   }
+}
+
+// A file kept by version 1 reads as the full reader reads it; one of that
+// version holding a field of version 2 is left to it.
+TEST(KeptFile, ReadsAFileOfVersionOne) {
+  const std::string first = testing::documentedFile(1);
+  const std::optional<DepartmentValues> read = kept_file::read(first);
+  ASSERT_TRUE(read);
+  EXPECT_EQ(*read, *department_file::read(first).values);
+  std::string mixed = first;
+  mixed.insert(mixed.rfind("\n}"), ",\n  \"practiceTolerance\": null");
+  EXPECT_FALSE(kept_file::read(mixed));
 }
 
 // Each text either read alike by both readers, or left by this one.

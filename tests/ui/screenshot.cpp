@@ -8,6 +8,10 @@
 //                                               values, the pump chart box of a saved line, and
 //                                               its chart saved by Save PDF as
 //                                               FOLDER/pump-chart.pdf
+//   vardel-screenshot --practice WINDOW.png FOLDER
+//                                               the window practising set 4127 after a miss,
+//                                               and the set's worksheet saved by Save PDF as
+//                                               FOLDER/practice-worksheet.pdf
 //   vardel-screenshot --lays BOX.png RESULT.png WORKING.png FOLDER
 //                                               the Lays box with a saved lay of three lines,
 //                                               its result on the display, its working, and the
@@ -32,6 +36,7 @@
 #include "department/department_store.h"
 #include "panel/chart_box.h"
 #include "panel/lays_box.h"
+#include "panel/practice_box.h"
 #include "panel/values_box.h"
 #include "support/key_names.h"
 #include "support/lay_builder.h"
@@ -162,6 +167,41 @@ int working(const char* workingPath, const char* chartPath, const char* folder) 
   return saved && QDir(QString::fromLocal8Bit(folder)).exists("pump-chart.pdf") ? 0 : 1;
 }
 
+// Set 4127 started from the practice box, its worksheet saved first; the
+// first answer right, the second a miss, whose working the strip shows.
+int practice(const char* windowPath, const char* folder) {
+  namespace practice_box = vardel::panel::practice_box;
+  vardel::testing::MemoryStorage storage;
+  vardel::DepartmentStore store(storage);
+  vardel::ui::frmVardel window(&store);
+  window.show();
+  QApplication::processEvents();
+  QTimer::singleShot(0, &window, [&] {
+    QWidget* box = QApplication::activeModalWidget();
+    auto* number = box->findChild<QLineEdit*>(vardel::ui::qs(practice_box::kSet));
+    number->selectAll();
+    QTest::keyClicks(number, "4127");
+    QTimer::singleShot(100, box, [folder] {
+      auto* files = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+      files->setDirectory(QDir(QString::fromLocal8Bit(folder)).absolutePath());
+      static_cast<QDialog*>(files)->accept();
+    });
+    QTest::mouseClick(box->findChild<QPushButton*>(vardel::ui::qs(practice_box::kSavePdf)),
+                      Qt::LeftButton);
+    QTest::mouseClick(box->findChild<QPushButton*>(vardel::ui::qs(practice_box::kStart)),
+                      Qt::LeftButton);
+  });
+  window.findChild<QAction*>("mnuPractice")->trigger();
+  std::string unknown;
+  const auto keys = vardel::testing::parseKeys("75 ENTER 70 ENTER", &unknown);
+  for (const vardel::Key key : keys.value()) window.act(key);
+  QApplication::processEvents();
+  return save(&window, windowPath) &&
+                 QDir(QString::fromLocal8Bit(folder)).exists("practice-worksheet.pdf")
+             ? 0
+             : 1;
+}
+
 // The department of the README's lays: Engine 4 with a crosslay, the three
 // lines of the course and the wyed lay, a pump rated 1250 gpm.
 vardel::DepartmentValues engine4WithLays() {
@@ -208,11 +248,13 @@ int lays(const char* boxPath, const char* resultPath, const char* workingPath, c
 int main(int argc, char* argv[]) {
   const bool departmentPictures = argc == 4 && std::strcmp(argv[1], "--department") == 0;
   const bool workingPictures = argc == 5 && std::strcmp(argv[1], "--working") == 0;
+  const bool practicePictures = argc == 4 && std::strcmp(argv[1], "--practice") == 0;
   const bool layPictures = argc == 6 && std::strcmp(argv[1], "--lays") == 0;
-  if (argc != 2 && !departmentPictures && !workingPictures && !layPictures) {
+  if (argc != 2 && !departmentPictures && !workingPictures && !practicePictures && !layPictures) {
     std::fputs(
         "usage: vardel-screenshot OUTPUT.png | --department BOX.png MARK.png | --working "
-        "WORKING.png CHART.png FOLDER | --lays BOX.png RESULT.png WORKING.png FOLDER\n",
+        "WORKING.png CHART.png FOLDER | --practice WINDOW.png FOLDER | --lays BOX.png RESULT.png "
+        "WORKING.png FOLDER\n",
         stderr);
     return 2;
   }
@@ -221,6 +263,7 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationName(QString::fromUtf8(vardel::app_info::kTitle));
   if (departmentPictures) return department(argv[2], argv[3]);
   if (workingPictures) return working(argv[2], argv[3], argv[4]);
+  if (practicePictures) return practice(argv[2], argv[3]);
   if (layPictures) return lays(argv[2], argv[3], argv[4], argv[5]);
   vardel::ui::frmVardel window;
   window.show();

@@ -178,26 +178,35 @@ export class Boxes {
     } else if (now) {
       fillBox(this.doc, now, records);
     }
-    this.drawPrint(parseRecords(page)[0]);
+    this.drawPrint(parseRecords(page));
   }
 
   // The printed page: the heading, its first line as the title, and the
-  // grid, on the paper named (the names CSS gives the two sizes).
-  drawPrint(page) {
+  // grid, on the paper named (the names CSS gives the two sizes); then each
+  // page of lines that follows it (the practice worksheet's answer key).
+  drawPrint([page, ...following]) {
     if (!page) {
       delete this.doc.body.dataset.print;
       return;
     }
     this.doc.body.dataset.print = 'page';
-    const paragraphs = page.text.split('\n').map((line, i) => {
-      const p = this.doc.createElement('p');
-      if (i === 0) p.className = 'title';
-      p.textContent = line;
-      return p;
+    const paragraphs = (text) =>
+      text.split('\n').map((line, i) => {
+        const p = this.doc.createElement('p');
+        if (i === 0) p.className = 'title';
+        p.textContent = line;
+        return p;
+      });
+    const pages = following.map((more) => {
+      const section = this.doc.createElement('section');
+      section.className = 'following';
+      section.replaceChildren(...paragraphs(more.text));
+      return section;
     });
     this.print.style.setProperty('--columns', String(page.columns || 1));
     // The page's columns of words come in the place of a list's chosen row.
-    this.print.replaceChildren(...paragraphs, table(this.doc, page, Math.max(page.selected, 0)));
+    const grid = page.columns ? [table(this.doc, page, Math.max(page.selected, 0))] : [];
+    this.print.replaceChildren(...paragraphs(page.text), ...grid, ...pages);
     // The site's one style sheet holds the one @page rule (working.css).
     const size = page.name.toLowerCase();
     for (const sheet of this.doc.styleSheets) {

@@ -1,5 +1,5 @@
 // Every key pressed on the page, and every click and tap on the panel's
-// keys, reach the engine here, in one place. The one keyboard dispatcher
+// keys and the practice strip's, reach the engine here, in one place. The one keyboard dispatcher
 // hands each key to what holds the keyboard: an open message box or About
 // box, an open box of a menu, an open menu; else the menu bar's access keys
 // (Alt and a menu's letter, Alt+L for the large keys), the menus' shortcuts
@@ -22,9 +22,11 @@ function typedCode(event) {
 }
 
 // Tab follows the designed order (the markup is written in it) and wraps
-// around within the panel, as it does in a window.
-function moveFocus(panelElement, step) {
-  const keys = [...panelElement.querySelectorAll('button.key')].filter((key) => !key.disabled && !key.hidden);
+// around within the panel and the practice strip below it, as it does in a
+// window.
+function moveFocus(doc, step) {
+  const stops = '#panel button.key, #fraPractice:not([hidden]) [tabindex], #fraPractice:not([hidden]) button';
+  const keys = [...doc.querySelectorAll(stops)].filter((key) => !key.disabled && !key.hidden);
   if (keys.length === 0) return;
   const at = keys.indexOf(document.activeElement);
   const next = at < 0 ? (step > 0 ? 0 : keys.length - 1) : (at + step + keys.length) % keys.length;
@@ -95,6 +97,12 @@ export function installKeys(doc, { engine, dialogs, boxes, menus, commands, arra
     else engine.click(Number(key.dataset.row));
   });
 
+  // The practice strip's key (Leave practice).
+  doc.getElementById('fraPractice')?.addEventListener('click', (event) => {
+    const key = event.target.closest('button');
+    if (key) engine.practice(key.dataset.name);
+  });
+
   // A mouse click on a key leaves the keyboard focus where it is (mostly on
   // Enter, where the engine puts it): moving it to the key and back costs
   // more than the key's whole action. Tab still moves the focus from key to
@@ -145,7 +153,7 @@ export function installKeys(doc, { engine, dialogs, boxes, menus, commands, arra
     }
     if (event.key === 'Tab' && !event.ctrlKey && !event.altKey && !event.metaKey) {
       event.preventDefault();
-      moveFocus(panelElement, event.shiftKey ? -1 : 1);
+      moveFocus(doc, event.shiftKey ? -1 : 1);
       return;
     }
     if ((event.ctrlKey || event.metaKey) && !event.altKey && event.key.toLowerCase() === 'c') {

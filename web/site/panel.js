@@ -2,6 +2,7 @@
 // action, and carries out the events the action raised. The engine decides
 // everything; no rule of the calculator lives here.
 
+import { parseRecords } from './boxes.js';
 import { contract } from './contract.js';
 
 // What a draw carries besides the texts (web/page_contract.h).
@@ -21,6 +22,7 @@ export class PagePanel {
     this.unitsSpoken = doc.getElementById('units-spoken');
     this.unitsSaid = JSON.parse(this.unitsSpoken.dataset.spoken);
     this.enter = doc.querySelector('.key.enter');
+    this.practice = doc.getElementById('fraPractice');
     this.startUpKeys = [...doc.querySelectorAll('button[data-start-up]')];
     this.keysEnabled = false;
     this.enterIsDefault = false;
@@ -34,8 +36,9 @@ export class PagePanel {
   // the focus and closing. The mark is what it shows,
   // a unit separator and what is said of it, or empty: the display's live
   // text then carries the words after the result, unseen, so that a screen
-  // reader says them with it.
-  draw(display, indicator, flags, messages, mark, title) {
+  // reader says them with it. The practice strip's records (empty while
+  // practice is off) fill the strip below the panel.
+  draw(display, indicator, flags, messages, mark, title, practice) {
     const [shown, spoken] = mark ? mark.split(unit) : ['', ''];
     if (flags & displayShown) {
       this.display.textContent = display;
@@ -55,6 +58,7 @@ export class PagePanel {
       this.indicator.value = indicator;
       this.unitsSpoken.textContent = this.unitsSaid[indicator] ?? indicator;
     }
+    this.drawPractice(parseRecords(practice));
     if (flags & functionKeysEnabled && !this.keysEnabled) {
       this.keysEnabled = true;
       for (const key of this.startUpKeys) key.disabled = false;
@@ -71,6 +75,24 @@ export class PagePanel {
     }
     if (flags & focusEnter) this.focusEnter();
     if (flags & close) this.closeWindow();
+  }
+
+  // The strip shows while practice is on, and the window grows by it; its
+  // text is a live region, said as it changes. Leaving practice from its own
+  // key hands the focus back to Enter.
+  drawPractice(records) {
+    if (!this.practice) return;
+    const on = records.length > 0;
+    if (this.practice.hidden === on) {
+      const focusInStrip = this.practice.contains(this.doc.activeElement);
+      this.practice.hidden = !on;
+      this.doc.documentElement.classList.toggle('practising', on);
+      if (!on && focusInStrip) this.enter.focus({ preventScroll: true });
+    }
+    for (const each of records) {
+      const control = this.practice.querySelector(`[data-name="${CSS.escape(each.name)}"]`);
+      if (control && control.tagName !== 'BUTTON' && control.textContent !== each.text) control.textContent = each.text;
+    }
   }
 
   // While a box is open the focus belongs to it; Enter takes the focus when

@@ -193,6 +193,7 @@ class Page {
 
 // The key names the tests use, as the key codes of WebDriver, classic and BiDi.
 const webdriverKeys = {
+  Backspace: '\uE003',
   Enter: '\uE006',
   NumpadEnter: '\uE007',
   Tab: '\uE004',

@@ -169,4 +169,13 @@ describe('large keys', () => {
     assert.throws(() => renderLargeKeys({ ...panel, controls: [...panel.controls, extra] }, sheet), /cmdNew has no large key/);
     assert.throws(() => renderLargeKeys(panel, `${sheet}\n.key { color: red }`), /large-key rule for \.key/);
   });
+
+  // Only large-keys.css is applied by default on a touch screen too: a
+  // large-key rule in another sheet would hold only when chosen.
+  it('are written in their own sheet alone', () => {
+    for (const name of ['vardel.css', 'department.css', 'working.css', 'practice.css']) {
+      const other = readFileSync(new URL(`../site/${name}`, import.meta.url), 'utf8');
+      assert.ok(!other.replace(/\/\*[\s\S]*?\*\//g, '').includes('.large-keys'), name);
+    }
+  });
 });

@@ -1,8 +1,9 @@
 // The pictures of the web panel in the README, in headless Chromium after a
 // friction-loss calculation tapped through: the designed panel in a phone's
 // viewport (390 x 844), and the large keys on a smaller phone (360 x 640),
-// two device pixels per pixel; and the Lays box on the first phone, with the
-// documented department's wyed lay chosen.
+// two device pixels per pixel; the designed panel practising set 4127
+// after a miss, in the same phone's viewport; and the Lays box on the first
+// phone, with the documented department's wyed lay chosen.
 //   node web/tests/screenshot-web.mjs docs
 import { join } from 'node:path';
 import { arrange, chooseFile, documentedExample, named, openPanel, startServer } from './browser.mjs';
@@ -29,6 +30,26 @@ for (const [file, view, large] of [
   await page.screenshot(join(dir, file), { x: 0, y: box.y, width: view.width, height: box.height });
   await page.close();
   console.log(`wrote ${join(dir, file)}`);
+}
+{
+  const view = { width: 390, height: 844 };
+  const page = await openPanel(browser, origin, { ...view, deviceScaleFactor: 2, touch: true });
+  await arrange(page, false);
+  await page.tap('#department');
+  await page.tap(named('mnuPractice'));
+  await page.click(named('txtSet', '#frmPractice'));
+  await page.press('Backspace');
+  await page.type('4127');
+  await page.press('Enter');
+  for (const answer of ['75', '70']) {
+    await page.type(answer);
+    await page.press('Enter');
+  }
+  const box = await page.box('#window');
+  const file = join(dir, 'web-practice.png');
+  await page.screenshot(file, { x: 0, y: box.y, width: view.width, height: box.height });
+  await page.close();
+  console.log(`wrote ${file}`);
 }
 
 const phone = { width: 390, height: 844, deviceScaleFactor: 2, touch: true };

@@ -165,9 +165,12 @@ export function renderLargeKeys(layout, sheet) {
       const at = placed[row.name];
       lines.push(`${LARGE} ${id[row.name]}{${at ? area(at.cell) : 'display:none'}}`);
     }
+    const display = layout.controls.find((c) => c.kind === 'label' && c.border);
+    // The mark beside a result (DEPT, PRACTICE) stands in the display's cell,
+    // as it stands inside the display on the designed panel.
+    if (layout.mark) lines.push(`${LARGE} #c${layout.mark.row}{${area(placed[display.name].cell)}}`);
     // The display keeps its designed proportion of text to width, so that
     // the longest number fits whatever share of the row it has.
-    const display = layout.controls.find((c) => c.kind === 'label' && c.border);
     const [, , , span] = placed[display.name].cell;
     const width = `(100cqw * ${span} / ${grid.columns})`;
     const points = display.font.points * layout.twips.perPoint;

@@ -58,7 +58,7 @@ const esbuild = (args, input) => execFileSync(opt.esbuild, ['--log-level=warning
 // The style: the hand-written sheet, the one rendered from the layout, then
 // the hand-written sheets of the Department menu's boxes and of the working.
 const sheet = (name) => readFileSync(join(web, name), 'utf8');
-const style = [sheet('vardel.css'), css, sheet('department.css'), sheet('working.css')].join('\n');
+const style = [sheet('vardel.css'), css, sheet('department.css'), sheet('working.css'), sheet('practice.css')].join('\n');
 writeFileSync(join(out, 'vardel.css'), esbuild(['--loader=css', '--minify'], style));
 
 // The script: main.js and every module it imports, the engine's glue and

@@ -191,6 +191,30 @@ ${elements.join('\n')}
 </dialog>`;
 }
 
+// The practice strip below the panel, at the panel's scale (--u): the
+// problem, the verdict and the score in a live region that a screen reader
+// says as it changes, and the key that leaves practice. Hidden while
+// practice is off; the window grows by its height while it shows
+// (:root.practising, practice.css).
+function renderPracticeStrip(strip, rules) {
+  if (!strip) return '';
+  const scope = `#${strip.name}`;
+  rules.push(`:root{--practice-height:${strip.height}}`);
+  rules.push(`${scope}{width:${at('--u', strip.width)};height:${at('--u', strip.height)}}`);
+  const elements = strip.controls.map((row) => {
+    rules.push(`${scope} [data-name="${row.name}"]{${rectBox(row.rect, '--u')}}`);
+    const name = `data-name="${escapeHtml(row.name)}"`;
+    if (row.kind === 'text') {
+      return `<div ${name} class="text" role="status" aria-live="polite" aria-atomic="true" tabindex="0"></div>`;
+    }
+    if (row.kind === 'key') return `<button type="button" ${name}>${escapeHtml(row.caption)}</button>`;
+    throw new Error(`the practice strip holds no ${row.kind}`);
+  });
+  return `<section id="${strip.name}" class="practice" data-name="${strip.name}" aria-label="${escapeHtml(strip.title)}" hidden>
+${elements.join('\n')}
+</section>`;
+}
+
 // A menu's item: its caption with its access key, the command it runs,
 // its shortcut, and the file its command asks for (what the page's file
 // input accepts and how much of a file it reads, or the name and type of a
@@ -296,6 +320,7 @@ export function renderSite(layout, template, { largeKeys, issued = false } = {})
   const menuBar = renderMenuBar(layout.menu, layout.departmentMenu, large ? renderArrangementItem(large.query) : '');
   const body =
     `<div class="window" id="window">\n${menuBar}\n${offlineLine}\n${panel}\n` +
+    `${renderPracticeStrip(layout.practiceStrip, rules)}\n` +
     `${renderDisplayMenu(layout.displayMenu)}\n</div>\n${renderMessageBox(layout.messageBox)}\n` +
     renderDialog(layout.about, rules) +
     (layout.boxes ?? [])
