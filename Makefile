@@ -135,9 +135,13 @@ clean:
 
 # The web panel: the engine compiled with emscripten and the site around it,
 # static files in build-web/site that any web server can host.
+# DEPARTMENT=path/to/file puts that department file beside the page, as
+# department.json, once the engine's reader has taken it; without it the
+# site has none.
+DEPARTMENT ?=
 web:
 	@scripts/install-deps.sh web
-	cmake --preset web >/dev/null
+	cmake --preset web -DVARDEL_DEPARTMENT=$(if $(DEPARTMENT),$(abspath $(DEPARTMENT))) >/dev/null
 	cmake --build --preset web -j $(JOBS)
 
 serve-web: web

@@ -30,6 +30,8 @@ class ConfigFolderStorage : public DepartmentStorage {
   // Beside the file, as department.refused.json, or .2.json and on where
   // that is taken.
   bool keepAside(const std::string& text, std::string* note) override;
+  // Renamed beside itself as department.kept.json, or .2.json and on.
+  bool setAside(std::string* note) override;
 
   const std::filesystem::path& file() const { return file_; }
 

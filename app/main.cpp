@@ -5,6 +5,7 @@
 
 #include "app/config_folder.h"
 #include "app/startup_messages.h"
+#include "app/system_file.h"
 #include "core/app_info.h"
 #include "department/department_store.h"
 #include "ui/panel_window.h"
@@ -43,13 +44,17 @@ int main(int, char* argv[]) {
   QApplication::setDesktopFileName(QString::fromUtf8(vardel::app_info::kAppId));
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.png")));
 
-  // The department's values, kept in the user's configuration folder; with
-  // no folder to keep them in, the window has no Department menu.
+  // The department's values, kept in the user's configuration folder, and
+  // those the system's folders issue; with no folder to keep them in, the
+  // window has no Department menu.
   std::unique_ptr<vardel::app::ConfigFolderStorage> storage;
+  std::unique_ptr<vardel::app::SystemFile> issued;
   std::unique_ptr<vardel::DepartmentStore> department;
   if (const auto folder = vardel::app::ConfigFolderStorage::userFolder()) {
     storage = std::make_unique<vardel::app::ConfigFolderStorage>(*folder);
-    department = std::make_unique<vardel::DepartmentStore>(*storage);
+    issued = std::make_unique<vardel::app::SystemFile>(vardel::app::SystemFile::systemFolders(),
+                                                       *folder);
+    department = std::make_unique<vardel::DepartmentStore>(*storage, issued.get());
   }
   vardel::ui::frmVardel window(department.get());
   window.show();

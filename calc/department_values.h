@@ -43,8 +43,14 @@ struct SavedLine {
   bool operator==(const SavedLine&) const = default;
 };
 
+// Where the values a device works from came from: its own file, or the
+// department's issued file (the system's on a PC, the site's in a browser).
+// The store says; the file does not hold it.
+enum class Origin : std::uint8_t { ThisDevice, Issued };
+
 struct DepartmentValues {
-  std::string name{};  // shown in the window title, the working and the pump chart
+  std::string name{};    // shown in the window title, the working and the pump chart
+  std::string issued{};  // the day the values were issued, "2026-12-01"; empty for none
   bool inForce = true;
   std::array<UnitPair, kHoses.size()> hoses{};  // by row of the hose table
   UnitPair perFloor{};
@@ -62,8 +68,16 @@ struct DepartmentValues {
   UnitPair intake{};     // psi and kPa
   std::vector<Lay> lays{};
   UnitPair practiceTolerance{};  // how far a practice answer of a pressure may be off
+  Origin origin = Origin::ThisDevice;
 
   bool operator==(const DepartmentValues&) const = default;
 };
+
+// Where the values came from, as the working, the chart and the values box
+// name it: "issued 2026-12-01", "issued" without a date, or "this device".
+inline std::string originText(const DepartmentValues& values) {
+  if (values.origin == Origin::ThisDevice) return "this device";
+  return values.issued.empty() ? "issued" : "issued " + values.issued;
+}
 
 }  // namespace vardel

@@ -130,6 +130,7 @@ bool computeResult(CalculatorState& s, const Sequence& sequence) {
   w.resultInMetric = !isEnglish(s);
   w.departmentUsed = w.coefficientIsDepartments || w.perFloorIsDepartments;
   w.departmentName = s.department != nullptr ? s.department->name : std::string();
+  w.departmentOrigin = s.department != nullptr ? originText(*s.department) : std::string();
   const std::optional<double> limit = pumpLimit(s);
   w.overLimit = &sequence == &sequences::kEnginePressure && limit && w.*sequence.result > *limit;
   w.pumpLimitUsed = w.overLimit ? *limit : 0;

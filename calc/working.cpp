@@ -58,6 +58,9 @@ class Writer {
               std::string(u_.pressure) + " (" + source(true) + ")";
     }
     out_.push_back(line);
+    if (w_.departmentUsed) {
+      out_.push_back("Department values: " + w_.departmentName + ", " + w_.departmentOrigin);
+    }
   }
 
   void add(std::string line) { out_.push_back(std::move(line)); }

@@ -70,6 +70,7 @@ struct WorkingValues {
   bool perFloorIsDepartments = false;     // or the elevation of a floor
   double perFloorUsed = 0;                // psi or kPa per floor
   std::string departmentName{};           // whose figures they were
+  std::string departmentOrigin{};         // and where they came from, "issued 2026-12-01"
   bool overLimit = false;                 // a pump pressure above the department's limit,
   double pumpLimitUsed = 0;               // which was this
   bool overCapacity = false;              // a lay's total flow above its pump's capacity

@@ -103,18 +103,32 @@ void readLines(Reader& r, const Json& list, DepartmentValues& v, const std::stri
   }
 }
 
+void readIssued(Reader& r, const Json& value, DepartmentValues& v, const std::string& what) {
+  if (value.is_null()) return;
+  v.issued = r.text(value, what);
+  if (r.problem.empty() && !isDay(v.issued)) {
+    r.fail(what + " \"" + v.issued + "\" is not a day written as 2026-12-01");
+  }
+}
+
+Json writeIssued(const DepartmentValues& v) {
+  return v.issued.empty() ? Json(nullptr) : Json(v.issued);
+}
+
 Json writeLines(const DepartmentValues& v) {
   Json list = Json::array();
   for (const SavedLine& line : v.lines) list.push_back(writeRecord(kLineFields, line));
   return list;
 }
 
-constexpr std::array<Field<DepartmentValues>, 16> kFileFields = {{
+constexpr std::array<Field<DepartmentValues>, 17> kFileFields = {{
     {names::kFormat, "the format", readFormat,
      [](const DepartmentValues&) { return Json(std::string(kFormat)); }},
     {names::kVersion, "the version", readVersion,
      [](const DepartmentValues&) { return Json(kVersion); }},
     field<&DepartmentValues::name, &Reader::text>(names::kName, "the department's name"),
+    since(2,
+          Field<DepartmentValues>{names::kIssued, "the day of the issue", readIssued, writeIssued}),
     field<&DepartmentValues::inForce, &Reader::flag>(names::kInForce, "inForce"),
     {names::kHoses, "the hoses", readHoses, writeHoses},
     field<&DepartmentValues::perFloor, &Reader::pair, &pairJson>(names::kPerFloor,
@@ -226,15 +240,19 @@ Read read(std::string_view text) {
   return {std::move(values), {}};
 }
 
-std::string write(const DepartmentValues& values) {
-  return writeRecord(kFileFields, values).dump(2, ' ', false, Json::error_handler_t::replace) +
-         "\n";
+std::string write(const DepartmentValues& values, Layout layout) {
+  const Json file = writeRecord(kFileFields, values);
+  if (layout == Layout::Compact) return file.dump(-1, ' ', false, Json::error_handler_t::replace);
+  return file.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
 }
 
 std::vector<std::string> changes(const DepartmentValues& current,
                                  const DepartmentValues& incoming) {
   std::vector<std::string> out;
   if (current.name != incoming.name) out.push_back("Name: " + incoming.name);
+  if (current.issued != incoming.issued && !incoming.issued.empty()) {
+    out.push_back("Issued: " + incoming.issued);
+  }
   if (current.inForce != incoming.inForce) {
     out.push_back(incoming.inForce ? "The department's values are put in force"
                                    : "The published values are put in force");

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -14,7 +15,9 @@
 namespace vardel::department_file {
 
 inline constexpr std::string_view kFormat = "vardel-department-values";
-// 2: the appliance losses, the pump's rating, the lays and the practice tolerance
+// 2: the appliance losses, the pump's rating, the lays, the practice
+// tolerance and the day of the issue, "issued", each of which a file may
+// leave out.
 inline constexpr int kVersion = 2;
 inline constexpr std::size_t kLargest = 256 * 1024;  // bytes; a real file is a few kilobytes
 
@@ -28,8 +31,10 @@ struct Read {
 // refused, with a message that names the problem.
 Read read(std::string_view text);
 
-// Writes the values as the file's text (UTF-8, indented, ending in a newline).
-std::string write(const DepartmentValues& values);
+// Writes the values as the file's text: UTF-8, indented and ending in a
+// newline, or on one line for a link.
+enum class Layout : std::uint8_t { Indented, Compact };
+std::string write(const DepartmentValues& values, Layout layout = Layout::Indented);
 
 // What taking `incoming` in place of `current` would change, one line each,
 // in words; empty when nothing would.

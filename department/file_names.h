@@ -11,6 +11,7 @@ namespace vardel::department_file::names {
 inline constexpr std::string_view kFormat = "format";
 inline constexpr std::string_view kVersion = "version";
 inline constexpr std::string_view kName = "name";
+inline constexpr std::string_view kIssued = "issued";
 inline constexpr std::string_view kInForce = "inForce";
 inline constexpr std::string_view kHoses = "hoses";
 inline constexpr std::string_view kPerFloor = "perFloor";

@@ -339,6 +339,13 @@ std::optional<DepartmentValues> read(std::string_view text) {
   if (!first) c.expect(std::to_string(department_file::kVersion));
   c.field(names::kName);
   v.name = c.text();
+  if (!first) {
+    c.field(names::kIssued);
+    if (!c.take("null")) {
+      v.issued = c.text();
+      if (!isDay(v.issued)) c.fail();
+    }
+  }
   c.field(names::kInForce);
   v.inForce = c.flag();
   c.field(names::kHoses);

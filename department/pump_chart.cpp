@@ -92,9 +92,10 @@ PumpChart pumpChart(const PumpChartLay& lay, const DepartmentValues* department,
   const Figure coefficient = hoseCoefficient(figures, lay.hose);
   const Figure floor = perFloor(figures);
   const std::string& unit = chart.unit;
-  chart.heading.push_back(
-      "Pump chart: engine pressure in " + unit + ", " + std::string(u.system) +
-      (department != nullptr ? "; department values, " + department->name : ""));
+  chart.heading.push_back("Pump chart: engine pressure in " + unit + ", " + std::string(u.system) +
+                          (department != nullptr ? "; department values, " + department->name +
+                                                       ", " + originText(*department)
+                                                 : ""));
   chart.heading.push_back(
       (lay.name.empty() ? std::string("Lay") : "Lay " + lay.name) + ": nozzle pressure " +
       lay.nozzlePressure + " " + unit + "; hose " + hoseName(lay.hose) + " (C " +

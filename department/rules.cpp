@@ -136,4 +136,24 @@ std::string checkValues(const DepartmentValues& values) {
   return checkLays(values);
 }
 
+bool isDay(std::string_view text) {
+  if (text.size() != 10) return false;
+  int parts[3] = {0, 0, 0};
+  for (std::size_t i = 0, part = 0; i < text.size(); ++i) {
+    if (i == 4 || i == 7) {
+      if (text[i] != '-') return false;
+      ++part;
+    } else if (text[i] >= '0' && text[i] <= '9') {
+      parts[part] = parts[part] * 10 + (text[i] - '0');
+    } else {
+      return false;
+    }
+  }
+  const int year = parts[0], month = parts[1], day = parts[2];
+  const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+  constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  if (month < 1 || month > 12 || day < 1) return false;
+  return day <= kDays[month - 1] + (month == 2 && leap ? 1 : 0);
+}
+
 }  // namespace vardel

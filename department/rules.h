@@ -47,6 +47,10 @@ std::string checkName(std::string_view name, std::string_view what);
 // line computing when it is recalled, every lay within its own bounds.
 std::string checkValues(const DepartmentValues& values);
 
+// A day as ISO 8601 writes it, "2026-12-01", and one the calendar has: the
+// day of an issue.
+bool isDay(std::string_view text);
+
 // "between 2 and 10 psi"
 std::string rangeText(const double (&limits)[2], std::string_view unit);
 

@@ -3,10 +3,12 @@
 #include "calc/enter_sequence.h"
 #include "calc/press.h"
 #include "core/keyboard.h"
+#include "department/file_link.h"
 #include "panel/chart_box.h"
 #include "panel/import_box.h"
 #include "panel/lays_box.h"
 #include "panel/lines_box.h"
+#include "panel/link_box.h"
 #include "panel/practice_box.h"
 #include "panel/values_box.h"
 #include "panel/window_title.h"
@@ -14,10 +16,23 @@
 
 namespace vardel::panel {
 
+namespace {
+
+// Two texts to tell, one after the other.
+std::string joined(std::string first, const std::string& second) {
+  if (first.empty()) return second;
+  if (!second.empty()) first += "\n\n" + second;
+  return first;
+}
+
+}  // namespace
+
 Desks::Desks(Calculator& calculator, DepartmentStore* store, Paper paper,
-             std::function<std::string()> today)
+             std::function<std::string()> today, std::function<std::string()> address)
     : calculator_(calculator),
       store_(store),
+      today_(today),
+      address_(std::move(address)),
       working_(calculator),
       chart_(calculator, store, paper, today),
       practice_(calculator, paper, today) {
@@ -26,6 +41,7 @@ Desks::Desks(Calculator& calculator, DepartmentStore* store, Paper paper,
     all_.push_back(&lines_.emplace(*store_, calculator_));
     all_.push_back(&lays_.emplace(*store_, calculator_, paper, std::move(today)));
     all_.push_back(&import_.emplace(*store_, calculator_));
+    if (address_) all_.push_back(&link_.emplace());
   }
   all_.push_back(&working_);
   all_.push_back(&chart_);
@@ -33,21 +49,42 @@ Desks::Desks(Calculator& calculator, DepartmentStore* store, Paper paper,
 }
 
 std::vector<const Dialog*> Desks::designs() {
-  return {&valuesBox(),  &linesBox(), &laysBox(),    &importBox(),
-          &workingBox(), &chartBox(), &practiceBox()};
+  return {&valuesBox(), &linesBox(),   &laysBox(),  &importBox(),
+          &linkBox(),   &workingBox(), &chartBox(), &practiceBox()};
+}
+
+std::string Desks::news() {
+  const DepartmentStore::News news = store_->takeNews();
+  if (news.offered && open() == nullptr) import_->offerIssue();
+  return news.told;
 }
 
 std::string Desks::start() {
   if (store_ == nullptr) return {};
   std::string problem = store_->load();
   store_->applyTo(calculator_);
-  return problem;
+  return joined(std::move(problem), news());
 }
 
-void Desks::reload() {
-  if (store_ == nullptr) return;
+std::string Desks::reload() {
+  if (store_ == nullptr) return {};
   store_->load();
   store_->applyTo(calculator_);
+  return news();
+}
+
+std::string Desks::issueArrived(std::string_view text) {
+  if (store_ == nullptr) return {};
+  std::string problem = store_->receiveIssue(std::string(text));
+  store_->applyTo(calculator_);
+  return joined(std::move(problem), news());
+}
+
+std::string Desks::linkOpened(std::string_view fragment) {
+  if (!import_) return {};
+  const file_link::Opened opened = file_link::fileOf(fragment);
+  if (!opened.file) return opened.problem;
+  return fileRead(*opened.file);
 }
 
 bool Desks::enabled(Command command) const {
@@ -60,6 +97,10 @@ bool Desks::enabled(Command command) const {
     case Command::Export:
     case Command::PublishedValues:
       return store_ != nullptr && store_->values().has_value();
+    case Command::ExportLink:
+      return link_.has_value() && store_->values().has_value();
+    case Command::TakeIssue:
+      return store_ != nullptr && store_->canTakeIssue();
     case Command::DepartmentValues:
     case Command::SavedLines:
     case Command::Lays:
@@ -108,7 +149,15 @@ Answer Desks::command(Command command) {
     case Command::Import:
       return {.ask = Ask::OpenFile, .file = fileOf(command)};
     case Command::Export:
-      return {.ask = Ask::SaveFile, .file = fileOf(command), .text = store_->exportFile()};
+      return {.ask = Ask::SaveFile, .file = fileOf(command), .text = store_->exportFile(today_())};
+    case Command::ExportLink:
+      if (!link_) return {};
+      link_->openBox(
+          address_() + "#" +
+          file_link::fragmentOf(store_->exportFile(today_(), department_file::Layout::Compact)));
+      return {};
+    case Command::TakeIssue:
+      return {import_->offerIssue()};
     case Command::PublishedValues: {
       if (!store_->values()) return {"No department values are kept on this device yet."};
       // What the user saw checked decides, whatever another window did since.

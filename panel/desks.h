@@ -15,6 +15,7 @@
 #include "panel/import_desk.h"
 #include "panel/lays_desk.h"
 #include "panel/lines_desk.h"
+#include "panel/link_desk.h"
 #include "panel/menus.h"
 #include "panel/practice_desk.h"
 #include "panel/result_mark.h"
@@ -39,16 +40,31 @@ struct Answer {
 // state after each command, does what the answer asks, and runs the open
 // box. With a store it has the Department menu and its boxes; without one
 // the program is exactly the design, with the working and the pump chart.
+//
+// The department's issued file is told of here: an issue that comes into
+// force is told once (in the text returned), and a newer issue that the
+// device's own values stand before opens the Import box on what taking it
+// changes, once, unless another box is open; Take issued values opens it
+// again.
 class Desks {
  public:
+  // `address`, where the front end has one (a web page's), is the page's
+  // address without its fragment: the desks then make links.
   Desks(Calculator& calculator, DepartmentStore* store, Paper paper,
-        std::function<std::string()> today);
+        std::function<std::string()> today, std::function<std::string()> address = {});
 
   // Reads the values kept at start-up; a refused file is left as it is and
   // the text says why, and the published figures stand.
   std::string start();
-  // Reads them again: another window or tab may have saved.
-  void reload();
+  // Reads them again: another window or tab may have saved, or the issued
+  // file changed. The text tells an issue newly in force.
+  std::string reload();
+  // The department's issued file arrived (a web page fetched its site's):
+  // what to tell of it, a refusal or an issue newly in force.
+  std::string issueArrived(std::string_view text);
+  // A link's fragment that carries a file: the Import box opens on it, or
+  // the text says why the link is refused.
+  std::string linkOpened(std::string_view fragment);
 
   // The menu bar's menus, left to right.
   std::vector<const Menu*> menuBar() const { return panel::menuBar(store_ != nullptr); }
@@ -81,8 +97,13 @@ class Desks {
   static std::vector<const Dialog*> designs();
 
  private:
+  // The store's news of the issued file: the text to tell, and the offer
+  // opened.
+  std::string news();
+
   Calculator& calculator_;
   DepartmentStore* store_;
+  std::function<std::string()> today_, address_;
   WorkingDesk working_;
   ChartDesk chart_;
   PracticeDesk practice_;
@@ -90,6 +111,7 @@ class Desks {
   std::optional<LinesDesk> lines_;
   std::optional<LaysDesk> lays_;
   std::optional<ImportDesk> import_;
+  std::optional<LinkDesk> link_;
   std::vector<BoxDesk*> all_;
 };
 

@@ -15,6 +15,8 @@ const Menu& departmentMenu() {
       MenuItem{"mnuPractice", "P&ractice...", Command::Practice},
       MenuItem{"mnuImport", "&Import...", Command::Import},
       MenuItem{"mnuExport", "&Export...", Command::Export},
+      MenuItem{"mnuExportLink", "Export lin&k...", Command::ExportLink, false, {}, true},
+      MenuItem{"mnuTakeIssue", "&Take issued values...", Command::TakeIssue},
       MenuItem{"mnuPublishedValues", "&Published values", Command::PublishedValues, true},
   };
   static const Menu menu{"mnuDepartment", "&Department", items};

@@ -20,6 +20,8 @@ enum class Command : std::uint8_t {
   PublishedValues,   // switches between the department's values and the published ones
   ShowWorking,       // shows how the result on the display was worked out, as F3 does
   PumpChart,         // opens the pump chart of a lay typed in or saved
+  TakeIssue,         // shows what taking the department's issued values changes, and takes them
+  ExportLink,        // shows a link that carries the department's values (in a web page)
   Practice,          // opens the practice box: a set of problems by its number, its worksheet
 };
 // How many commands there are: the last one's number and one.
@@ -35,6 +37,7 @@ struct MenuItem {
   Command command;
   bool checkable = false;  // shows a check mark while what it names is in force
   std::string_view shortcut{};
+  bool pageOnly = false;  // only the web page has it: a link needs the page's address
 };
 
 struct Menu {

@@ -46,29 +46,34 @@ void testRow(std::vector<Control>& rows, int top, std::string_view labelName,
   rows.push_back(input);
 }
 
+// The rows below the line that says where the values came from.
+constexpr int kBelowOrigin = 480;
+
 std::vector<Control> valuesRows() {
   std::vector<Control> rows;
   int tab = 0;
-  rows.push_back(label("lblName", "Department name", {kLeft, 165, 1500, 225}));
-  rows.push_back(field(kName, {1680, 120, 3000, kField}, tab++, "Department name"));
-  rows.push_back(label("lblHoseHeading", "Coefficient", {kLeft, 540, 1500, 225}));
-  rows.push_back(label("lblEnglishHeading", "English", {1680, 540, 1440, 225}));
-  rows.push_back(label("lblMetricHeading", "Metric", {3240, 540, 1440, 225}));
+  const int y = kBelowOrigin;
+  rows.push_back(label(kOrigin, "", {kLeft, 60, kInner, 390}, true));
+  rows.push_back(label("lblName", "Department name", {kLeft, y + 165, 1500, 225}));
+  rows.push_back(field(kName, {1680, y + 120, 3000, kField}, tab++, "Department name"));
+  rows.push_back(label("lblHoseHeading", "Coefficient", {kLeft, y + 540, 1500, 225}));
+  rows.push_back(label("lblEnglishHeading", "English", {1680, y + 540, 1440, 225}));
+  rows.push_back(label("lblMetricHeading", "Metric", {3240, y + 540, 1440, 225}));
   for (std::size_t row = 0; row < kHoses.size(); ++row) {
     const auto index = static_cast<std::int16_t>(row);
-    pairRow(rows, 810 + kRow * index, "lblHose", keep(hoseName(index)), kEnglish, kMetric,
+    pairRow(rows, y + 810 + kRow * index, "lblHose", keep(hoseName(index)), kEnglish, kMetric,
             keep(std::string(spokenHose(row)) + ", coefficient"), tab, index);
   }
-  pairRow(rows, 5490, "lblPerFloor", "Per floor, psi / kPa", kPerFloorEnglish, kPerFloorMetric,
+  pairRow(rows, y + 5490, "lblPerFloor", "Per floor, psi / kPa", kPerFloorEnglish, kPerFloorMetric,
           "Elevation pressure per floor", tab);
-  pairRow(rows, 5820, "lblPumpLimit", "Pump limit, psi / kPa", kPumpLimitEnglish, kPumpLimitMetric,
-          "Pump pressure limit", tab);
-  pairRow(rows, 5820 + kRow, "lblPracticeTolerance", "Practice, psi / kPa",
+  pairRow(rows, y + 5820, "lblPumpLimit", "Pump limit, psi / kPa", kPumpLimitEnglish,
+          kPumpLimitMetric, "Pump pressure limit", tab);
+  pairRow(rows, y + 5820 + kRow, "lblPracticeTolerance", "Practice, psi / kPa",
           kPracticeToleranceEnglish, kPracticeToleranceMetric, "Tolerance of a practice answer",
           tab);
   rows.push_back(label("lblLayFigures", "For lays: flows in gpm / L/min, pressures in psi / kPa",
-                       {kLeft, 6195 + kRow, kInner, 225}));
-  int top = 6450 + kRow;
+                       {kLeft, y + 6195 + kRow, kInner, 225}));
+  int top = y + 6450 + kRow;
   for (const LayFigureFields& f : kLayFigureFields) {
     const std::string_view name = ruleOf(f.figure).name;
     // "lblWyeFrom" beside "txtWyeFromEnglish".

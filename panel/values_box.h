@@ -7,17 +7,19 @@
 
 namespace vardel::panel {
 
-// "Department values", as designed, one row per control: the name, each
-// hose key's coefficient in both unit systems, the elevation per floor, the
-// pump pressure limit, the tolerance of a practice answer, the appliance
-// losses and the pump's rating that lays use, and the flow test that works
-// out a coefficient;
+// "Department values", as designed, one row per control: where the values
+// came from (issued, or this device's own), the name, each hose key's
+// coefficient in both unit systems, the elevation per floor, the pump
+// pressure limit, the tolerance of a practice answer, the appliance losses
+// and the pump's rating that lays use, and the flow test that works out a
+// coefficient;
 // Save and Cancel. What its controls show comes from panel/values_desk.h.
 const Dialog& valuesBox();
 
 // The names of its controls that the desk, the front ends and the tests
 // use. A hose row's fields are named with its row: designName(kEnglish, 4).
 namespace values_box {
+inline constexpr std::string_view kOrigin = "lblOrigin";  // where the values came from
 inline constexpr std::string_view kName = "txtName";
 inline constexpr std::string_view kEnglish = "txtEnglish";
 inline constexpr std::string_view kMetric = "txtMetric";

@@ -108,6 +108,24 @@ std::string optionalText(const std::optional<double>& value) {
   return value ? formatPlain(*value) : std::string();
 }
 
+// Where the values shown came from, and what a save does with them.
+std::string originLine(const DepartmentStore& store) {
+  const std::optional<DepartmentValues>& values = store.values();
+  if (!values) return "No department values are kept on this device: the published figures stand.";
+  if (values->origin == Origin::Issued) {
+    return "Where from: " + originText(*values) + ", " + store.issuedPlaceName() +
+           ". A change is saved on this device alone.";
+  }
+  std::string line = "Where from: " + originText(*values) + ".";
+  if (store.newerIssueWaits()) {
+    line += " A newer issue, " + originText(*store.issue()) +
+            ", waits: Department > Take issued values.";
+  } else if (store.canTakeIssue()) {
+    line += " The department's issue is not in force here.";
+  }
+  return line;
+}
+
 }  // namespace
 
 ValuesDesk::ValuesDesk(DepartmentStore& store, Calculator& calculator)
@@ -116,6 +134,7 @@ ValuesDesk::ValuesDesk(DepartmentStore& store, Calculator& calculator)
 void ValuesDesk::openBox() {
   open();
   const DepartmentValues* values = store_.values() ? &*store_.values() : nullptr;
+  at(kOrigin).text = originLine(store_);
   at(kName).text = values ? values->name : "Department";
   // The published figures, as the calculations use them without a department.
   for (const Pair& pair : pairs()) {

@@ -49,17 +49,15 @@ frmVardel::frmVardel(DepartmentStore* department, QWidget* parent)
   desks_ = std::make_unique<panel::Desks>(
       calculator_, department, panel::paperOf(QLocale::system().name().toStdString()),
       [] { return QDate::currentDate().toString(Qt::ISODate).toStdString(); });
-  const std::string refused = desks_->start();
+  const std::string told = desks_->start();
   buildMenu();
   buildPanel();
   Form_Load(calculator_);
   draw();
-  // A kept file that was refused is told once the window shows; the
-  // published figures stand and the file is left as it is.
-  if (!refused.empty()) {
-    QMetaObject::invokeMethod(
-        this, [this, refused] { showMessage(refused, {}); }, Qt::QueuedConnection);
-  }
+  // A kept or issued file that was refused, or an issue newly in force, is
+  // told once the window shows (a refused file is left as it is), and a
+  // newer issue's box opens after.
+  tellLater(told, desks_->open() != nullptr);
 
   // The client area as designed, below the menu bar. The panel keeps its
   // controls in place when the window grows and clips them when it shrinks.
@@ -168,6 +166,18 @@ void frmVardel::tell(const std::string& problem) {
   if (!problem.empty()) showMessageBox(this, problem);
 }
 
+void frmVardel::tellLater(const std::string& text, bool runOpened) {
+  if (text.empty() && !runOpened) return;
+  QMetaObject::invokeMethod(
+      this,
+      [this, text, runOpened] {
+        tell(text);
+        panel::BoxDesk* desk = desks_->open();
+        if (runOpened && desk != nullptr) runBox(*desk, this, [this] { draw(); });
+      },
+      Qt::QueuedConnection);
+}
+
 QPushButton* frmVardel::keyButton(Key key) const {
   for (const auto& [k, button] : keys_) {
     if (k == key) return button;
@@ -243,8 +253,11 @@ void frmVardel::drawPractice() {
 void frmVardel::changeEvent(QEvent* event) {
   QMainWindow::changeEvent(event);
   if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
-    desks_->reload();
+    // A box already open runs already, or is about to.
+    const bool open = desks_->open() != nullptr;
+    const std::string told = desks_->reload();
     draw();
+    tellLater(told, !open && desks_->open() != nullptr);
   }
 }
 

@@ -88,6 +88,10 @@ class frmVardel : public QMainWindow, public Panel {
   void buildDisplayMenu();
   // Tells a refusal in a message box; nothing for an empty text.
   void tell(const std::string& problem);
+  // Once the events at hand are done: tells the text, then, with
+  // `runOpened`, runs the box that the desks have just opened (a newer
+  // issue's).
+  void tellLater(const std::string& text, bool runOpened);
   // Shows what the state holds: the display (a new text is spoken, with
   // the mark of a result made with department values), the mark, the
   // indicator, the enabled keys, the default key and the title. Runs once

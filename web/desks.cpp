@@ -17,6 +17,7 @@
 #include <string_view>
 #include <vector>
 
+#include "department/file_link.h"
 #include "web/engine.h"
 #include "web/page_contract.h"
 #include "web/shown_records.h"
@@ -28,6 +29,8 @@ extern "C" {
 // ("2026-12-08"), in the engine's memory (the engine frees them).
 char* vardel_page_language();
 char* vardel_page_today();
+// The page's address without its fragment, for a link that carries the file.
+char* vardel_page_address();
 // The open box's design name (or empty), what its controls show, and the
 // page it prints (or empty).
 void vardel_page_boxes(const char* box, const char* shown, const char* page);
@@ -37,7 +40,8 @@ namespace vardel::web {
 namespace {
 
 SiteStorage theStorage;
-DepartmentStore theStore(theStorage);
+SiteIssue theIssue;
+DepartmentStore theStore(theStorage, &theIssue);
 std::optional<panel::Desks> theDesks;
 std::string handed;  // the last text handed to the page: a file to save, a text to copy
 
@@ -116,9 +120,11 @@ extern "C" {
 EMSCRIPTEN_KEEPALIVE void vardel_start_rest() {
   vardel::Calculator* calculator = vardel::web::calculator();
   if (!calculator || theDesks) return;
-  theDesks.emplace(*calculator, &vardel::web::theStore,
-                   vardel::panel::paperOf(vardel::web::takenText(vardel_page_language())),
-                   [] { return vardel::web::takenText(vardel_page_today()); });
+  theDesks.emplace(
+      *calculator, &vardel::web::theStore,
+      vardel::panel::paperOf(vardel::web::takenText(vardel_page_language())),
+      [] { return vardel::web::takenText(vardel_page_today()); },
+      [] { return vardel::web::takenText(vardel_page_address()); });
   vardel::web::joinRest(theRestPanel);
   vardel::web::tellPage(theDesks->start());
   report({});
@@ -159,9 +165,21 @@ EMSCRIPTEN_KEEPALIVE const char* vardel_file_text() { return handed.c_str(); }
 
 // Another tab saved: read the values again.
 EMSCRIPTEN_KEEPALIVE void vardel_reload() {
-  if (!theDesks) return;
-  theDesks->reload();
-  report({});
+  if (theDesks) report(theDesks->reload());
+}
+
+// The site's department file, as the page fetched it after start.
+EMSCRIPTEN_KEEPALIVE void vardel_issue_arrived(const char* text) {
+  if (theDesks) report(theDesks->issueArrived(text));
+}
+
+// The page's address had a fragment: returns 1 when it carried a department
+// file, which is then offered for import (or refused), so that the page
+// takes the fragment off its address.
+EMSCRIPTEN_KEEPALIVE int vardel_link_opened(const char* fragment) {
+  if (!theDesks || !vardel::file_link::carriesFile(fragment)) return 0;
+  report(theDesks->linkOpened(fragment));
+  return 1;
 }
 
 // The open box's controls, the box by its design name, each control by its own.

@@ -1,6 +1,7 @@
 // The department values a visit of the web panel starts with, read before
 // the engine's rest (the desks, the store, the file's full reader) has
-// arrived, so that the first result already carries them and the mark. The
+// arrived, so that the first result already carries them and the mark: the
+// device's own, or else its copy of the site's issued file. The
 // rest's store reads the file again when it starts and takes the calculator
 // over; until then it points at the values read here.
 
@@ -19,12 +20,16 @@ std::optional<DepartmentValues> kept;
 }  // namespace
 
 bool startKeptValues(Calculator& calculator) {
-  SiteStorage storage;
+  SiteStorage own;
+  SiteIssue issued;
   std::string problem;
-  const std::optional<std::string> text = storage.load(&problem);
+  std::optional<std::string> text = own.load(&problem);
+  const bool isOwn = text.has_value();
+  if (!isOwn) text = issued.load(&problem);
   if (!text) return true;
   kept = kept_file::read(*text);
   if (!kept) return false;
+  kept->origin = isOwn ? Origin::ThisDevice : Origin::Issued;
   calculator.state.department = kept->inForce ? &*kept : nullptr;
   return true;
 }

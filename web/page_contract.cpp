@@ -32,7 +32,8 @@ std::string json() {
          ",\"asks\":{\"nothing\":" + ask(panel::Ask::Nothing) +
          ",\"about\":" + ask(panel::Ask::About) + ",\"openFile\":" + ask(panel::Ask::OpenFile) +
          ",\"saveFile\":" + ask(panel::Ask::SaveFile) + "}" +
-         ",\"storageKey\":" + quoted(kStorageKey) +
+         ",\"storageKey\":" + quoted(kStorageKey) + ",\"issuedKey\":" + quoted(kIssuedKey) +
+         ",\"issuedFile\":" + quoted(kIssuedFile) +
          ",\"fingerPixels\":" + std::to_string(kFingerPixels) + "}";
 }
 

@@ -37,8 +37,13 @@ inline constexpr int kCheckedBit = 2;
 // What a command asks of the page, by the number the engine returns.
 constexpr int askCode(panel::Ask ask) { return static_cast<int>(ask); }
 
-// Where the site keeps the department file in the browser's storage.
+// Where the site keeps the department file in the browser's storage; its
+// copy of the department's issued file, the site's own (kIssuedFile, beside
+// the page); and the note of what the device has told of that file.
 inline constexpr std::string_view kStorageKey = "vardel.department";
+inline constexpr std::string_view kIssuedKey = "vardel.department.issued";
+inline constexpr std::string_view kToldKey = "vardel.department.told";
+inline constexpr std::string_view kIssuedFile = "department.json";
 
 // The smallest a key may be drawn for a finger, in CSS pixels.
 inline constexpr int kFingerPixels = 44;

@@ -28,10 +28,21 @@ TEST(DepartmentFile, ExportOfAnImportIsTheSameFile) {
   EXPECT_EQ(department_file::write(*read.values), kExample);
 }
 
+// A file of this version without the day of its issue still reads.
+TEST(DepartmentFile, AFileWithoutTheDayOfItsIssueReads) {
+  std::string undated = kExample;
+  undated.erase(undated.find("  \"issued\""),
+                std::string("  \"issued\": \"2026-12-01\",\n").size());
+  const department_file::Read read = department_file::read(undated);
+  ASSERT_TRUE(read.values) << read.problem;
+  EXPECT_EQ(read.values->issued, "");
+}
+
 TEST(DepartmentFile, AVersionOneFileReadsAsTheSameValuesWithoutLays) {
   const department_file::Read old = department_file::read(testing::documentedFile(1));
   ASSERT_TRUE(old.values) << old.problem;
   DepartmentValues expected = *department_file::read(kExample).values;
+  expected.issued.clear();
   expected.ratedFlow = {};
   expected.lays.clear();
   EXPECT_EQ(*old.values, expected);
@@ -91,6 +102,8 @@ TEST(DepartmentFile, RefusesWhatIsNotAWholeFileOfThisVersion) {
       {"[]", "not an object"},
       {example.substr(0, example.size() / 2), "not well-formed"},
       {replaced("\"version\": 2", "\"version\": 3"), "newer version"},
+      {replaced("\"2026-12-01\"", "\"2026-02-30\""), "not a day"},
+      {replaced("\"2026-12-01\"", "\"20-6-12-01\""), "not a day"},
       {replaced("\"version\": 2", "\"version\": 3, \"colour\": 1"), "newer version"},
       {replaced("\"amount\": 0.0", "\"amount\": \"0\""), "rise is not a number"},
       {replaced("\"wye\"", "\"tee\""), "appliance \"tee\" is not known"},
@@ -131,8 +144,8 @@ TEST(DepartmentStore, AnImportShowsItsChangesAndARefusalKeepsWhatWasKept) {
   const DepartmentStore::Preview preview = store.previewImport(kExample);
   ASSERT_TRUE(preview.values) << preview.problem;
   EXPECT_EQ(storage.writes, 0);
-  // Name, in force, one hose, per floor, rated flow, one line, one lay.
-  EXPECT_EQ(preview.changes.size(), 7u);
+  // Name, issue, in force, one hose, per floor, rated flow, one line, one lay.
+  EXPECT_EQ(preview.changes.size(), 8u);
   ASSERT_EQ(store.takeImport(*preview.values), "");
   const std::string kept = *storage.text;
 

@@ -112,9 +112,13 @@ TEST(KeptFile, RefusesWhatTheFullReaderRefusesBeyondTheChecks) {
       "{\n      \"hose\": \"1.75\",\n      \"english\": 10.0,\n      \"metric\": 15.786\n    }";
   std::string twice = kExample;
   twice.replace(twice.find(hose), hose.size(), hose + ", " + hose);
+  const std::string version = "\"version\": " + std::to_string(department_file::kVersion);
   std::string newer = kExample;
-  newer.replace(newer.find("\"version\": 2"), 12, "\"version\": 3");
-  for (const std::string& text : {twice, newer}) {
+  newer.replace(newer.find(version), version.size(),
+                "\"version\": " + std::to_string(department_file::kVersion + 1));
+  std::string noDay = kExample;
+  noDay.replace(noDay.find("2026-12-01"), 10, "2026-02-29");
+  for (const std::string& text : {twice, newer, noDay}) {
     ASSERT_FALSE(department_file::read(text).values) << text;
     EXPECT_FALSE(kept_file::read(text)) << text;
   }

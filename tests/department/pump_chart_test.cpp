@@ -60,7 +60,8 @@ TEST(PumpChart, NamesTheDepartmentAndMarksCellsAboveItsLimit) {
   expectEveryCellKeyed(lay, &values);
   const PumpChart chart = pumpChart(lay, &values, "2026-12-08");
   EXPECT_EQ(chart.heading[0],
-            "Pump chart: engine pressure in psi, English units; department values, Engine 4");
+            "Pump chart: engine pressure in psi, English units; department values, Engine 4, "
+            "this device");
   EXPECT_NE(chart.heading[1].find("(C 10, department value, Engine 4)"), std::string::npos);
   const std::string text = tabSeparated(chart);
   // 100 + 10 x 1.5^2 x 2 = 145; 100 + 10 x 2.5^2 x 3 = 287.5.

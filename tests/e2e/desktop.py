@@ -94,9 +94,17 @@ class Desktop:
         if quiet:
             options.setdefault("stdout", subprocess.DEVNULL)
             options.setdefault("stderr", subprocess.DEVNULL)
-        process = subprocess.Popen(argv, env=self.env, start_new_session=True, **options)
+        env = options.pop("env", self.env)
+        process = subprocess.Popen(argv, env=env, start_new_session=True, **options)
         self.processes.append(process)
         return process
+
+    def start_program(self, argv, **options):
+        """Starts the program under test with system configuration folders
+        of its own, empty, so that no department file issued to this
+        machine reaches it."""
+        env = dict(self.env, XDG_CONFIG_DIRS=os.path.join(self.runtime, "xdg"))
+        return self.start(argv, env=env, **options)
 
     def run(self, *argv):
         return subprocess.run(argv, env=self.env, capture_output=True, text=True, timeout=30)

@@ -25,7 +25,7 @@ def main():
         desktop.start_session_bus(accessibility_on=False)
         desktop.start_window_manager(["icewm"])
         speech = Speech(desktop)
-        desktop.start([PROGRAM])
+        desktop.start_program([PROGRAM])
         app = wait_for(application, 30)
         check("the program joins the accessibility bus with accessibility off",
               app is not None, True)

@@ -25,7 +25,7 @@ def main():
             raise RuntimeError("weston did not start")
         # What a Wayland desktop tells its programs.
         desktop.env.update(WAYLAND_DISPLAY=socket, XDG_SESSION_TYPE="wayland")
-        program = desktop.start([PROGRAM], quiet=False, stdout=subprocess.DEVNULL,
+        program = desktop.start_program([PROGRAM], quiet=False, stdout=subprocess.DEVNULL,
                                 stderr=subprocess.PIPE, text=True)
         try:
             session()

@@ -18,7 +18,7 @@ def main():
         desktop.start_x_server()
         desktop.start_session_bus()
         desktop.start_window_manager(["icewm"])
-        program = desktop.start([PROGRAM])
+        program = desktop.start_program([PROGRAM])
         session(desktop, program.pid)
 
 

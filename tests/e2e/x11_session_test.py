@@ -18,7 +18,7 @@ def main():
     with Desktop() as desktop:
         desktop.start_x_server()
         desktop.start_session_bus()
-        program = desktop.start([PROGRAM], quiet=False, stderr=subprocess.PIPE, text=True)
+        program = desktop.start_program([PROGRAM], quiet=False, stderr=subprocess.PIPE, text=True)
         run_session(desktop)
         program.terminate()
         stderr = program.communicate(timeout=10)[1]

@@ -6,9 +6,15 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <set>
+
 #include "department/department_file.h"
+#include "department/file_link.h"
 #include "panel/import_box.h"
 #include "panel/lines_box.h"
+#include "panel/link_box.h"
+#include "panel/menus.h"
 #include "panel/values_box.h"
 #include "support/desk_test.h"
 #include "support/key_script.h"
@@ -22,6 +28,20 @@ using namespace panel::values_box;
 using namespace panel::lines_box;
 using panel::import_box::kApply;
 using panel::import_box::kChanges;
+
+// Alt and a letter choose one item: no two items of a menu share theirs.
+TEST(Menus, EachItemHasAnAccessKeyOfItsOwn) {
+  for (const panel::Menu* menu : panel::menuBar(true)) {
+    std::set<char> keys;
+    for (const panel::MenuItem& item : menu->items) {
+      const std::size_t at = item.caption.find('&');
+      ASSERT_LT(at + 1, item.caption.size()) << item.caption;
+      const auto key =
+          static_cast<char>(std::tolower(static_cast<unsigned char>(item.caption[at + 1])));
+      EXPECT_TRUE(keys.insert(key).second) << item.caption;
+    }
+  }
+}
 
 TEST_F(DeskTest, AFlowTestFillsItsOwnKeyInItsOwnUnits) {
   desk.command(Command::DepartmentValues);
@@ -111,6 +131,41 @@ TEST_F(DeskTest, NothingIsWrittenBeforeASaveOrAnApply) {
   EXPECT_EQ(calculator.state.department, nullptr);
   EXPECT_EQ(desk.command(Command::PublishedValues), "");
   EXPECT_EQ(calculator.state.department, &kept());
+}
+
+// A newer issue opens its box once, taken only with Apply; a link made of
+// the values in force imports them after the same box.
+TEST_F(DeskTest, ANewerIssueIsShownOnceAndALinkCarriesTheValues) {
+  DepartmentValues values;
+  values.name = "Engine 4";
+  values.issued = "2026-11-01";
+  values.hoses[4] = {12, 18.94};
+  storage.text = department_file::write(values);
+  values.issued = "2026-12-01";
+  values.hoses[4] = {10, 15.786};
+  issued.text = department_file::write(values);
+  EXPECT_EQ(desks.start(), "");
+  EXPECT_EQ(desk.box(), &panel::importBox());
+  EXPECT_EQ(shown(kChanges).items.at(0), "What this device has now is kept aside, not lost");
+  desk.close();
+  EXPECT_EQ(desks.reload(), "");
+  EXPECT_EQ(desk.box(), nullptr);  // shown once; the menu's item shows it again
+  EXPECT_EQ(calculator.state.department->hoses[4].english, 12);
+  ASSERT_TRUE(desk.enabled(Command::TakeIssue));
+  EXPECT_EQ(desk.command(Command::TakeIssue), "");
+  EXPECT_NE(desk.press(kApply).find("kept in set aside"), std::string::npos);
+  EXPECT_EQ(calculator.state.department->origin, Origin::Issued);
+  EXPECT_FALSE(desk.enabled(Command::TakeIssue));
+
+  EXPECT_EQ(desk.command(Command::ExportLink), "");
+  const std::string link = shown(panel::link_box::kLink).text;
+  ASSERT_TRUE(link.starts_with("https://example.org/vardel/#department=")) << link;
+  const file_link::Opened opened = file_link::fileOf(link.substr(link.find('#')));
+  ASSERT_TRUE(opened.file);
+  EXPECT_EQ(department_file::read(*opened.file).values->issued, "2026-12-01");
+  EXPECT_EQ(desks.linkOpened(link.substr(link.find('#'))), "");
+  EXPECT_EQ(desk.box(), &panel::importBox());
+  EXPECT_NE(desks.linkOpened("#department=eyJ9A"), "");
 }
 
 // A box the page has no markup for could not open in the browser.

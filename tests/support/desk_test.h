@@ -49,10 +49,12 @@ struct DeskTest : ::testing::Test {
   const DepartmentValues& kept() const { return *store.values(); }
 
   MemoryStorage storage;
-  DepartmentStore store{storage};
+  MemoryIssue issued;
+  DepartmentStore store{storage, &issued};
   FakePanel panel;
   Calculator calculator{panel};
-  panel::Desks desks{calculator, &store, panel::Paper::A4, [] { return std::string(); }};
+  panel::Desks desks{calculator, &store, panel::Paper::A4, [] { return std::string(); },
+                     [] { return std::string("https://example.org/vardel/"); }};
   Driver desk{desks};
 };
 

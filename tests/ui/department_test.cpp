@@ -12,8 +12,10 @@
 #include <sstream>
 
 #include "app/config_folder.h"
+#include "app/system_file.h"
 #include "calc/department_values.h"
 #include "department/department_file.h"
+#include "panel/import_box.h"
 #include "panel/lines_box.h"
 #include "panel/values_box.h"
 #include "ui/announcer.h"
@@ -75,6 +77,7 @@ class DepartmentTest : public testing::WindowTest {
   void aMarkedResultIsShownSpokenAndTitled();
   void fromTheKeysOfTheBoxToTheSavedFile();
   void aRefusedKeptFileIsToldAndLeftAsItIs();
+  void aNewerIssueIsOfferedInItsBoxAsTheWindowOpens();
 };
 
 void DepartmentTest::aMarkedResultIsShownSpokenAndTitled() {
@@ -221,6 +224,42 @@ void DepartmentTest::aRefusedKeptFileIsToldAndLeftAsItIs() {
   QCOMPARE(window.calculator().state.department, nullptr);
   std::ifstream in(folder / "department.json");
   QCOMPARE(std::string(std::istreambuf_iterator<char>(in), {}), damaged);
+}
+
+void DepartmentTest::aNewerIssueIsOfferedInItsBoxAsTheWindowOpens() {
+  QTemporaryDir root;
+  const std::filesystem::path user = root.path().toStdString() + "/home";
+  const std::filesystem::path system = root.path().toStdString() + "/xdg";
+  std::filesystem::create_directories(system / "vardel");
+  DepartmentValues issue;
+  issue.name = "Engine 4";
+  issue.issued = "2026-12-01";
+  issue.hoses[4] = {10, 15.786};
+  // A user who changed the issued values is shown what a newer issue
+  // changes as the window opens, and takes it with Apply.
+  DepartmentValues own = issue;
+  own.hoses[4] = {12, 18.94};
+  std::filesystem::create_directories(user);
+  std::ofstream(user / "department.json") << department_file::write(own);
+  issue.issued = "2026-12-05";
+  std::ofstream(system / "vardel" / "department.json") << department_file::write(issue);
+  app::ConfigFolderStorage storage(user);
+  app::SystemFile issued({system}, user);
+  DepartmentStore store(storage, &issued);
+  QString taken;
+  watch_->onOpen([&](QWidget* box) {
+    if (box->objectName() != "frmImport") return;
+    // It opens as the window does: clicked once it is on the screen.
+    QVERIFY(QTest::qWaitForWindowExposed(box));
+    taken = clickForMessage(box, panel::import_box::kApply);
+  });
+  ui::frmVardel window(&store);
+  window.show();
+  QTRY_VERIFY(!taken.isEmpty());
+  QVERIFY2(taken.contains("What this device had is kept in"), qPrintable(taken));
+  QVERIFY(std::filesystem::exists(user / "department.kept.json"));
+  QCOMPARE(window.calculator().state.department->origin, Origin::Issued);
+  QCOMPARE(watch_->take().front().objectName, QString("frmImport"));
 }
 
 VARDEL_WINDOW_TEST_MAIN(DepartmentTest)

@@ -40,6 +40,10 @@ export function engineCalls(module) {
     fileRead: (content) => inMemory([content], (at) => module._vardel_file_read(at)),
     fileText: () => text(module._vardel_file_text()),
     reload: () => module._vardel_reload(),
+    // The site's department file, fetched.
+    issueArrived: (content) => inMemory([content], (at) => module._vardel_issue_arrived(at)),
+    // The address's fragment: true when it carried a department file.
+    linkOpened: (fragment) => inMemory([fragment], (at) => module._vardel_link_opened(at)) !== 0,
     // A key of the practice strip, by its design name.
     practice: (name) => inMemory([name], (n) => module._vardel_practice_press(n)),
     // The open box's controls: the box and each control by its design name.

@@ -60,6 +60,38 @@ function tellOffline(doc, registration, keptBefore) {
   });
 }
 
+// A link that carries department values (in the address's fragment, which
+// no server sees) offers their import once the engine's rest, which reads
+// the file, has arrived; the fragment then leaves the address, so that a
+// reload does not offer them again.
+function openLink(engine, rest) {
+  const fragment = location.hash;
+  if (!fragment) return;
+  rest.load().then((arrived) => {
+    if (arrived && engine.linkOpened(fragment)) history.replaceState(null, '', location.pathname + location.search);
+  });
+}
+
+// The department's file beside the page, where the site has one (its head
+// says so): fetched once the panel is ready (the service worker asks the
+// network first and answers from its cache offline) and handed to the
+// engine's rest, which reads it and decides what the device does with it.
+// Waiting for the rest holds no key: the calculator works meanwhile from
+// the values this device kept.
+function fetchIssued(engine, rest) {
+  const file = document.querySelector('meta[name="vardel-issued"]')?.content;
+  const fetched = file ? fetch(file, { cache: 'no-cache' }) : Promise.resolve(null);
+  fetched
+    .then((response) => (response?.ok ? response.text() : null))
+    .then(async (text) => {
+      if (text !== null && (await rest.load())) engine.issueArrived(text);
+    })
+    .catch(() => {})
+    .finally(() => {
+      document.body.dataset.issued = 'looked';
+    });
+}
+
 // The script runs as soon as it arrives (the page loads it async): the
 // markup may still be parsing, and the style sheet may still be on its way.
 function parsed(doc) {
@@ -84,7 +116,7 @@ async function start() {
   const dialogs = new Dialogs(document);
   const panel = new PagePanel(document, dialogs);
   // The engine reads the department's values as it starts, through the panel.
-  panel.storage = new SiteStorage(contract.storageKey);
+  panel.storage = new SiteStorage([contract.storageKey, contract.issuedKey]);
   panel.boxes = new Boxes(document);
   const rest = new EngineRest();
   const module = await createEngine({
@@ -123,8 +155,11 @@ async function start() {
   if (first) first.focus({ preventScroll: true });
   performance.mark('ready');
   document.body.dataset.ready = '1';
-  // The rest of the engine, when the browser has nothing else to do.
+  // The rest of the engine, when the browser has nothing else to do; a link
+  // or the site's department file asks for it at once.
   (window.requestIdleCallback ?? setTimeout)(() => rest.load());
+  openLink(engine, rest);
+  fetchIssued(engine, rest);
   // Registering again checks for a new version of the site, which the
   // browser fetches whole, in the background, for the next visit.
   if ('serviceWorker' in navigator) {

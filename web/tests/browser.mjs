@@ -12,6 +12,9 @@ const here = dirname(fileURLToPath(import.meta.url));
 export const sourceDir = join(here, '..', '..');
 export const buildDir = process.env.VARDEL_WEB_BUILD || join(sourceDir, 'build-web');
 export const siteDir = join(buildDir, 'site');
+// The same site with the documented example beside the page as its
+// department file, as a department hosts it (web/CMakeLists.txt).
+export const issuedSiteDir = join(buildDir, 'site-issued');
 
 export function readLayout() {
   return JSON.parse(readFileSync(join(buildDir, 'web', 'layout.json'), 'utf8'));
@@ -106,12 +109,30 @@ export async function arrange(page, large) {
   if ((await largeKeys(page)) !== large) throw new Error('the menu item did not switch the arrangement');
 }
 
+// ---- The Department menu's pages ------------------------------------------
+
 // The example of docs/department-file.md, read from the document itself:
 // Engine 4, 1 3/4" at 10 psi, a crosslay and a wyed lay.
 export function documentedExample() {
   const text = readFileSync(join(sourceDir, 'docs', 'department-file.md'), 'utf8');
   const start = text.indexOf('```json\n') + 8;
   return text.slice(start, text.indexOf('```', start));
+}
+
+// Friction loss, 150 gpm through 200 ft of 1 3/4": PSI 70 published, 45 at 10 psi.
+export const frictionLoss = [
+  'cmdFrictionLoss', 'Command1(1)', 'Command1(5)', 'Command1(0)', 'cmdEnter',
+  'cmdOneandThreeQuartersInch', 'cmdEnter', 'cmdEnter',
+  'Command1(2)', 'Command1(0)', 'Command1(0)', 'cmdEnter',
+];
+
+export const keptValues = (page) => page.evaluate(() => localStorage.getItem('vardel.department'));
+export const pageTitle = (page) => page.evaluate(() => document.title);
+export const openBox = (page) => page.evaluate(() => document.querySelector('dialog[open]')?.id ?? null);
+
+// The text of the message box once it is open.
+export function messageShown(page, what = 'a message') {
+  return page.waitFor(() => document.querySelector('#message[open] [data-name="message"]')?.textContent, undefined, what);
 }
 
 // Hands the page's file input a file, as choosing it in the file box does,

@@ -7,31 +7,12 @@
 import assert from 'node:assert/strict';
 import { after, before, describe, it as nodeIt } from 'node:test';
 import {
-  chooseFile,
-  desktop,
-  displayText,
-  documentedExample,
-  named,
-  openPanel,
-  phone,
-  startServer,
-  startServerHolding,
+  chooseFile, documentedExample, desktop, displayText, frictionLoss, keptValues, named, openBox, openPanel,
+  pageTitle, phone, startServer, startServerHolding,
 } from './browser.mjs';
 import { cannotTouch, enginesToTest, launch } from './engines.mjs';
 
-// The example of docs/department-file.md: Engine 4, 1 3/4" at 10 psi.
 const example = documentedExample();
-
-// Friction loss, 150 gpm through 200 ft of 1 3/4": PSI 70 published, 45 at 10 psi.
-const frictionLoss = [
-  'cmdFrictionLoss', 'Command1(1)', 'Command1(5)', 'Command1(0)', 'cmdEnter',
-  'cmdOneandThreeQuartersInch', 'cmdEnter', 'cmdEnter',
-  'Command1(2)', 'Command1(0)', 'Command1(0)', 'cmdEnter',
-];
-
-const kept = (page) => page.evaluate(() => localStorage.getItem('vardel.department'));
-const title = (page) => page.evaluate(() => document.title);
-const openBox = (page) => page.evaluate(() => document.querySelector('dialog[open]')?.id ?? null);
 const markShown = (page) =>
   page.evaluate(() => {
     const mark = document.querySelector('[data-name="lblMark"]');
@@ -66,24 +47,24 @@ for (const engine of enginesToTest()) {
       await press(page, frictionLoss, touch);
       assert.equal(await displayText(page), 'PSI 70');
       assert.equal(await markShown(page), null);
-      assert.equal(await title(page), 'Vardel');
+      assert.equal(await pageTitle(page), 'Vardel');
 
       await choose('#department');
       await choose(named('mnuDepartmentValues'));
       assert.equal(await openBox(page), 'frmDepartmentValues');
-      assert.equal(await kept(page), null); // nothing written before a save
+      assert.equal(await keptValues(page), null); // nothing written before a save
       await choose('#frmDepartmentValues [data-name="txtEnglish(4)"]');
       await page.type('10');
       assert.equal(await page.evaluate(() => document.querySelector('[data-name="txtMetric(4)"]').value), '15.786');
       await choose('#frmDepartmentValues [data-name="cmdSave"]');
       assert.equal(await openBox(page), null);
-      assert.match(await kept(page), /"english": 10\.0/);
+      assert.match(await keptValues(page), /"english": 10\.0/);
 
       for (let visit = 0; visit < 2; visit++) {
         await press(page, frictionLoss, touch);
         assert.equal(await displayText(page), 'PSI 45, made with department values, Department');
         assert.equal(await markShown(page), 'DEPT');
-        assert.equal(await title(page), 'Department values: Department');
+        assert.equal(await pageTitle(page), 'Department values: Department');
         await page.reload();
         await page.waitFor(() => document.body.dataset.ready === '1', undefined, 'the panel again');
       }
@@ -100,11 +81,11 @@ for (const engine of enginesToTest()) {
       assert.equal(await openBox(page), null);
       await chooseFile(page, example);
       await page.click(named('cmdApply', '#frmImport'));
-      assert.equal(await title(page), 'Department values: Engine 4');
+      assert.equal(await pageTitle(page), 'Department values: Engine 4');
       for (const want of ['Vardel', 'Department values: Engine 4']) {
         await page.press('Alt+d');
         await page.press('p');
-        assert.equal(await title(page), want);
+        assert.equal(await pageTitle(page), want);
       }
       assert.deepEqual(await page.problems(), []);
       await page.close();
@@ -117,14 +98,14 @@ for (const engine of enginesToTest()) {
       const changes = await page.evaluate(() => [...document.querySelector('[data-name="lstChanges"]').options].map((o) => o.text));
       assert.ok(changes.includes('Name: Engine 4'), changes.join('; '));
       assert.ok(changes.includes('1 3/4" hose: published becomes 10 / 15.786'), changes.join('; '));
-      assert.equal(await kept(page), null);
+      assert.equal(await keptValues(page), null);
       await page.click(named('cmdCancel', '#frmImport'));
       assert.equal(await openBox(page), null);
-      assert.equal(await kept(page), null);
+      assert.equal(await keptValues(page), null);
 
       await chooseFile(page, example);
       await page.click(named('cmdApply', '#frmImport'));
-      const before = await kept(page);
+      const before = await keptValues(page);
       assert.match(before, /"name": "Engine 4"/);
       await chooseFile(page, example.replace('"version": 2', '"version": 3'));
       const message = await page.waitFor(
@@ -135,8 +116,8 @@ for (const engine of enginesToTest()) {
       assert.match(message, /^The file is refused: It was written by a newer version/);
       await page.press('Enter');
       assert.equal(await openBox(page), null);
-      assert.equal(await kept(page), before);
-      assert.equal(await title(page), 'Department values: Engine 4');
+      assert.equal(await keptValues(page), before);
+      assert.equal(await pageTitle(page), 'Department values: Engine 4');
 
       // A kept file damaged behind the page's back: told at start, and kept
       // aside under a key of its own when values are next applied.
@@ -146,7 +127,7 @@ for (const engine of enginesToTest()) {
       await page.press('Enter');
       await chooseFile(page, example);
       await page.click(named('cmdApply', '#frmImport'));
-      assert.equal(await kept(page), before);
+      assert.equal(await keptValues(page), before);
       const aside = await page.evaluate(() =>
         Object.keys(localStorage)
           .filter((key) => key.startsWith('vardel.department.refused.'))
@@ -182,13 +163,13 @@ for (const engine of enginesToTest()) {
 
     it('another tab\'s save arrives', async () => {
       const page = await openPanel(browser, origin, desktop);
-      assert.equal(await title(page), 'Vardel');
+      assert.equal(await pageTitle(page), 'Vardel');
       // What the storage event of a save in another tab brings.
       await page.evaluate((text) => {
         localStorage.setItem('vardel.department', text);
         window.dispatchEvent(new StorageEvent('storage', { key: 'vardel.department', newValue: text }));
       }, example);
-      assert.equal(await title(page), 'Department values: Engine 4');
+      assert.equal(await pageTitle(page), 'Department values: Engine 4');
       await page.close();
     });
   });

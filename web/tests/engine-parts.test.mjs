@@ -1,8 +1,9 @@
 // The engine's two parts as the page loads them (web/tools/split-engine.mjs),
 // under node with a page of its own: the same keys, from the same seed,
 // through the whole engine as linked, through its first part alone and
-// through both parts, draw the same, with the department values kept and
-// without; the first part alone never calls into its rest.
+// through both parts, draw the same, with the department values kept (the
+// device's own or its copy of the issued file) and without; the first part
+// alone never calls into its rest.
 import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
 import { join } from 'node:path';
@@ -26,16 +27,17 @@ const example = (() => {
   return text.slice(start, text.indexOf('```', start));
 })();
 
-// One engine: `whole`, or the first part with or without its rest. Every
-// call it makes to the page is recorded; a call into the rest before it is
-// there is a fault, recorded too.
+// One engine: `whole`, or the first part with or without its rest, over a
+// storage that holds `kept` (its texts by storage key). Every call it makes
+// to the page is recorded; a call into the rest before it is there is a
+// fault, recorded too.
 async function engine(kind, kept) {
   const calls = [];
   const faults = [];
   const panel = {
     draw: (...args) => calls.push(['draw', ...args]),
     boxes: { draw: (...args) => calls.push(['boxes', ...args]) },
-    storage: { load: () => kept, replace: () => true, keepAside: () => null },
+    storage: { load: (key) => kept[key] ?? null, replace: () => true, keepAside: () => null },
   };
   const module = await createEngine({
     panel,
@@ -109,7 +111,13 @@ async function walked(kinds, kept, steps, { commands = [], rest = true } = {}) {
 const review = readLayout().displayMenu.items.find((item) => item.shortcut === 'F2').command;
 
 describe('engine parts', () => {
-  for (const [named, kept] of [['no values kept', null], ['department values kept', example]]) {
+  const { storageKey, issuedKey } = readLayout().page;
+  const keptSets = [
+    ['no values kept', {}],
+    ['department values kept', { [storageKey]: example }],
+    ['the issued values kept', { [issuedKey]: example }],
+  ];
+  for (const [named, kept] of keptSets) {
     it(`the first part alone, and with its rest, draws as the whole engine: ${named}`, async () => {
       const steps = walk(20261209, 6000);
       const [whole, first, both] = await walked(['whole', 'first', 'first and rest'], kept, steps);
@@ -118,13 +126,13 @@ describe('engine parts', () => {
       assert.equal(first.calls.length, whole.calls.length);
       assert.deepEqual(first.calls, whole.calls);
       assert.deepEqual(both.calls, whole.calls);
-      if (kept) assert.ok(whole.calls.some(([, , , , , mark]) => mark.startsWith('DEPT')), 'no result marked');
+      if (Object.keys(kept).length) assert.ok(first.calls.some(([, , , , , mark]) => mark.startsWith('DEPT')), 'no result marked');
     });
   }
 
   it('with its rest, reviews and the rest\'s calls draw as the whole engine', async () => {
     const steps = walk(7, 3000, [review]);
-    const [whole, both] = await walked(['whole', 'first and rest'], example, steps);
+    const [whole, both] = await walked(['whole', 'first and rest'], { [storageKey]: example }, steps);
     assert.deepEqual(both.faults, []);
     assert.deepEqual(both.calls, whole.calls);
   });
@@ -132,7 +140,7 @@ describe('engine parts', () => {
   it('a file kept that only the full reader reads waits for the rest, which applies it', async () => {
     // The same file with a pair's figures the other way round.
     const text = example.replace('"english": 5.0,\n    "metric": 35.0', '"metric": 35.0, "english": 5.0');
-    const e = await engine('first and rest', text);
+    const e = await engine('first and rest', { [storageKey]: text });
     assert.equal(e.settled, false);
     await e.startRest();
     assert.equal(e.calls.at(-1)[6], 'Department values: Engine 4');

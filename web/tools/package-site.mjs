@@ -10,10 +10,15 @@
 // Usage: node package-site.mjs --layout layout.json --glue ENGINE.mjs --parts DIR --font FILE
 //                              --root SOURCE_DIR --out SITE_DIR
 //                              --esbuild PROGRAM --gif2webp PROGRAM --zopfli PROGRAM
+//                              [--department FILE]
+//
+// A department file given is put beside the page under the name the
+// layout gives (layout.page.issuedFile), and the page carries the mark that
+// it is there; the build checked it first.
 import { execFileSync } from 'node:child_process';
 import { createHash } from 'node:crypto';
 import { copyFileSync, mkdirSync, readdirSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
-import { dirname, join, relative } from 'node:path';
+import { basename, dirname, join, relative } from 'node:path';
 import { parseArgs } from 'node:util';
 import { precompress } from './precompress.mjs';
 import { renderManifest, renderSite } from './render-site.mjs';
@@ -28,6 +33,7 @@ const { values: opt } = parseArgs({
     out: { type: 'string' },
     esbuild: { type: 'string', default: 'esbuild' },
     gif2webp: { type: 'string', default: 'gif2webp' },
+    department: { type: 'string' },
     zopfli: { type: 'string', default: 'zopfli' },
   },
 });
@@ -37,6 +43,7 @@ const out = opt.out;
 
 const { page, floor, css } = renderSite(layout, readFileSync(join(web, 'index.html'), 'utf8'), {
   largeKeys: readFileSync(join(web, 'large-keys.css'), 'utf8'),
+  issued: opt.department !== undefined,
 });
 
 rmSync(out, { recursive: true, force: true });
@@ -56,7 +63,7 @@ writeFileSync(join(out, 'vardel.css'), esbuild(['--loader=css', '--minify'], sty
 
 // The script: main.js and every module it imports, the engine's glue and
 // the page's contract among them, gathered in one folder and bundled.
-const modules = join(dirname(out), 'site-modules');
+const modules = join(dirname(out), `${basename(out)}-modules`);
 rmSync(modules, { recursive: true, force: true });
 mkdirSync(modules);
 for (const name of readdirSync(web).filter((file) => file.endsWith('.js') && file !== 'sw.js')) {
@@ -76,6 +83,7 @@ esbuild([join(modules, 'engine-code.js'), '--minify', `--outfile=${join(out, 'en
 for (const part of ['engine.wasm', 'engine.deferred.wasm']) copyFileSync(join(opt.parts, part), join(out, part));
 execFileSync(opt.gif2webp, ['-quiet', '-q', '100', '-m', '6', join(opt.root, 'ui', 'pictures', 'brand.gif'), '-o', join(out, 'brand.webp')]);
 copyFileSync(opt.font, join(out, 'fonts', 'liberation-sans-subset.woff2'));
+if (opt.department) copyFileSync(opt.department, join(out, layout.page.issuedFile));
 copyFileSync('/usr/share/doc/fonts-liberation/copyright', join(out, 'fonts', 'LICENSE-LiberationSans.txt'));
 
 // The icons: the window's own at 32 pixels, and the desktop's larger ones.
@@ -108,11 +116,15 @@ for (const path of files) hash.update(path).update('\0').update(readFileSync(joi
 const version = hash.digest('hex').slice(0, 16);
 const worker = readFileSync(join(web, 'sw.js'), 'utf8')
   .replace("'@VERSION@'", JSON.stringify(version))
+  .replace("'@ISSUED@'", JSON.stringify(layout.page.issuedFile))
   .replace('[/* FILES */]', JSON.stringify(['./', ...files.map((f) => `./${f}`)]));
 writeFileSync(join(out, 'sw.js'), esbuild(['--loader=js', '--minify'], worker));
-writeFileSync(join(dirname(out), 'site-files.json'), JSON.stringify({ version, files: [...files, 'sw.js'] }, null, 2));
+writeFileSync(join(dirname(out), `${basename(out)}-files.json`), JSON.stringify({ version, files: [...files, 'sw.js'] }, null, 2));
 
 // The copies are the host's, not the site's: the worker keeps what the
-// browser decoded, so they are neither listed nor versioned.
-const copies = precompress(['floor.html', ...files, 'sw.js'].map((path) => join(out, path)), opt.zopfli);
+// browser decoded, so they are neither listed nor versioned. The
+// department's file has none: its administrator replaces it on the server
+// without building the site again, and a host would send a stale copy.
+const compressed = ['floor.html', ...files, 'sw.js'].filter((path) => path !== layout.page.issuedFile);
+const copies = precompress(compressed.map((path) => join(out, path)), opt.zopfli);
 console.log(`site ${version}: ${files.length + 1} files in ${out}, ${copies.length} pre-compressed copies`);

@@ -300,13 +300,19 @@ function rootRule(layout) {
   );
 }
 
+// The mark in the page's head of a site with a department file beside the
+// page (layout.page.issuedFile): the page fetches that file only where the
+// site has one, so that no other site asks for it in vain.
+export const issuedMeta = (layout) => `<meta name="vardel-issued" content="${escapeHtml(layout.page.issuedFile)}">`;
+
 // Renders the page from its template (web/site/index.html), which holds the
 // marker <!-- PANEL --> and the placeholders @TITLE@, @POLICY@ and @THEME@.
 // With `largeKeys` (the hand-written large-key sheet, web/site/large-keys.css)
-// the page offers the large-key arrangement too. Returns the page, the floor
-// page (the same panel and style, no script: the start-up benchmark's floor)
-// and the style rendered from the layout (the package puts it in vardel.css).
-export function renderSite(layout, template, { largeKeys } = {}) {
+// the page offers the large-key arrangement too; with `issued` it carries the
+// mark of a department file beside it. Returns the page, the floor page (the
+// same panel and style, no script: the start-up benchmark's floor) and the
+// style rendered from the layout (the package puts it in vardel.css).
+export function renderSite(layout, template, { largeKeys, issued = false } = {}) {
   const rules = [];
   const windowFont = layout.windowFont.points * layout.twips.perPoint;
   const panel = renderPanel(layout, rules);
@@ -339,7 +345,8 @@ export function renderSite(layout, template, { largeKeys } = {}) {
     .replace('<!-- PANEL -->', body)
     .replaceAll('@TITLE@', escapeHtml(layout.title))
     .replaceAll('@POLICY@', escapeHtml(pagePolicy))
-    .replaceAll('@THEME@', layout.colours.lightBlue.toLowerCase());
+    .replaceAll('@THEME@', layout.colours.lightBlue.toLowerCase())
+    .replace('</head>', issued ? `${issuedMeta(layout)}\n</head>` : '</head>');
   const floor = page
     .replace(/<script[^>]*><\/script>\n?/g, '')
     .replace(/<link rel="(modulepreload|preload)" href="(engine|main)[^>]*>\n?/g, '')
