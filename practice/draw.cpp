@@ -6,9 +6,11 @@
 #include <utility>
 
 #include "calc/figures.h"
+#include "calc/lay_figures.h"
 #include "calc/unit_text.h"
 #include "practice/figure_lists.h"
 #include "practice/keying.h"
+#include "practice/lay_words.h"
 #include "practice/set_generator.h"
 #include "practice/wording.h"
 
@@ -21,15 +23,24 @@ using figures::Tip;
 
 // The kinds of a set's ten problems, dealt in an order of the set's own.
 constexpr std::array<ProblemKind, kProblemsPerSet> kDeck = {
-    ProblemKind::FrictionLoss,   ProblemKind::FrictionLoss,   ProblemKind::EnginePressure,
-    ProblemKind::EnginePressure, ProblemKind::EnginePressure, ProblemKind::TipFlow,
-    ProblemKind::FogFlow,        ProblemKind::TipReaction,    ProblemKind::FogReaction,
+    ProblemKind::FrictionLoss,   ProblemKind::SeveralLines, ProblemKind::EnginePressure,
+    ProblemKind::EnginePressure, ProblemKind::WyedLay,      ProblemKind::TipFlow,
+    ProblemKind::FogFlow,        ProblemKind::TipReaction,  ProblemKind::FogReaction,
     ProblemKind::AppRate};
 
 // A drawn problem whose answer is ERROR is drawn again, so many times at most.
 constexpr int kDraws = 8;
 
 std::string number(int value) { return std::to_string(value); }
+
+// What a lay problem asks: of several lines, the pump pressure is the one
+// the line needing the most sets, the others gated down.
+std::string_view questionOf(ProblemKind kind) {
+  if (kind == ProblemKind::SeveralLines) {
+    return "the pump pressure, which the line needing the most sets?";
+  }
+  return "the pump pressure?";
+}
 Entry value(std::string text) { return Entry{std::move(text)}; }
 Entry hoseKey(std::int16_t hose) { return Entry{{}, hose}; }
 
@@ -39,13 +50,15 @@ class Drawer {
       : generator_(setNumber),
         setting_(setting),
         lists_(setting.metric ? figures::kMetric : figures::kEnglish),
-        units_(unitNames(setting.metric)) {
+        units_(unitNames(setting.metric)),
+        layFigures_(layFigures(setting.department, setting.metric)) {
     figuresInForce_.strEorM = setting.metric ? kMetricUnits : kEnglishUnits;
     figuresInForce_.department = setting.department;
     if (setting.department != nullptr) {
       for (const SavedLine& line : setting.department->lines) {
         if (line.metric == setting.metric) lines_.push_back(&line);
       }
+      for (const Lay& lay : setting.department->lays) keepLay(lay);
     }
   }
 
@@ -68,6 +81,17 @@ class Drawer {
   }
 
  private:
+  // A saved lay in the units in force that the problem's words can state:
+  // one discharge to a wye, or several discharges.
+  void keepLay(const Lay& lay) {
+    if (lay.metric != setting_.metric || !canWord(lay)) return;
+    if (lay.discharges.size() > 1) {
+      severalLays_.push_back(&lay);
+    } else if (lay.discharges.front().appliance == Appliance::Wye) {
+      wyedLays_.push_back(&lay);
+    }
+  }
+
   std::size_t below(std::size_t n) { return generator_.below(n); }
   template <typename T>
   const T& pick(std::span<const T> list) {
@@ -117,8 +141,86 @@ class Drawer {
         return fogReaction();
       case ProblemKind::AppRate:
         return appRate();
+      case ProblemKind::WyedLay:
+        if (!wyedLays_.empty() && below(2) == 0) return savedLay(kind, wyedLays_);
+        return wyedLay();
+      case ProblemKind::SeveralLines:
+        if (!severalLays_.empty() && below(2) == 0) return savedLay(kind, severalLays_);
+        return severalLines();
     }
     return appRate();
+  }
+
+  // A fog nozzle at one of the handline fog pressures, with a flow the hose carries.
+  vardel::Nozzle fogNozzle(const LayChoice& hose) {
+    std::vector<int> pressures;
+    for (const Nozzle& nozzle : lists_.handlineNozzles) {
+      if (nozzle.kind == "fog") pressures.push_back(nozzle.pressure);
+    }
+    vardel::Nozzle fog;
+    fog.kind = NozzleKind::Fog;
+    fog.pressure = pick(std::span<const int>(pressures));
+    fog.flow = pick(hose.flows);
+    return fog;
+  }
+
+  Line handline(const LayChoice& lay) {
+    Line line;
+    line.hose = Segment{lay.hose, 1, static_cast<double>(length(lay)), {}};
+    line.nozzle = fogNozzle(lay);
+    return line;
+  }
+
+  Problem layProblem(ProblemKind kind, Lay lay, std::string_view question) {
+    Problem p = start(kind);
+    p.text = layText(lay) + ": " + std::string(question);
+    p.lay = std::move(lay);
+    return p;
+  }
+
+  // The lay in words, after its name where it is a saved one.
+  std::string layText(const Lay& lay) const {
+    std::string words = layWords(lay, layFigures_);
+    if (!lay.name.empty()) return lay.name + ": " + words;
+    return words;
+  }
+
+  // A supply to a wye and two branches, alike half the time.
+  Problem wyedLay() {
+    Lay lay;
+    lay.metric = setting_.metric;
+    Discharge& supply = lay.discharges.front();
+    const LayChoice& hose = pick(lists_.wyeSupplies);
+    supply.hose = Segment{hose.hose, 1, static_cast<double>(length(hose)), {}};
+    supply.appliance = Appliance::Wye;
+    const LayChoice& branches = pick(lists_.wyeBranches);
+    const Line first = handline(branches);
+    supply.branches = {first, below(2) == 0 ? first : handline(branches)};
+    return layProblem(ProblemKind::WyedLay, std::move(lay), questionOf(ProblemKind::WyedLay));
+  }
+
+  // Two or three handlines off one pump.
+  Problem severalLines() {
+    Lay lay;
+    lay.metric = setting_.metric;
+    lay.discharges.clear();
+    const std::size_t count = 2 + below(2);
+    for (std::size_t i = 0; i < count; ++i) {
+      const Line line = handline(pick(lists_.handlineLays));
+      Discharge discharge;
+      discharge.hose = line.hose;
+      discharge.nozzle = line.nozzle;
+      lay.discharges.push_back(discharge);
+    }
+    return layProblem(ProblemKind::SeveralLines, std::move(lay),
+                      questionOf(ProblemKind::SeveralLines));
+  }
+
+  Problem savedLay(ProblemKind kind, const std::vector<const Lay*>& lays) {
+    const Lay& lay = *lays[below(lays.size())];
+    Problem p = layProblem(kind, lay, questionOf(kind));
+    p.savedLine = lay.name;
+    return p;
   }
 
   Problem frictionLoss() {
@@ -220,8 +322,10 @@ class Drawer {
   const PracticeSetting& setting_;
   const figures::UnitLists& lists_;
   const UnitNames& units_;
+  LayFigures layFigures_;
   CalculatorState figuresInForce_;
   std::vector<const SavedLine*> lines_;
+  std::vector<const Lay*> wyedLays_, severalLays_;
 };
 
 }  // namespace

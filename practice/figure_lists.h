@@ -55,6 +55,9 @@ struct UnitLists {
   std::span<const int> handlineFogPressures, masterFogPressures;  // rated, and flowing
   std::span<const int> nozzlePressures;                           // a fog nozzle may be worked at
   std::span<const int> areaSides;  // of a room or floor area, ft or m
+  // A wyed lay: the supply to the wye (its flows are its branches'), and the
+  // branches behind it, short enough to keep the pump pressure in reach.
+  std::span<const LayChoice> wyeSupplies, wyeBranches;
 };
 
 // The floors a pump pressure climbs (negative: below the pump).
@@ -94,6 +97,10 @@ inline constexpr int kHandlineFogPressures[] = {100, 75};
 inline constexpr int kMasterFogPressures[] = {100};
 inline constexpr int kNozzlePressures[] = {50, 75, 80, 100};
 inline constexpr int kAreaSides[] = {10, 12, 15, 20, 25, 30, 40, 50, 60};
+inline constexpr LayChoice kWyeSupplies[] = {{hoseRow("2 1/2\""), 1, {}, 100, 200},
+                                             {hoseRow("3\""), 1, {}, 100, 300}};
+inline constexpr LayChoice kWyeBranches[] = {{hoseRow("1 1/2\""), 1, k1Half, 50, 150},
+                                             {hoseRow("1 3/4\""), 1, k1ThreeQuarter, 50, 200}};
 }  // namespace english
 
 namespace metric {
@@ -125,6 +132,10 @@ inline constexpr int kHandlineFogPressures[] = {700, 500};
 inline constexpr int kMasterFogPressures[] = {700};
 inline constexpr int kNozzlePressures[] = {350, 500, 550, 700};
 inline constexpr int kAreaSides[] = {3, 4, 5, 6, 8, 10, 12, 15, 20};
+inline constexpr LayChoice kWyeSupplies[] = {{hoseRow("2 1/2\""), 1, {}, 30, 60},
+                                             {hoseRow("3\""), 1, {}, 30, 90}};
+inline constexpr LayChoice kWyeBranches[] = {{hoseRow("1 1/2\""), 1, k38, 15, 45},
+                                             {hoseRow("1 3/4\""), 1, k45, 15, 60}};
 }  // namespace metric
 
 inline constexpr UnitLists kEnglish{
@@ -143,6 +154,8 @@ inline constexpr UnitLists kEnglish{
     .masterFogPressures = english::kMasterFogPressures,
     .nozzlePressures = english::kNozzlePressures,
     .areaSides = english::kAreaSides,
+    .wyeSupplies = english::kWyeSupplies,
+    .wyeBranches = english::kWyeBranches,
 };
 inline constexpr UnitLists kMetric{
     .handlineLays = metric::kHandlineLays,
@@ -160,6 +173,8 @@ inline constexpr UnitLists kMetric{
     .masterFogPressures = metric::kMasterFogPressures,
     .nozzlePressures = metric::kNozzlePressures,
     .areaSides = metric::kAreaSides,
+    .wyeSupplies = metric::kWyeSupplies,
+    .wyeBranches = metric::kWyeBranches,
 };
 
 }  // namespace vardel::practice::figures

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "calc/keying.h"
+#include "calc/lay_display.h"
 #include "calc/press.h"
 #include "calc/unit_text.h"
 #include "calc/working.h"
@@ -21,13 +22,14 @@ double resultNumber(std::string_view shown) {
 
 }  // namespace
 
-void keyProblem(Calculator& calculator, const Problem& problem) {
+std::string keyProblem(Calculator& calculator, const Problem& problem) {
+  if (problem.lay) return showLay(calculator, *problem.lay);
   if (problem.metric == isEnglish(calculator.state)) {
     press(calculator, Key{KeyKind::EnglishMetric});
   }
-  press(calculator, Key{functionKey(problem.kind)});
+  if (const std::optional<KeyKind> key = functionKey(problem.kind)) press(calculator, Key{*key});
   for (const Entry& entry : problem.entries) {
-    if (calculator.display() == kErrorText) return;
+    if (calculator.display() == kErrorText) return {};
     if (entry.hose >= 0) {
       press(calculator, Key{KeyKind::Hose, entry.hose});
     } else {
@@ -35,12 +37,18 @@ void keyProblem(Calculator& calculator, const Problem& problem) {
     }
     press(calculator, Key{KeyKind::Enter});
   }
+  return {};
 }
 
 Answer answerOf(const Problem& problem, const DepartmentValues* department) {
-  const CalculatorState state =
-      keyedOnItsOwn(department, [&problem](Calculator& c) { keyProblem(c, problem); });
+  std::string refused;
+  const CalculatorState state = keyedOnItsOwn(
+      department, [&problem, &refused](Calculator& c) { refused = keyProblem(c, problem); });
   Answer answer;
+  if (!refused.empty()) {
+    answer.shown = kErrorText;
+    return answer;
+  }
   answer.shown = state.text1;
   answer.value = resultNumber(answer.shown);
   answer.working = working(state);

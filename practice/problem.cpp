@@ -2,7 +2,7 @@
 
 namespace vardel::practice {
 
-KeyKind functionKey(ProblemKind kind) {
+std::optional<KeyKind> functionKey(ProblemKind kind) {
   switch (kind) {
     case ProblemKind::FrictionLoss:
       return KeyKind::FrictionLoss;
@@ -18,14 +18,19 @@ KeyKind functionKey(ProblemKind kind) {
       return KeyKind::FogNozzleRF;
     case ProblemKind::AppRate:
       return KeyKind::ApplicRate;
+    case ProblemKind::WyedLay:
+    case ProblemKind::SeveralLines:
+      return std::nullopt;
   }
-  return KeyKind::ApplicRate;
+  return std::nullopt;
 }
 
 Quantity quantityOf(ProblemKind kind) {
   switch (kind) {
     case ProblemKind::FrictionLoss:
     case ProblemKind::EnginePressure:
+    case ProblemKind::WyedLay:
+    case ProblemKind::SeveralLines:
       return Quantity::Pressure;
     case ProblemKind::TipReaction:
     case ProblemKind::FogReaction:

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "calc/lay.h"
 #include "core/key.h"
 
 // A practice problem as data: the calculation it asks for, the values it
@@ -19,10 +21,13 @@ enum class ProblemKind : std::uint8_t {
   TipReaction,
   FogReaction,
   AppRate,
+  WyedLay,       // a supply to a wye and its branches: the pump pressure
+  SeveralLines,  // lines off one pump: the pump pressure the governing line sets
 };
 
-// The function key that asks for a kind's values.
-KeyKind functionKey(ProblemKind kind);
+// The function key that asks for a kind's values; none for the lay kinds,
+// which are shown as the Lays desk shows a lay.
+std::optional<KeyKind> functionKey(ProblemKind kind);
 
 // What an answer measures, and so which tolerance it is held to.
 enum class Quantity : std::uint8_t { Pressure, Flow, Force };
@@ -48,7 +53,8 @@ struct Problem {
   ProblemKind kind = ProblemKind::FrictionLoss;
   bool metric = false;
   std::vector<Entry> entries;  // prompt by prompt, in the order the key asks
-  std::string savedLine;       // the department's saved line it is, if any
+  std::optional<Lay> lay;      // of a lay kind, in place of entries
+  std::string savedLine;       // the department's saved line or lay it is, if any
   std::string text;            // the problem in words
   Answer answer;
 };

@@ -1,11 +1,13 @@
 // Every answer of a drawn set is what keying its problem on the calculator
 // shows, with the working the calculator writes for it: 10,000 problems in
 // English and metric units, with the published figures and a department's,
-// whose saved lines are drawn too.
+// whose saved lines and lays are drawn too. A lay problem's answer is the
+// lay shown as the Lays desk's Show shows it.
 #include <gtest/gtest.h>
 
 #include <string>
 
+#include "calc/lay_display.h"
 #include "practice/draw.h"
 #include "support/design_hoses.h"
 #include "support/key_script.h"
@@ -32,6 +34,9 @@ const char* functionWord(ProblemKind kind) {
       return "RFFOG";
     case ProblemKind::AppRate:
       return "AR";
+    case ProblemKind::WyedLay:
+    case ProblemKind::SeveralLines:
+      break;
   }
   return "";
 }
@@ -61,6 +66,14 @@ DepartmentValues engine4() {
                   {"Standpipe", false, "75", "185", 4, "1", "150", "-1"},
                   {"Deck gun", false, "80", "800", 6, "2", "250", "0"},
                   {"Attack 2", true, "700", "600", 4, "1", "60", "2"}};
+  Lay wyed{"Wye 1", false, {Discharge{}}};
+  wyed.discharges[0].appliance = Appliance::Wye;
+  wyed.discharges[0].hose = {6, 1, 150, {}};
+  wyed.discharges[0].branches = {Line{}, Line{{3, 1, 100, {ElevationUnit::Height, 20}}, {}}};
+  Discharge fog{{4, 1, 60, {}}, {NozzleKind::Fog, 700, 475, 0}, Appliance::None, {}, {}};
+  Discharge tip{{4, 1, 45, {}}, {NozzleKind::Tip, 350, 0, 25}, Appliance::None, {}, {}};
+  const Lay pair{"Pair", true, {fog, tip}};
+  values.lays = {wyed, pair};
   return values;
 }
 
@@ -68,7 +81,7 @@ TEST(PracticeAnswers, EveryAnswerIsTheProblemKeyed) {
   const DepartmentValues department = engine4();
   const practice::PracticeSetting settings[] = {
       {false, nullptr}, {true, nullptr}, {false, &department}, {true, &department}};
-  int problems = 0, savedLines = 0;
+  int problems = 0, savedLines = 0, lays = 0;
   for (const practice::PracticeSetting& setting : settings) {
     for (std::uint32_t number = 1; number <= 250; ++number) {
       const practice::PracticeSet set = practice::drawSet(number, setting);
@@ -78,6 +91,14 @@ TEST(PracticeAnswers, EveryAnswerIsTheProblemKeyed) {
         savedLines += problem.savedLine.empty() ? 0 : 1;
         Session session;
         session.state().department = setting.department;
+        ASSERT_NE(problem.answer.shown, "ERROR") << problem.text;
+        if (problem.lay) {
+          ++lays;
+          ASSERT_EQ(showLay(session.calculator, *problem.lay), "") << problem.text;
+          ASSERT_EQ(session.calculator.display(), problem.answer.shown) << problem.text;
+          ASSERT_EQ(problem.answer.working, working(session.state())) << problem.text;
+          continue;
+        }
         const std::string keys = script(problem);
         ASSERT_EQ(session.run(keys), problem.answer.shown) << keys << " in set " << number;
         ASSERT_NE(problem.answer.shown, "ERROR") << keys;
@@ -87,6 +108,7 @@ TEST(PracticeAnswers, EveryAnswerIsTheProblemKeyed) {
   }
   EXPECT_EQ(problems, 10'000);
   EXPECT_GT(savedLines, 100);
+  EXPECT_EQ(lays, 2'000);
 }
 
 }  // namespace

@@ -201,6 +201,8 @@ export class Boxes {
       const section = this.doc.createElement('section');
       section.className = 'following';
       section.replaceChildren(...paragraphs(more.text));
+      // Its lines share the page's height: the style sheet sizes the type by them.
+      section.style.setProperty('--lines', String(section.childElementCount));
       return section;
     });
     this.print.style.setProperty('--columns', String(page.columns || 1));

@@ -88,7 +88,7 @@ for (const engine of enginesToTest()) {
       await page.type('9');
       await page.press('Enter');
       now = await seen(page);
-      assert.match(now.strip, /^WRONG\. The answer is PSI 81; you keyed 9, and within 5 psi counts\.\nFriction loss/);
+      assert.match(now.strip, /^WRONG\. The answer is PSI 171; you keyed 9, and within 5 psi counts\.\nLay, English units/);
 
       await page.click(named('cmdLeavePractice'));
       now = await seen(page);
@@ -136,7 +136,7 @@ for (const engine of enginesToTest()) {
         const key = text('2');
         assert.match(key, /^Answer key: practice set 4127\n/);
         let at = 0;
-        for (const [i, answer] of ['PSI 75', 'PSI 81', 'Lbs 44', 'PSI 111', 'GPM 40', 'PSI 89', 'GPM 289', 'PSI 140', 'GPM 161', 'Lbs 78'].entries()) {
+        for (const [i, answer] of ['PSI 75', 'PSI 171', 'Lbs 379', 'PSI 171', 'GPM 500', 'PSI 110', 'GPM 143', 'PSI 107', 'GPM 185', 'Lbs 69'].entries()) {
           at = key.indexOf(`${i + 1}. ${answer}\n`, at);
           assert.ok(at >= 0, `${answer} is not in the key in turn`);
         }
