@@ -167,14 +167,20 @@ std::int16_t hose(Cursor& c) {
   return 0;
 }
 
+// The `english` and `metric` figures of a pair, `first` when they open
+// their object.
+void englishAndMetric(Cursor& c, UnitPair& p, bool first) {
+  c.field(names::kEnglish, first);
+  p.english = c.number();
+  c.field(names::kMetric);
+  p.metric = c.number();
+}
+
 UnitPair pair(Cursor& c) {
   if (c.take("null")) return {};
   UnitPair p;
   c.expect("{");
-  c.field(names::kEnglish, true);
-  p.english = c.number();
-  c.field(names::kMetric);
-  p.metric = c.number();
+  englishAndMetric(c, p, true);
   c.expect("}");
   return p;
 }
@@ -184,10 +190,7 @@ void hoseEntry(Cursor& c, DepartmentValues& v) {
   c.field(names::kHose, true);
   UnitPair& figures = v.hoses[static_cast<std::size_t>(hose(c))];
   if (figures.isSet()) c.fail();  // listed twice: the full reader refuses it
-  c.field(names::kEnglish);
-  figures.english = c.number();
-  c.field(names::kMetric);
-  figures.metric = c.number();
+  englishAndMetric(c, figures, false);
   c.expect("}");
 }
 
