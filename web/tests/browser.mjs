@@ -4,6 +4,7 @@
 import { spawn } from 'node:child_process';
 import { readFileSync } from 'node:fs';
 import { createServer, request } from 'node:http';
+import { pipeline } from 'node:stream';
 import { dirname, join } from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { serve } from '../../scripts/serve-web.mjs';
@@ -30,6 +31,9 @@ export async function startServer(root = siteDir) {
   return { server, origin: `http://127.0.0.1:${server.address().port}` };
 }
 
+// A request that the browser cut short is no fault of the page.
+const ignoreCutShort = () => {};
+
 // The site's server behind one that holds every request for `file` until
 // release(): a page then runs without that file for as long as a test
 // needs, however fast the machine.
@@ -41,9 +45,13 @@ export async function startServerHolding(file) {
     if (new URL(incoming.url, site.origin).pathname === `/${file}`) await released;
     const forward = request(site.origin + incoming.url, { method: incoming.method, headers: incoming.headers }, (answer) => {
       outgoing.writeHead(answer.statusCode, answer.headers);
-      answer.pipe(outgoing);
+      pipeline(answer, outgoing, ignoreCutShort);
     });
-    incoming.pipe(forward);
+    // A page closed mid-request resets its connection: pipeline() takes the
+    // reset on either side and ends the other, where pipe() would leave the
+    // error with no one to take it.
+    forward.once('error', () => outgoing.destroy());
+    pipeline(incoming, forward, ignoreCutShort);
   });
   await new Promise((done) => proxy.listen(0, '127.0.0.1', done));
   proxy.unref();
