@@ -11,7 +11,6 @@ import { execFileSync } from 'node:child_process';
 import { mkdtempSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
-import { after, before, describe, it as nodeIt } from 'node:test';
 import {
   chooseFile,
   desktop,
@@ -20,10 +19,10 @@ import {
   named,
   openPanel,
   phone,
-  startServer,
   startServerHolding,
 } from './browser.mjs';
-import { cannotTouch, enginesToTest, launch } from './engines.mjs';
+import { inEachEngine } from './each-engine.mjs';
+import { cannotTouch } from './engines.mjs';
 
 const box = '#frmLays';
 const openBox = (page) => page.evaluate(() => document.querySelector('dialog[open]')?.id ?? null);
@@ -48,110 +47,96 @@ async function engine4Lays(page) {
   assert.equal(await openBox(page), 'frmLays');
 }
 
-for (const engine of enginesToTest()) {
-  const it = (name, ...rest) => nodeIt(`${engine}: ${name}`, ...rest);
-  let browser;
-  let server;
-  let origin;
+inEachEngine('lays', (it, engine, suite) => {
 
-  describe(`${engine} lays`, () => {
-    before(async () => {
-      browser = await launch(engine);
-      ({ server, origin } = await startServer());
-    });
-    after(async () => {
-      await browser?.close();
-      server?.close();
-    });
 
-    it('a saved lay shows its result, said with the box, and Show puts it on the display', async () => {
-      const page = await openPanel(browser, origin, desktop);
-      await engine4Lays(page);
-      assert.deepEqual(await items(page, 'lstSavedLays'), ['New lay', 'Wyed attack']);
-      await choose(page, 'lstSavedLays', 'Wyed attack');
-      // 1 3/4" at 10 psi: 33.75 a branch, 36 the supply.
-      const text = await result(page);
-      assert.match(text, /^Pump pressure PSI 170, made with department values, Engine 4\nA: 200 ft of 2 1\/2" to a wye; 300 gpm; sets the pump pressure, 170 psi\n/);
-      const description = await page.evaluate((s) => {
-        const dialog = document.querySelector(s);
-        return document.getElementById(dialog.getAttribute('aria-describedby'))?.value ?? '';
-      }, box);
-      assert.equal(description.replace(/\s+/g, ' '), text.replace(/\s+/g, ' '));
-      await page.click(named('cmdShow', box));
-      assert.equal(await openBox(page), null);
-      assert.equal(await displayText(page), 'PSI 170, made with department values, Engine 4');
-      await page.press('F3');
-      assert.equal(await openBox(page), 'frmWorking');
-      const working = await page.evaluate(() => document.querySelector('#frmWorking textarea').value);
-      assert.match(working, /^Lay Wyed attack, English units\n[^]* → PSI 170$/);
-      await page.press('Escape');
-      assert.deepEqual(await page.problems(), []);
-      await page.close();
-    });
-
-    it('a lay keyed by touch refuses a seventh discharge and keeps what it had', {
-      skip: cannotTouch[engine],
-    }, async () => {
-      const page = await openPanel(browser, origin, phone);
-      await page.tap('#department');
-      await page.tap(named('mnuLays'));
-      assert.equal(await openBox(page), 'frmLays');
-      await page.tap(named('txtLength', box));
-      await page.press('Control+a');
-      await page.type('250');
-      assert.match(await result(page), /^Pump pressure PSI 187\n/); // 15.5 x 1.5² x 2.5 + 100
-      for (let added = 1; added < 6; added++) await page.tap(named('cmdAddDischarge', box));
-      assert.equal((await items(page, 'lstDischarges')).length, 6);
-      await page.tap(named('cmdAddDischarge', box));
-      const message = await page.waitFor(
-        () => document.querySelector('#message[open] [data-name="message"]')?.textContent,
-        undefined,
-        'the refusal',
-      );
-      assert.equal(message, 'A lay has 1 to 6 discharges.');
-      await page.tap('#message[open] button');
-      assert.equal((await items(page, 'lstDischarges')).length, 6);
-      assert.deepEqual(await page.problems(), []);
-      await page.close();
-    });
-
-    it('the box asked for before the engine\'s rest has arrived opens once it has', async () => {
-      const held = await startServerHolding('engine.deferred.wasm');
-      const page = await browser.open(desktop);
-      await page.goto(held.origin + '/');
-      await page.waitFor(() => document.body.dataset.ready === '1', undefined, 'the panel to be ready');
-      await page.press('Alt+d');
-      await page.press('l');
-      assert.equal(await openBox(page), null);
-      held.release();
-      await page.waitFor(() => document.querySelector('dialog[open]')?.id === 'frmLays', undefined, 'the Lays box');
-      assert.match(await result(page), /^Pump pressure PSI 170\n/);
-      assert.deepEqual(await page.problems(), []);
-      await page.close();
-      held.close();
-    });
-
-    it('the pump panel card prints alone on one page with every saved line and lay', {
-      skip: engine !== 'chromium' && 'only Chromium prints a page to PDF in a test',
-    }, async () => {
-      const page = await openPanel(browser, origin, desktop);
-      await engine4Lays(page);
-      const folder = mkdtempSync(join(tmpdir(), 'vardel-card-'));
-      try {
-        const pdf = join(folder, 'card.pdf');
-        writeFileSync(pdf, await page.page.pdf({ preferCSSPageSize: true, printBackground: true }));
-        assert.match(execFileSync('pdfinfo', [pdf], { encoding: 'utf8' }), /Pages: +1\n/);
-        const text = execFileSync('pdftotext', ['-layout', pdf, '-'], { encoding: 'utf8' });
-        assert.match(text, /^\s*Pump panel card: Engine 4/);
-        for (const wanted of ['Crosslay 1', '145 psi', 'Wyed attack', '170 psi', '134 psi at the wye']) {
-          assert.ok(text.includes(wanted), `${wanted} is not on the card:\n${text}`);
-        }
-        assert.doesNotMatch(text, /ENGINE PRESSURE/); // the panel is not printed
-      } finally {
-        rmSync(folder, { recursive: true, force: true });
-      }
-      assert.deepEqual(await page.problems(), []);
-      await page.close();
-    });
+  it('a saved lay shows its result, said with the box, and Show puts it on the display', async () => {
+    const page = await openPanel(suite.browser, suite.origin, desktop);
+    await engine4Lays(page);
+    assert.deepEqual(await items(page, 'lstSavedLays'), ['New lay', 'Wyed attack']);
+    await choose(page, 'lstSavedLays', 'Wyed attack');
+    // 1 3/4" at 10 psi: 33.75 a branch, 36 the supply.
+    const text = await result(page);
+    assert.match(text, /^Pump pressure PSI 170, made with department values, Engine 4\nA: 200 ft of 2 1\/2" to a wye; 300 gpm; sets the pump pressure, 170 psi\n/);
+    const description = await page.evaluate((s) => {
+      const dialog = document.querySelector(s);
+      return document.getElementById(dialog.getAttribute('aria-describedby'))?.value ?? '';
+    }, box);
+    assert.equal(description.replace(/\s+/g, ' '), text.replace(/\s+/g, ' '));
+    await page.click(named('cmdShow', box));
+    assert.equal(await openBox(page), null);
+    assert.equal(await displayText(page), 'PSI 170, made with department values, Engine 4');
+    await page.press('F3');
+    assert.equal(await openBox(page), 'frmWorking');
+    const working = await page.evaluate(() => document.querySelector('#frmWorking textarea').value);
+    assert.match(working, /^Lay Wyed attack, English units\n[^]* → PSI 170$/);
+    await page.press('Escape');
+    assert.deepEqual(await page.problems(), []);
+    await page.close();
   });
-}
+
+  it('a lay keyed by touch refuses a seventh discharge and keeps what it had', {
+    skip: cannotTouch[engine],
+  }, async () => {
+    const page = await openPanel(suite.browser, suite.origin, phone);
+    await page.tap('#department');
+    await page.tap(named('mnuLays'));
+    assert.equal(await openBox(page), 'frmLays');
+    await page.tap(named('txtLength', box));
+    await page.press('Control+a');
+    await page.type('250');
+    assert.match(await result(page), /^Pump pressure PSI 187\n/); // 15.5 x 1.5² x 2.5 + 100
+    for (let added = 1; added < 6; added++) await page.tap(named('cmdAddDischarge', box));
+    assert.equal((await items(page, 'lstDischarges')).length, 6);
+    await page.tap(named('cmdAddDischarge', box));
+    const message = await page.waitFor(
+      () => document.querySelector('#message[open] [data-name="message"]')?.textContent,
+      undefined,
+      'the refusal',
+    );
+    assert.equal(message, 'A lay has 1 to 6 discharges.');
+    await page.tap('#message[open] button');
+    assert.equal((await items(page, 'lstDischarges')).length, 6);
+    assert.deepEqual(await page.problems(), []);
+    await page.close();
+  });
+
+  it('the box asked for before the engine\'s rest has arrived opens once it has', async () => {
+    const held = await startServerHolding('engine.deferred.wasm');
+    const page = await suite.browser.open(desktop);
+    await page.goto(held.origin + '/');
+    await page.waitFor(() => document.body.dataset.ready === '1', undefined, 'the panel to be ready');
+    await page.press('Alt+d');
+    await page.press('l');
+    assert.equal(await openBox(page), null);
+    held.release();
+    await page.waitFor(() => document.querySelector('dialog[open]')?.id === 'frmLays', undefined, 'the Lays box');
+    assert.match(await result(page), /^Pump pressure PSI 170\n/);
+    assert.deepEqual(await page.problems(), []);
+    await page.close();
+    held.close();
+  });
+
+  it('the pump panel card prints alone on one page with every saved line and lay', {
+    skip: engine !== 'chromium' && 'only Chromium prints a page to PDF in a test',
+  }, async () => {
+    const page = await openPanel(suite.browser, suite.origin, desktop);
+    await engine4Lays(page);
+    const folder = mkdtempSync(join(tmpdir(), 'vardel-card-'));
+    try {
+      const pdf = join(folder, 'card.pdf');
+      writeFileSync(pdf, await page.page.pdf({ preferCSSPageSize: true, printBackground: true }));
+      assert.match(execFileSync('pdfinfo', [pdf], { encoding: 'utf8' }), /Pages: +1\n/);
+      const text = execFileSync('pdftotext', ['-layout', pdf, '-'], { encoding: 'utf8' });
+      assert.match(text, /^\s*Pump panel card: Engine 4/);
+      for (const wanted of ['Crosslay 1', '145 psi', 'Wyed attack', '170 psi', '134 psi at the wye']) {
+        assert.ok(text.includes(wanted), `${wanted} is not on the card:\n${text}`);
+      }
+      assert.doesNotMatch(text, /ENGINE PRESSURE/); // the panel is not printed
+    } finally {
+      rmSync(folder, { recursive: true, force: true });
+    }
+    assert.deepEqual(await page.problems(), []);
+    await page.close();
+  });
+});
