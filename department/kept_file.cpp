@@ -194,16 +194,21 @@ void hoseEntry(Cursor& c, DepartmentValues& v) {
   c.expect("}");
 }
 
+// The "units" of a saved line or lay: metric or English, and no other word.
+bool metricUnits(Cursor& c) {
+  c.field(names::kUnits);
+  const std::string units = c.text();
+  if (units != names::kEnglish && units != names::kMetric) c.fail();
+  return units == names::kMetric;
+}
+
 void line(Cursor& c, DepartmentValues& v) {
   if (v.lines.size() == bounds::kMostLines) return c.fail();
   SavedLine& l = v.lines.emplace_back();
   c.expect("{");
   c.field(names::kName, true);
   l.name = c.text();
-  c.field(names::kUnits);
-  const std::string units = c.text();
-  if (units != names::kEnglish && units != names::kMetric) c.fail();
-  l.metric = units == names::kMetric;
+  l.metric = metricUnits(c);
   c.field(names::kNozzlePressure);
   l.nozzlePressure = c.text();
   c.field(names::kFlow);
@@ -306,10 +311,7 @@ void lay(Cursor& c, DepartmentValues& v) {
   c.expect("{");
   c.field(names::kName, true);
   l.name = c.text();
-  c.field(names::kUnits);
-  const std::string units = c.text();
-  if (units != names::kEnglish && units != names::kMetric) c.fail();
-  l.metric = units == names::kMetric;
+  l.metric = metricUnits(c);
   c.field(names::kDischarges);
   list(c, [&] { discharge(c, l); });
   c.expect("}");
