@@ -8,6 +8,7 @@ where the user starts the screen reader later."""
 import sys
 
 from desktop import Checks, Desktop, Stopped, application, centre, find, wait_for
+from friction_loss_heard import friction_loss_heard
 from speech import Orca, Speech
 
 PROGRAM = sys.argv[1]
@@ -57,35 +58,7 @@ def walk(desktop, app, speech):
         x, y = centre(key)
         xdo("mousemove", str(x), str(y), "click", "1")
 
-    def heard(what, phrase, seconds=30):
-        check(f"spoken: {what}", speech.hear(phrase, seconds) is not None, True)
-
-    # Friction loss: 150 gpm through 1 3/4 in hose, one line, 200 ft.
-    click("Friction loss")
-    heard("the first prompt", "FLOW GPM")
-    xdo("type", "150")
-    heard("the number keyed", "150")
-    xdo("key", "Return")
-    heard("the hose prompt, the focus staying on Enter", "HOSE SIZE")
-    # The first hose key in the tab order comes after Enter.
-    xdo("key", "Tab")
-    heard("a hose key with its metric size", "One and a quarter inch hose, 32 millimetres")
-    click("One and three quarter inch hose, 45 millimetres")
-    heard("the hose size shown", "1.75")
-    xdo("key", "Return")
-    heard("the siamese prompt", "SIAMESE")
-    xdo("key", "Return")
-    heard("the length prompt", "Length ft")
-    xdo("type", "200")
-    xdo("key", "Return")
-    heard("the result", "PSI 70")
-
-    click("English metric units")
-    heard("the unit indicator's change", "Unit system M")
-
-    xdo("type", "8/0=")
-    heard("a message box's text", "SORRY DIVIDE ZERO")
-    xdo("key", "Return")
+    friction_loss_heard(speech, check, xdo, click, "Unit system M")
 
 
 if __name__ == "__main__":
