@@ -61,9 +61,8 @@ std::vector<Control> chartRows() {
 
 const Dialog& chartBox() {
   static const std::vector<Control> rows = chartRows();
-  const Control& last = rows.back();
-  static const Dialog box{"frmPumpChart", "Pump chart", kWidth, last.at.top + last.at.height + 120,
-                          rows,           "working"};
+  static const Dialog box{"frmPumpChart",        "Pump chart", kWidth,
+                          heightBelowLast(rows), rows,         "working"};
   return box;
 }
 

@@ -72,6 +72,10 @@ struct Dialog {
   std::string_view family{};
 };
 
+// The height of a box that ends at its last row: that row's foot and a
+// margin below it, in twips.
+int heightBelowLast(std::span<const Control> rows, int margin = 120);
+
 // The name a control goes by outside the toolkit: the design name, and for a
 // member of a control array its index too, as "Command1(7)" or "Line1(0)".
 // The one place where a name and an index are put together.

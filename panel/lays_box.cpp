@@ -140,10 +140,8 @@ std::vector<Control> laysRows() {
 
 const Dialog& laysBox() {
   static const std::vector<Control> rows = laysRows();
-  const Control& last = rows.back();
   // Of the working's family, whose texts wrap as the working's do.
-  static const Dialog box{"frmLays", "Lays",   kWidth, last.at.top + last.at.height + 120,
-                          rows,      "working"};
+  static const Dialog box{"frmLays", "Lays", kWidth, heightBelowLast(rows), rows, "working"};
   return box;
 }
 

@@ -45,9 +45,8 @@ std::vector<Control> stripRows() {
 
 const Dialog& practiceBox() {
   static const std::vector<Control> rows = boxRows();
-  const Control& last = rows.back();
-  static const Dialog box{"frmPractice", "Practice", kWidth, last.at.top + last.at.height + 120,
-                          rows,          "working"};
+  static const Dialog box{"frmPractice",         "Practice", kWidth,
+                          heightBelowLast(rows), rows,       "working"};
   return box;
 }
 

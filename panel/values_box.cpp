@@ -121,9 +121,8 @@ std::vector<Control> valuesRows() {
 
 const Dialog& valuesBox() {
   static const std::vector<Control> rows = valuesRows();
-  const Control& last = rows.back();
   static const Dialog box{
-      "frmDepartmentValues", "Department values", kWidth, last.at.top + last.at.height + 135, rows,
+      "frmDepartmentValues", "Department values", kWidth, heightBelowLast(rows, 135), rows,
       "department"};
   return box;
 }
