@@ -7,7 +7,6 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -24,19 +23,11 @@
 
 using namespace vardel;
 using testing::act;
+using testing::run;
 namespace practice_box = panel::practice_box;
 namespace practice_strip = panel::practice_strip;
 
 namespace {
-
-QString run(const QString& program, const QStringList& arguments) {
-  QProcess process;
-  process.start(program, arguments);
-  if (!process.waitForFinished(30000) || process.exitCode() != 0) {
-    return "<" + program + " failed: " + process.readAllStandardError() + ">";
-  }
-  return QString::fromUtf8(process.readAllStandardOutput());
-}
 
 void setNumber(QWidget* box, const QString& number) {
   auto* field = box->findChild<QLineEdit*>(ui::qs(practice_box::kSet));
