@@ -87,9 +87,25 @@ export async function startServerProcess(root = siteDir, encodings = 'br,gzip') 
 export async function openPanel(browser, origin, view = desktop, path = '/') {
   const page = await browser.open(view);
   await page.goto(origin + path);
-  await page.waitFor(() => document.body.dataset.ready === '1', undefined, 'the panel to be ready');
+  await ready(page);
   await whole(page);
   return page;
+}
+
+// A page of its own at the site, ready, while the engine's rest is held back
+// until held.release(): a box asked for then must wait for it. held.close()
+// ends the servers.
+export async function openPanelHoldingRest(browser, view = desktop) {
+  const held = await startServerHolding('engine.deferred.wasm');
+  const page = await browser.open(view);
+  await page.goto(held.origin + '/');
+  await ready(page);
+  return { page, held };
+}
+
+// Waits for the panel to be ready for its first key.
+export function ready(page, what = 'the panel to be ready') {
+  return page.waitFor(() => document.body.dataset.ready === '1', undefined, what);
 }
 
 // Waits for the engine's rest to have arrived.

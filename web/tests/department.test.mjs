@@ -7,7 +7,7 @@
 import assert from 'node:assert/strict';
 import {
   chooseFile, documentedExample, desktop, displayText, frictionLoss, keptValues, named, openBox, openPanel,
-  pageTitle, phone, startServerHolding,
+  openPanelHoldingRest, pageTitle, phone, ready,
 } from './browser.mjs';
 import { inEachEngine } from './each-engine.mjs';
 import { cannotTouch } from './engines.mjs';
@@ -53,7 +53,7 @@ inEachEngine('department', (it, engine, suite) => {
       assert.equal(await markShown(page), 'DEPT');
       assert.equal(await pageTitle(page), 'Department values: Department');
       await page.reload();
-      await page.waitFor(() => document.body.dataset.ready === '1', undefined, 'the panel again');
+      await ready(page, 'the panel again');
     }
     assert.deepEqual(await page.problems(), []);
     await page.close();
@@ -126,10 +126,7 @@ inEachEngine('department', (it, engine, suite) => {
   });
 
   it('a box asked for at once opens when the engine\'s rest has arrived, the keys typed meanwhile in it', async () => {
-    const held = await startServerHolding('engine.deferred.wasm');
-    const page = await suite.browser.open(desktop);
-    await page.goto(held.origin + '/');
-    await page.waitFor(() => document.body.dataset.ready === '1', undefined, 'the panel to be ready');
+    const { page, held } = await openPanelHoldingRest(suite.browser);
     await page.press('Alt+d');
     await page.press('v');
     await page.type('Eng');

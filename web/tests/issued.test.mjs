@@ -13,7 +13,7 @@ import { join } from 'node:path';
 import { after } from 'node:test';
 import {
   chooseFile, documentedExample, desktop, displayText, frictionLoss, keptValues, messageShown, named, openBox,
-  issuedSiteDir, openPanel, pageTitle, startServer,
+  issuedSiteDir, openPanel, pageTitle, ready, startServer,
 } from './browser.mjs';
 import { inEachEngine } from './each-engine.mjs';
 
@@ -32,7 +32,7 @@ function issueOf(day, c) {
 const looked = (page) => page.waitFor(() => document.body.dataset.issued === 'looked', undefined, "the site's file");
 async function visitAgain(page) {
   await page.reload();
-  await page.waitFor(() => document.body.dataset.ready === '1', undefined, 'the panel again');
+  await ready(page, 'the panel again');
   await looked(page);
 }
 const noMessage = (page) => page.evaluate(() => document.querySelector('#message[open]') === null);

@@ -18,8 +18,8 @@ import {
   documentedExample,
   named,
   openPanel,
+  openPanelHoldingRest,
   phone,
-  startServerHolding,
 } from './browser.mjs';
 import { inEachEngine } from './each-engine.mjs';
 import { cannotTouch } from './engines.mjs';
@@ -102,10 +102,7 @@ inEachEngine('lays', (it, engine, suite) => {
   });
 
   it('the box asked for before the engine\'s rest has arrived opens once it has', async () => {
-    const held = await startServerHolding('engine.deferred.wasm');
-    const page = await suite.browser.open(desktop);
-    await page.goto(held.origin + '/');
-    await page.waitFor(() => document.body.dataset.ready === '1', undefined, 'the panel to be ready');
+    const { page, held } = await openPanelHoldingRest(suite.browser);
     await page.press('Alt+d');
     await page.press('l');
     assert.equal(await openBox(page), null);

@@ -9,7 +9,7 @@ import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { before, describe } from 'node:test';
 import {
-  arrange, desktop, displayText, largeKeys, named, openPanel, phone, readLayout, siteDir, startServer,
+  arrange, desktop, displayText, largeKeys, named, openPanel, phone, readLayout, ready, siteDir, startServer,
 } from './browser.mjs';
 import { inEachEngine } from './each-engine.mjs';
 import { cannotEmulateContrast, cannotTouch, touchScreens } from './engines.mjs';
@@ -257,7 +257,7 @@ inEachEngine('panel', (it, engine, suite) => {
         await arrange(page, large);
         assert.equal((await hoseKeyHeight()) >= 44, large);
         await page.reload();
-        await page.waitFor(() => document.body.dataset.ready === '1', undefined, 'the panel');
+        await ready(page, 'the panel');
         assert.equal(await largeKeys(page), large, 'the choice outlives the visit');
       }
       await page.type('12');
@@ -486,7 +486,7 @@ inEachEngine('panel', (it, engine, suite) => {
       own.server.close();
       own.server.closeAllConnections();
       await page.reload();
-      await page.waitFor(() => document.body.dataset.ready === '1', undefined, 'the panel offline');
+      await ready(page, 'the panel offline');
       assert.equal(await page.evaluate(offlineLine), false, 'said once');
       await clickAll(page, frictionLoss);
       assert.equal(await displayText(page), 'PSI 70');
@@ -531,7 +531,7 @@ inEachEngine('panel', (it, engine, suite) => {
         // The page may start itself again under the new version: wait for
         // whichever document becomes ready.
         await page.reload();
-        await page.waitFor(() => document.body.dataset.ready === '1', undefined, 'the panel');
+        await ready(page, 'the panel');
         const now = await versions();
         assert.equal(now[0], now[1], `visit ${visit}: page and style of one version`);
         seen.push(now[0]);

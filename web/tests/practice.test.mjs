@@ -11,7 +11,7 @@ import { execFileSync } from 'node:child_process';
 import { mkdtempSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
-import { desktop, displayText, named, openPanel, startServerHolding } from './browser.mjs';
+import { desktop, displayText, named, openPanel, openPanelHoldingRest } from './browser.mjs';
 import { inEachEngine } from './each-engine.mjs';
 
 // Friction loss, 150 gpm through 200 ft of 1 3/4": PSI 70.
@@ -85,10 +85,7 @@ inEachEngine('practice', (it, engine, suite) => {
   });
 
   it('practice chosen before the engine\'s rest has arrived starts once it has, and judges the answers', async () => {
-    const held = await startServerHolding('engine.deferred.wasm');
-    const page = await suite.browser.open(desktop);
-    await page.goto(held.origin + '/');
-    await page.waitFor(() => document.body.dataset.ready === '1', undefined, 'the panel to be ready');
+    const { page, held } = await openPanelHoldingRest(suite.browser);
     await page.press('Alt+d');
     await page.press('r');
     assert.equal(await openBox(page), null);
